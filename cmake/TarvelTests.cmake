@@ -1,0 +1,46 @@
+# One GoogleTest executable per folder of tests/ that holds test sources:
+# tests/engine/pic -> test_engine_pic. tests/support holds the shared fakes,
+# tests/data the fixtures. Folders under tests/ui need Qt and run offscreen.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE TARVEL_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
+set(TARVEL_TEST_DIRS "")
+foreach(test_source ${TARVEL_TEST_SOURCES})
+  get_filename_component(test_dir ${test_source} DIRECTORY)
+  list(APPEND TARVEL_TEST_DIRS ${test_dir})
+endforeach()
+list(REMOVE_DUPLICATES TARVEL_TEST_DIRS)
+
+foreach(test_dir ${TARVEL_TEST_DIRS})
+  file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/tests ${test_dir})
+  string(REPLACE "/" "_" suffix ${rel})
+  set(test_target test_${suffix})
+  set(is_ui FALSE)
+  if(rel MATCHES "^ui(/|$)")
+    set(is_ui TRUE)
+  endif()
+  if(is_ui AND NOT TARGET tarvel_ui)
+    continue()
+  endif()
+  file(GLOB test_files CONFIGURE_DEPENDS ${test_dir}/*.cpp ${test_dir}/*.h)
+  add_executable(${test_target} ${test_files})
+  target_include_directories(${test_target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(${test_target} PRIVATE
+    TARVEL_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+  if(is_ui)
+    target_link_libraries(${test_target} PRIVATE tarvel_ui Qt6::Test GTest::gtest GTest::gmock)
+    set_target_properties(${test_target} PROPERTIES AUTOMOC ON)
+    if(EXISTS ${test_dir}/main.cpp)
+      # The folder brings its own main (it needs a QApplication).
+    else()
+      target_link_libraries(${test_target} PRIVATE GTest::gtest_main)
+    endif()
+    gtest_discover_tests(${test_target}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config"
+      DISCOVERY_TIMEOUT 60)
+  else()
+    target_link_libraries(${test_target} PRIVATE tarvel_core GTest::gtest GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${test_target} DISCOVERY_TIMEOUT 60)
+  endif()
+endforeach()

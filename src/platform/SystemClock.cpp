@@ -1,0 +1,24 @@
+#include "platform/SystemClock.h"
+
+namespace tarvel {
+
+SystemClock::SystemClock() : start_(std::chrono::steady_clock::now()) {}
+
+uint32_t SystemClock::Ticks() {
+  auto elapsed = std::chrono::steady_clock::now() - start_;
+  return static_cast<uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+uint64_t SystemClock::Micros() {
+  auto elapsed = std::chrono::steady_clock::now() - start_;
+  return static_cast<uint64_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
+}
+
+void SystemClock::Spin(uint64_t rounds) {
+  for (volatile uint64_t i = 0; i < rounds; i = i + 1) {
+  }
+}
+
+}  // namespace tarvel
