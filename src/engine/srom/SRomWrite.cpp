@@ -1,0 +1,223 @@
+#include "engine/srom/SRomWrite.h"
+
+namespace tarvel {
+
+namespace {
+
+// Writer output bits used on the serial EEPROM (the other lines stay low:
+// MCLR at VDD, RB6 always driven).
+constexpr uint8_t kSdaLevel = 0x01;
+constexpr uint8_t kScl = 0x02;
+constexpr uint8_t kSdaReleased = 0x04;
+constexpr uint8_t kSupply = 0x40;
+
+constexpr uint32_t kControlWrite = 0xA0;
+constexpr uint32_t kControlRead = 0x01;
+constexpr uint32_t kBlockBitsMask = 0x0E;
+constexpr uint8_t kErased = 0xFF;
+
+}  // namespace
+
+TSRomWrite::TSRomWrite(Clock& clock, UserMessages& messages) : clock_(clock), messages_(messages) {
+  SetDevice(SROM24xx02);
+}
+
+void TSRomWrite::SetDevice(SROM_DEVICE device) {
+  device_ = device;
+  if (device >= kSRomDeviceCount) {
+    messages_.Show("デバイスセットエラー");
+    return;
+  }
+  lastAddress_ = kSRomDevices[device].lastAddress;
+}
+
+void TSRomWrite::SetPowerON() { portData_ |= kSupply; }
+void TSRomWrite::SetPowerOFF() { portData_ &= static_cast<uint8_t>(~kSupply); }
+void TSRomWrite::ClkH() { portData_ |= kScl; }
+void TSRomWrite::ClkL() { portData_ &= static_cast<uint8_t>(~kScl); }
+void TSRomWrite::DataZ() { portData_ |= kSdaReleased; }
+void TSRomWrite::DataL() { portData_ &= static_cast<uint8_t>(~(kSdaReleased | kSdaLevel)); }
+
+void TSRomWrite::PortOut() { ParallelPort->OutData(portData_); }
+
+int32_t TSRomWrite::InData() { return ParallelPort->InBusy() ? 1 : 0; }
+
+// The counted loop alone was sized for slow ports; on a fast port it passes
+// in nanoseconds, so the pause is also held to the I2C minimum by the clock.
+void TSRomWrite::Wait() {
+  const uint64_t start = clock_.Micros();
+  clock_.Spin(kWaitRounds);
+  while (clock_.Micros() - start < kMinPauseMicros) {
+  }
+}
+
+void TSRomWrite::StartCondition() {
+  DataZ();
+  ClkH();
+  PortOut();
+  Wait();
+  DataL();
+  PortOut();
+  Wait();
+  ClkL();
+  PortOut();
+  Wait();
+}
+
+void TSRomWrite::StopCondition() {
+  Wait();
+  DataL();
+  PortOut();
+  Wait();
+  ClkH();
+  PortOut();
+  Wait();
+  DataZ();
+  PortOut();
+  Wait();
+}
+
+int32_t TSRomWrite::Transmit(uint32_t data) {
+  for (int bit = 7; bit >= 0; --bit) {
+    Wait();
+    if ((data >> bit) & 1U) {
+      DataZ();
+    } else {
+      DataL();
+    }
+    PortOut();
+    Wait();
+    ClkH();
+    PortOut();
+    Wait();
+    ClkL();
+    PortOut();
+  }
+  return RxAck();
+}
+
+// The acknowledge is sampled while SCL is still low, after the chip has had
+// a Wait to drive it.
+int32_t TSRomWrite::RxAck() {
+  DataZ();
+  PortOut();
+  Wait();
+  const int32_t sample = InData();
+  ClkH();
+  PortOut();
+  Wait();
+  ClkL();
+  PortOut();
+  Wait();
+  return sample == 0 ? 1 : 0;
+}
+
+int32_t TSRomWrite::Receive(bool ack) {
+  DataZ();
+  ClkL();
+  PortOut();
+  int32_t value = 0;
+  for (int bit = 0; bit < 8; ++bit) {
+    ClkL();
+    PortOut();
+    Wait();
+    value = (value << 1) | InData();
+    ClkH();
+    PortOut();
+    Wait();
+  }
+  if (ack) {
+    SendAck();
+  } else {
+    SendNak();
+  }
+  return value;
+}
+
+void TSRomWrite::SendAck() {
+  DataL();
+  PortOut();
+  Wait();
+  ClkL();
+  PortOut();
+  Wait();
+  DataZ();
+  PortOut();
+  Wait();
+}
+
+void TSRomWrite::SendNak() {
+  DataZ();
+  PortOut();
+  Wait();
+  ClkL();
+  PortOut();
+  Wait();
+}
+
+void TSRomWrite::PowerON() {
+  Wait();
+  SetPowerON();
+  PortOut();
+  for (int i = 0; i < 4; ++i) Wait();
+}
+
+void TSRomWrite::PowerOFF() {
+  Wait();
+  SetPowerOFF();
+  PortOut();
+  Wait();
+}
+
+uint32_t TSRomWrite::WriteControlByte(uint32_t address) const {
+  // 24xx01/02 have no block bits; 24xx04/08/16 carry address bits 10..8 in
+  // control bits 3..1.
+  if (SRomUsesTwoAddressBytes(lastAddress_) || lastAddress_ <= 0xFF) return kControlWrite;
+  return kControlWrite | ((address >> 7) & kBlockBitsMask);
+}
+
+void TSRomWrite::SendAddress(uint32_t address) {
+  Transmit(WriteControlByte(address));
+  if (SRomUsesTwoAddressBytes(lastAddress_)) Transmit(address >> 8);
+  Transmit(address);
+}
+
+void TSRomWrite::Write(uint32_t address, uint32_t data) {
+  StartCondition();
+  SendAddress(address);
+  Transmit(data);
+  StopCondition();
+}
+
+int32_t TSRomWrite::Read(uint32_t address) {
+  StartCondition();
+  SendAddress(address);
+  StartCondition();
+  Transmit(WriteControlByte(address) | kControlRead);
+  const int32_t value = Receive(false);
+  StopCondition();
+  return value;
+}
+
+// No stop follows: the next operation opens with its own start condition.
+int32_t TSRomWrite::Polling() {
+  StartCondition();
+  return Transmit(kControlWrite);
+}
+
+bool TSRomWrite::IsErased(bool showMessage) {
+  for (uint32_t address = 0; address <= lastAddress_; ++address) {
+    if (Read(address) != kErased) {
+      if (showMessage) {
+        messages_.ShowBox("イレースされていません。", "イレースチェック", MessageIcon::Warning);
+      }
+      return false;
+    }
+  }
+  if (showMessage) {
+    messages_.ShowBox("イレースされています。", "イレースチェック", MessageIcon::Information);
+  }
+  return true;
+}
+
+}  // namespace tarvel

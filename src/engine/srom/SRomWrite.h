@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/srom/SRomDevice.h"
+#include "platform/Clock.h"
+#include "platform/UserMessages.h"
+#include "port/ParallelPort.h"
+
+namespace tarvel {
+
+// The serial EEPROM engine: I2C bit-banged on the writer's PIC lines (RB6 as
+// SCL, RB7 as SDA) and the byte-wise operations of the 24xx parts. Every read
+// is a whole random-read transaction and every write a single-byte write that
+// the caller follows with acknowledge polling.
+class TSRomWrite {
+ public:
+  // The empty loop of one Wait: 10 rounds of 10 iterations.
+  static constexpr uint64_t kWaitRounds = 100;
+  // Standard-mode I2C asks for at least 4.7 us of SCL low and of bus pause.
+  // On a counter of whole microseconds the first count may be almost over
+  // when the pause starts, so 6 counts are the fewest that prove 4.7 us.
+  static constexpr uint64_t kMinPauseMicros = 6;
+
+  TSRomWrite(Clock& clock, UserMessages& messages);
+
+  TParallelPort* ParallelPort = nullptr;
+
+  SROM_DEVICE Device() const { return device_; }
+  void SetDevice(SROM_DEVICE device);
+  uint32_t LastAddress() const { return lastAddress_; }
+  // The engine's own copy of the writer's output byte.
+  uint8_t PortData() const { return portData_; }
+
+  // Line primitives: they change only PortData, except PortOut, InData and Wait.
+  void SetPowerON();
+  void SetPowerOFF();
+  void ClkH();
+  void ClkL();
+  void DataZ();
+  void DataL();
+  void PortOut();
+  int32_t InData();
+  void Wait();
+
+  // Bus conditions and bytes.
+  void StartCondition();
+  void StopCondition();
+  int32_t Transmit(uint32_t data);  // 1 when acknowledged
+  int32_t RxAck();
+  int32_t Receive(bool ack);
+  void SendAck();
+  void SendNak();
+  void PowerON();
+  void PowerOFF();
+
+  // EEPROM operations.
+  void Write(uint32_t address, uint32_t data);
+  int32_t Read(uint32_t address);
+  int32_t Polling();  // 1 once the write cycle has ended and the chip answers
+  bool IsErased(bool showMessage);
+
+  // The control byte for a write to `address` (the read control byte is this
+  // OR 1): block bits for the one-byte sizes, plain 0xA0 for the others.
+  uint32_t WriteControlByte(uint32_t address) const;
+
+ private:
+  void SendAddress(uint32_t address);
+
+  Clock& clock_;
+  UserMessages& messages_;
+  SROM_DEVICE device_ = SROM24xx02;
+  uint32_t lastAddress_ = 0;
+  uint8_t portData_ = 0;
+};
+
+}  // namespace tarvel
