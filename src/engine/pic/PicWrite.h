@@ -4,12 +4,41 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/pic/PicCommands.h"
 #include "engine/pic/PicDevice.h"
 #include "platform/Clock.h"
 #include "platform/UserMessages.h"
 #include "port/ParallelPort.h"
 
 namespace tarvel {
+
+// What a writing, erasing, protecting or comparing operation came to.
+enum TPicResultCode : uint8_t {
+  prProgramError,
+  prSuccess,
+  prWriteError,
+  prConfigWriteError,
+  prIDWriteError,
+  prVerifyError,
+  prConfigVerifyError,
+  prIDVerifyError,
+  prNotSupported,
+  prEraseError,
+  prEraseNotPossible,
+  prEraseSuccess,
+  prAlreadyProtected,
+  prProtectSuccess,
+  prCompareMatch,
+  prCompareMismatch,
+  prDataCompareMatch,
+  prDataCompareMismatch
+};
+
+// Fields a code does not use stay -1.
+struct TPicWriteResult {
+  TPicResultCode Code = prSuccess;
+  int32_t Address = -1, WantedValue = -1, ReadValue = -1;
+};
 
 // The PIC programming engine: device state, image, and the serial
 // programming primitives of the three families.
@@ -61,7 +90,109 @@ class TPicWrite {
   int32_t ProgramWaitTime() const { return programWaitTime_; }
   int32_t ProgramLoopCount() const { return programLoopCount_; }
 
+  // The operations, each routed by the family of Device. Reads fill the
+  // image, the ID words or Fuse; a device without the operation gets
+  // prNotSupported (prEraseNotPossible for Erase) or the unsupported-device
+  // message, and the port is not touched.
+  TPicWriteResult WriteProgram();
+  TPicWriteResult WriteData();
+  TPicWriteResult WriteID();
+  TPicWriteResult WriteConfig();
+  void ReadProgram();
+  void ReadDat();
+  void ReadID();
+  void ReadConfig();
+  TPicWriteResult Erase();
+  bool IsErased();
+  TPicWriteResult CodeProtect(int32_t level, int32_t data);
+  bool IsCodeProtected();
+  TPicWriteResult CompareProg();
+  TPicWriteResult CompareData();
+  // The result in Japanese, in the simple message box.
+  void ShowResultMessage(const TPicWriteResult& result);
+
+  // Flash family.
+  void Pic84ProgramCycle(int32_t word);
+  void Pic84ProgramDataCycle(int32_t value);
+  TPicWriteResult Pic84WriteProgram();
+  TPicWriteResult Pic84WriteData();
+  TPicWriteResult Pic84WriteID();
+  TPicWriteResult Pic84WriteConfig();
+  TPicWriteResult Pic84Erase();
+  TPicWriteResult Pic84CodeProtect(int32_t level, int32_t data);
+  TPicWriteResult Pic84CompareProg();
+  TPicWriteResult Pic84CompareData();
+  void Pic84ReadProgram();
+  void Pic84ReadData();
+  void Pic84ReadID();
+  void Pic84ReadConfig();
+  bool Pic84IsErased();
+  bool Pic84IsCodeProtected();
+
+  // 14-bit EPROM family.
+  void Pic67ProgramCycle(int32_t word);
+  TPicWriteResult Pic67WriteProgram();
+  TPicWriteResult Pic67WriteID();
+  TPicWriteResult Pic67WriteConfig();
+  TPicWriteResult Pic67CodeProtect(int32_t level);
+  TPicWriteResult Pic67CompareProg();
+  void Pic67ReadProgram();
+  void Pic67ReadID();
+  void Pic67ReadConfig();
+  bool Pic67IsErased();
+
+  // 12-bit EPROM family.
+  void Pic12ProgramCycle(int32_t word);
+  TPicWriteResult Pic12WriteProgram();
+  TPicWriteResult Pic12WriteConfig();
+  TPicWriteResult Pic12CodeProtect();
+  TPicWriteResult Pic12CompareProg();
+  void Pic12ReadProgram();
+  void Pic12ReadConfig();
+  bool Pic12IsErased();
+
  private:
+  using ProgramCycleRoutine = void (TPicWrite::*)(int32_t value);
+
+  // A write of a run of cells: one pass that programs and reads back each
+  // cell, then one that verifies them all.
+  struct CellWrite {
+    PicPrimitive primitive;
+    ProgramCycleRoutine programCycle;
+    CounterStart start;
+    bool dataBytes;
+    bool idWords;  // the four ID words at 0x2000 instead of the image
+    int32_t lastIndex;
+    int32_t wordMask;  // a wanted value beyond it can never read back
+  };
+  struct CellCompare {
+    PicPrimitive primitive;
+    CounterStart start;
+    bool dataBytes;
+    bool fillCounts;  // empty cells are compared with FillUpData when filling is on
+    int32_t lastIndex;
+    TPicResultCode mismatch;
+    TPicResultCode match;
+  };
+  struct ConfigWrite {
+    PicPrimitive primitive;
+    ProgramCycleRoutine programCycle;
+    CounterStart start;
+    int cycles;  // programming cycles given one after the other
+    int32_t address;  // reported with a failure
+    bool verifyPass;
+  };
+
+  bool WantedValue(int32_t index, int32_t& wanted) const;
+  TPicWriteResult WriteCells(const CellWrite& plan);
+  TPicWriteResult CompareCells(const CellCompare& plan);
+  void ReadCells(PicPrimitive primitive, CounterStart start, bool dataBytes, int32_t lastIndex,
+                 int32_t* into);
+  void ReadConfigWord(PicPrimitive primitive, CounterStart start);
+  TPicWriteResult WriteConfigWord(const ConfigWrite& plan);
+  void PulseProgramCycle(PicPrimitive primitive, int32_t word);
+  void FlashProgramCycle(int32_t value, bool dataByte);
+
   struct FamilyProtocol;
   static const FamilyProtocol kPic84Protocol;
   static const FamilyProtocol kPic67Protocol;
