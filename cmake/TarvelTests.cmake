@@ -3,6 +3,12 @@
 # tests/data the fixtures. Folders under tests/ui need Qt and run offscreen.
 find_package(GTest REQUIRED)
 include(GoogleTest)
+# tests/port_fuse serves a fake ppdev device through FUSE; built only where
+# libfuse3 is installed.
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+  pkg_check_modules(FUSE3 QUIET IMPORTED_TARGET fuse3)
+endif()
 
 file(GLOB_RECURSE TARVEL_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
 set(TARVEL_TEST_DIRS "")
@@ -23,6 +29,9 @@ foreach(test_dir ${TARVEL_TEST_DIRS})
   if(is_ui AND NOT TARGET tarvel_ui)
     continue()
   endif()
+  if(rel STREQUAL "port_fuse" AND NOT TARGET PkgConfig::FUSE3)
+    continue()
+  endif()
   file(GLOB test_files CONFIGURE_DEPENDS ${test_dir}/*.cpp ${test_dir}/*.h)
   add_executable(${test_target} ${test_files})
   target_include_directories(${test_target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
@@ -39,6 +48,11 @@ foreach(test_dir ${TARVEL_TEST_DIRS})
     gtest_discover_tests(${test_target}
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config"
       DISCOVERY_TIMEOUT 60)
+  elseif(rel STREQUAL "port_fuse")
+    target_link_libraries(${test_target} PRIVATE tarvel_core PkgConfig::FUSE3 GTest::gtest GTest::gmock
+      GTest::gtest_main)
+    # A server that stops answering would leave the client waiting in the kernel.
+    gtest_discover_tests(${test_target} PROPERTIES TIMEOUT 60 DISCOVERY_TIMEOUT 60)
   else()
     target_link_libraries(${test_target} PRIVATE tarvel_core GTest::gtest GTest::gmock GTest::gtest_main)
     gtest_discover_tests(${test_target} DISCOVERY_TIMEOUT 60)
