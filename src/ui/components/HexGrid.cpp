@@ -1,0 +1,365 @@
+#include "ui/components/HexGrid.h"
+
+#include "ui/components/HexCellDelegate.h"
+#include "ui/components/HexGridModel.h"
+#include "ui/components/HexGridSelectionModel.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <utility>
+
+namespace tarvel {
+
+namespace {
+
+const QString kTooManyDigits = QStringLiteral("ビット数が多すぎます");
+
+bool IsAllDashes(const QString& text) {
+  return !text.isEmpty() &&
+         std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('-'); });
+}
+
+}  // namespace
+
+THexGrid::THexGrid(QWidget* parent) : QTableView(parent), model_(new HexGridModel(this)) {
+  setModel(model_);
+  QItemSelectionModel* toolkitSelection = selectionModel();
+  setSelectionModel(new HexGridSelectionModel(model_, *this));
+  delete toolkitSelection;
+  setItemDelegate(new HexCellDelegate(*this));
+
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  // Typing is the grid's own business (KeyPress); these are the toolkit's other ways in.
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                  QAbstractItemView::EditKeyPressed);
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+
+  // Fixed sizes: measuring 32768 cells for their contents is what makes a big grid slow.
+  for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setMinimumSectionSize(1);
+  }
+  verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  ApplyRowHeight();
+
+  SetDataColCount(16);  // with MaxAddress 160
+  SetAddressCellWidth(35);
+  SetDataCellWidth(25);
+  setCurrentIndex(model_->index(0, 0));
+}
+
+THexGrid::~THexGrid() = default;
+
+int32_t THexGrid::MaxAddress() const { return maxAddress_; }
+
+void THexGrid::SetMaxAddress(int32_t address) {
+  maxAddress_ = address;
+  model_->SetShape(address / DataColCount() + 1, DataColCount());
+  WriteAddress();
+}
+
+int32_t THexGrid::AddressCellWidth() const { return addressCellWidth_; }
+
+void THexGrid::SetAddressCellWidth(int32_t width) {
+  addressCellWidth_ = width;
+  verticalHeader()->setFixedWidth(std::max(width, 0));
+}
+
+int32_t THexGrid::DataCellWidth() const { return dataCellWidth_; }
+
+void THexGrid::SetDataCellWidth(int32_t width) {
+  dataCellWidth_ = width;
+  for (int column = 0; column < model_->columnCount(); ++column) {
+    horizontalHeader()->resizeSection(column, std::max(width, 0));
+  }
+}
+
+int32_t THexGrid::DataColCount() const { return model_->columnCount(); }
+
+void THexGrid::SetDataColCount(int32_t count) {
+  model_->SetShape(model_->rowCount(), std::max(count, 1));
+  SetMaxAddress(maxAddress_);
+}
+
+int32_t THexGrid::AddressDigits() const { return model_->AddressDigits(); }
+
+void THexGrid::SetAddressDigits(int32_t digits) { model_->SetAddressDigits(digits); }
+
+QString THexGrid::SavedCellText() const { return savedCellText_; }
+
+void THexGrid::WriteAddress() { model_->RefreshAddressLabels(); }
+
+void THexGrid::WriteData(int32_t address, int32_t value) {
+  if (address < 0) return;
+  if (address > maxAddress_) SetMaxAddress(address);
+  const QModelIndex cell = CellIndex(address);
+  model_->SetText(cell.row(), cell.column(), ValueText(value));
+}
+
+int32_t THexGrid::GetIntData(int32_t address) const {
+  if (!InRange(address)) return -1;
+  const QModelIndex cell = CellIndex(address);
+  return HexToInt(model_->Text(cell.row(), cell.column()));
+}
+
+QString THexGrid::GetHexData(int32_t address) const {
+  if (!InRange(address)) return QStringLiteral("-1");
+  const QModelIndex cell = CellIndex(address);
+  const QString& text = model_->Text(cell.row(), cell.column());
+  // An unfinished fresh entry reads as the zeros it becomes when the user leaves it.
+  return text.isEmpty() ? PaddedText(text) : text;
+}
+
+bool THexGrid::IsO(int32_t address) const {
+  if (!InRange(address)) return false;
+  const QModelIndex cell = CellIndex(address);
+  return !model_->Text(cell.row(), cell.column()).startsWith(QLatin1Char('-'));
+}
+
+void THexGrid::Clear() { model_->FillAll(BlankText()); }
+
+void THexGrid::ClearData(int32_t address) {
+  if (!InRange(address)) return;
+  const QModelIndex cell = CellIndex(address);
+  model_->SetText(cell.row(), cell.column(), BlankText());
+}
+
+int32_t THexGrid::HexToInt(const QString& text) {
+  // Unsigned folding: a text longer than eight digits wraps instead of overflowing.
+  uint32_t value = 0;
+  for (QChar c : text) value = value * 16 + static_cast<uint32_t>(XtoI(c));
+  return static_cast<int32_t>(value);
+}
+
+int32_t THexGrid::XtoI(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= u'0' && u <= u'9') return u - u'0';
+  if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+  if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+  return 0;
+}
+
+bool THexGrid::IsHex(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+}
+
+void THexGrid::GotoNextCell() {
+  EndEditing();
+  const QModelIndex next = NextCell();
+  if (next.isValid() && MoveTo(next)) StartEditing();
+}
+
+int32_t THexGrid::RowCount() const { return model_->rowCount() + 1; }
+
+int32_t THexGrid::ColCount() const { return model_->columnCount() + 1; }
+
+QString THexGrid::Cells(int32_t col, int32_t row) const {
+  if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return QString();
+  if (row == 0) return col == 0 ? QString() : model_->ColumnHeader(col - 1);
+  if (col == 0) return model_->AddressLabel(row - 1);
+  return model_->Text(row - 1, col - 1);
+}
+
+int32_t THexGrid::Col() const { return currentIndex().column() + 1; }
+
+int32_t THexGrid::Row() const { return currentIndex().row() + 1; }
+
+bool THexGrid::EditorMode() const { return state() == QAbstractItemView::EditingState; }
+
+void THexGrid::SetMessageSink(std::function<void(const QString&)> sink) {
+  messageSink_ = std::move(sink);
+}
+
+void THexGrid::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) QTableView::keyPressEvent(event);
+}
+
+void THexGrid::mousePressEvent(QMouseEvent* event) {
+  // Checked before the toolkit moves the selection, so a refused move leaves
+  // the selection where it was (the selection model would only keep the current cell).
+  const QModelIndex target = indexAt(event->position().toPoint());
+  if (target.isValid() && target != currentIndex() && !MayLeaveCurrentCell(target)) {
+    event->accept();
+    return;
+  }
+  QTableView::mousePressEvent(event);
+}
+
+QModelIndex THexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  // As for the mouse: a refused move must not extend a Shift selection either.
+  const QModelIndex current = currentIndex();
+  const QModelIndex target = QTableView::moveCursor(action, modifiers);
+  if (target.isValid() && target != current && !MayLeaveCurrentCell(target)) return current;
+  return target;
+}
+
+bool THexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  const bool wasEditing = EditorMode();
+  if (!QTableView::edit(index, trigger, event)) return false;
+  if (!wasEditing && EditorMode()) savedCellText_ = model_->Text(index.row(), index.column());
+  return true;
+}
+
+void THexGrid::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) ApplyRowHeight();
+}
+
+QModelIndex THexGrid::CellIndex(int32_t address) const {
+  const int32_t columns = DataColCount();
+  return model_->index(address / columns, address % columns);
+}
+
+bool THexGrid::InRange(int32_t address) const { return address >= 0 && address <= maxAddress_; }
+
+QString THexGrid::BlankText() const { return QString(std::max(DataDigit, 0), QLatin1Char('-')); }
+
+QString THexGrid::ValueText(int32_t value) const {
+  return QString::number(static_cast<uint32_t>(value), 16)
+      .toUpper()
+      .rightJustified(DataDigit, QLatin1Char('0'));
+}
+
+QString THexGrid::PaddedText(const QString& text) const {
+  // A blank whose dashes were partly erased is still a blank, not "0---".
+  if (IsAllDashes(text)) return BlankText();
+  return text.rightJustified(DataDigit, QLatin1Char('0'));
+}
+
+bool THexGrid::HandleKey(QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      EnterKey();
+      return true;
+    case Qt::Key_Escape:
+      // Not editing, Escape belongs to the toolkit (and the window around the grid).
+      if (!EditorMode()) return false;
+      EscapeKey();
+      return true;
+    default:
+      break;
+  }
+  const QString text = event->text();
+  if (text.size() != 1) return false;
+  const QChar c = text.front();
+  if (c.category() == QChar::Other_Control) return false;  // Backspace and friends
+  if (IsHex(c)) {
+    if (EditorMode()) return false;  // the editor's validator turns it to upper case
+    HexDigitKey(c);
+    return true;
+  }
+  if (c == QLatin1Char('-')) DashKey();
+  return true;  // any other printable character is discarded
+}
+
+void THexGrid::EnterKey() {
+  const QModelIndex cell = currentIndex();
+  if (!cell.isValid()) return;
+  if (!EditorMode()) {
+    StartEditing();
+    model_->SetText(cell.row(), cell.column(), QString());  // a fresh value is typed
+    return;
+  }
+  EndEditing();
+  const QString text = model_->Text(cell.row(), cell.column());
+  if (text.size() > DataDigit && !IsAllDashes(text)) {
+    ShowMessage(kTooManyDigits);
+    return;
+  }
+  model_->SetText(cell.row(), cell.column(), PaddedText(text));
+  GotoNextCell();
+}
+
+void THexGrid::DashKey() {
+  const QModelIndex cell = currentIndex();
+  if (!cell.isValid()) return;
+  EndEditing();
+  model_->SetText(cell.row(), cell.column(), BlankText());
+  const QModelIndex next = NextCell();
+  if (next.isValid()) MoveTo(next);
+}
+
+void THexGrid::HexDigitKey(QChar digit) {
+  if (!currentIndex().isValid()) return;
+  StartEditing();
+  // The editor opens with the whole text selected, so the digit replaces it.
+  if (auto* editor = qobject_cast<QLineEdit*>(indexWidget(currentIndex()))) {
+    editor->insert(QString(digit.toUpper()));
+  }
+}
+
+void THexGrid::EscapeKey() {
+  const QModelIndex cell = currentIndex();
+  EndEditing();
+  model_->SetText(cell.row(), cell.column(), savedCellText_);
+}
+
+bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
+  const QModelIndex current = currentIndex();
+  if (current.isValid() && current != next) {
+    const QString text = model_->Text(current.row(), current.column());
+    if (text.size() > DataDigit && !IsAllDashes(text)) {
+      ShowMessage(kTooManyDigits);
+      return false;
+    }
+    model_->SetText(current.row(), current.column(), PaddedText(text));
+  }
+  savedCellText_ = next.isValid() ? model_->Text(next.row(), next.column()) : QString();
+  return true;
+}
+
+bool THexGrid::MoveTo(const QModelIndex& next) {
+  selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+  return currentIndex() == next;
+}
+
+QModelIndex THexGrid::NextCell() const {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return QModelIndex();
+  if (current.column() + 1 < model_->columnCount()) return current.siblingAtColumn(current.column() + 1);
+  return model_->index(current.row() + 1, 0);  // invalid past the last row: no next cell
+}
+
+void THexGrid::StartEditing() {
+  const QModelIndex cell = currentIndex();
+  if (cell.isValid() && !EditorMode()) edit(cell);
+}
+
+void THexGrid::EndEditing() {
+  if (!EditorMode()) return;
+  if (QWidget* editor = indexWidget(currentIndex())) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+void THexGrid::ShowMessage(const QString& text) {
+  if (messageSink_) {
+    messageSink_(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+void THexGrid::ApplyRowHeight() {
+  const int height = fontMetrics().height() + 6;
+  verticalHeader()->setDefaultSectionSize(height);
+  horizontalHeader()->setFixedHeight(height);
+}
+
+}  // namespace tarvel

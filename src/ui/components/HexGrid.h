@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QString>
+#include <QTableView>
+
+#include <cstdint>
+#include <functional>
+
+namespace tarvel {
+
+class HexGridModel;
+
+// A memory image as hexadecimal text: one cell per address, filled row by
+// row, under a header row ("+0" ...) and beside an address column ("0000H" ...).
+// The grid is the only store of the image on the user's side; callers move
+// values in and out with WriteData, GetIntData and IsO.
+//
+// In string-grid terms the grid has DataColCount + 1 columns and
+// MaxAddress / DataColCount + 2 rows: column 0 holds the address labels and
+// row 0 the header. Address a lives in column a % DataColCount + 1, row
+// a / DataColCount + 1. The last row may have cells past MaxAddress; they are
+// shown but never read.
+//
+// A cell holds a value (upper-case hex, at least DataDigit digits), a blank
+// (DataDigit dashes: the address has no value) or, while the user edits, any
+// string of upper-case hex digits. An empty cell counts as the value 0, which
+// is what it becomes when the user leaves it.
+//
+// Embed it like any QWidget. The window sets its layout (column count first,
+// then the widths), then Clear()s and fills it.
+class THexGrid : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit THexGrid(QWidget* parent = nullptr);
+  ~THexGrid() override;
+
+  using QAbstractItemView::edit;  // the public edit(index) next to the override below
+
+  // Hex digits of one value: 4 for program words, 2 for bytes. Written
+  // directly, without side effects; cells already written keep their text.
+  int32_t DataDigit = 4;
+
+  int32_t MaxAddress() const;
+  // Sets the row count to hold addresses 0..address and rewrites the labels.
+  // Existing cell texts stay where they are: callers clear and refill.
+  void SetMaxAddress(int32_t address);
+
+  int32_t AddressCellWidth() const;
+  void SetAddressCellWidth(int32_t width);
+
+  int32_t DataCellWidth() const;
+  // Applies to the data columns that exist now; columns added later by
+  // SetDataColCount keep Qt's default width, so set the column count first.
+  void SetDataCellWidth(int32_t width);
+
+  int32_t DataColCount() const;
+  // Sets the columns and the header, then reapplies SetMaxAddress(MaxAddress()).
+  void SetDataColCount(int32_t count);
+
+  int32_t AddressDigits() const;
+  void SetAddressDigits(int32_t digits);
+
+  // The text Escape puts back: the cell's text from before its edit began.
+  QString SavedCellText() const;
+
+  // Rewrites the address label of every data row.
+  void WriteAddress();
+  // Grows the grid first when the address is beyond MaxAddress.
+  void WriteData(int32_t address, int32_t value);
+  // -1 beyond MaxAddress; a blank or empty cell gives 0.
+  int32_t GetIntData(int32_t address) const;
+  // The cell text, or "-1" beyond MaxAddress.
+  QString GetHexData(int32_t address) const;
+  // Whether the address holds a value (false for a blank, and beyond MaxAddress).
+  bool IsO(int32_t address) const;
+  // Blanks every data cell, including those past MaxAddress in the last row.
+  void Clear();
+  // Blanks one address; nothing beyond MaxAddress.
+  void ClearData(int32_t address);
+
+  static int32_t HexToInt(const QString& text);
+  static int32_t XtoI(QChar c);
+  static bool IsHex(QChar c);
+
+  // Ends editing, moves one data cell on (wrapping to the next row), and
+  // starts editing there. From the very last cell it stays put, not editing.
+  void GotoNextCell();
+
+  // String-grid view of the widget, counting the header row and the address
+  // column: what the user sees, for callers and tests.
+  int32_t RowCount() const;
+  int32_t ColCount() const;
+  QString Cells(int32_t col, int32_t row) const;
+  int32_t Col() const;  // current cell
+  int32_t Row() const;
+  bool EditorMode() const;
+
+  // Where the grid's own message ("ビット数が多すぎます") goes. The window
+  // passes a function that shows a simple box (application title, OK, no
+  // icon) through its injectable message interface; tests pass a recorder.
+  // Unset, the grid shows a QMessageBox itself.
+  void SetMessageSink(std::function<void(const QString&)> sink);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  friend class HexGridSelectionModel;
+  friend class HexCellDelegate;
+
+  QModelIndex CellIndex(int32_t address) const;
+  bool InRange(int32_t address) const;
+  QString BlankText() const;
+  QString ValueText(int32_t value) const;
+  QString PaddedText(const QString& text) const;
+
+  // The editing keys, for the grid and for its cell editor alike; true when
+  // the key was taken.
+  bool HandleKey(QKeyEvent* event);
+  void EnterKey();
+  void DashKey();
+  void HexDigitKey(QChar digit);
+  void EscapeKey();
+
+  // The rule for leaving the current cell for `next`: refuses over-long text
+  // with the message, otherwise pads it and takes SavedCellText from `next`.
+  bool MayLeaveCurrentCell(const QModelIndex& next);
+  bool MoveTo(const QModelIndex& next);
+  QModelIndex NextCell() const;
+  void StartEditing();
+  void EndEditing();
+  void ShowMessage(const QString& text);
+  void ApplyRowHeight();
+
+  HexGridModel* model_;
+  int32_t maxAddress_ = 160;
+  int32_t addressCellWidth_ = 0;
+  int32_t dataCellWidth_ = 0;
+  QString savedCellText_;
+  std::function<void(const QString&)> messageSink_;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,16 @@
+#include "ui/components/HexGridSelectionModel.h"
+
+#include "ui/components/HexGrid.h"
+
+namespace tarvel {
+
+HexGridSelectionModel::HexGridSelectionModel(QAbstractItemModel* model, THexGrid& grid)
+    : QItemSelectionModel(model, &grid), grid_(grid) {}
+
+void HexGridSelectionModel::setCurrentIndex(const QModelIndex& index,
+                                            QItemSelectionModel::SelectionFlags command) {
+  if (index != currentIndex() && !grid_.MayLeaveCurrentCell(index)) return;
+  QItemSelectionModel::setCurrentIndex(index, command);
+}
+
+}  // namespace tarvel
