@@ -1,0 +1,188 @@
+#include "files/BinaryFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace tarvel {
+
+namespace {
+
+std::string ErrnoText() { return std::strerror(errno); }
+
+// Closes the descriptor when it goes out of scope unless released.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int get() const { return fd_; }
+  // Closes now and reports whether the close succeeded (a deferred write
+  // error may show only here).
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// Reads until `buffer` is full or the file ends; false on a read error.
+bool ReadFully(int fd, uint8_t* buffer, size_t size, size_t& got) {
+  got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, buffer + got, size - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool WriteFully(int fd, const uint8_t* data, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A file of our own beside the target; the name is hidden and unique.
+int CreateTemporaryBeside(const std::string& target, std::string& tempPath) {
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath = FolderOf(target) + "/." + NameOf(target) + ".tarvel-" +
+               std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  // The rename has happened; if the folder cannot be flushed the data is
+  // still in place, only less certain to survive a power cut.
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+FileHead ReadFileHead(const std::string& path, size_t limit) {
+  FileHead head;
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) {
+    head.reason = ErrnoText();
+    return head;
+  }
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) {
+    head.reason = ErrnoText();
+    return head;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    head.reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    return head;
+  }
+  // One byte past the limit tells whether the file goes on.
+  head.bytes.resize(limit + 1);
+  size_t got = 0;
+  if (!ReadFully(file.get(), head.bytes.data(), head.bytes.size(), got)) {
+    head.reason = ErrnoText();
+    head.bytes.clear();
+    return head;
+  }
+  head.more = got > limit;
+  head.bytes.resize(head.more ? limit : got);
+  head.opened = true;
+  return head;
+}
+
+FileSave SaveFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FileSave save;
+  std::string target = path;
+  struct stat existing {};
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists) {
+    if (S_ISDIR(existing.st_mode)) {
+      save.reason = std::strerror(EISDIR);
+      return save;
+    }
+    if (::access(path.c_str(), W_OK) != 0) {
+      save.reason = ErrnoText();
+      return save;
+    }
+    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+      save.reason = std::strerror(EACCES);
+      return save;
+    }
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) {
+      save.reason = ErrnoText();
+      return save;
+    }
+    target = resolved;
+  }
+
+  std::string tempPath;
+  FileDescriptor temp(CreateTemporaryBeside(target, tempPath));
+  if (temp.get() < 0) {
+    save.reason = ErrnoText();
+    return save;
+  }
+  int error = 0;
+  if (!WriteFully(temp.get(), bytes.data(), bytes.size())) {
+    error = errno;
+  } else if (exists && ::fchmod(temp.get(), existing.st_mode & 07777) != 0) {
+    error = errno;
+  } else if (::fsync(temp.get()) != 0) {
+    error = errno;
+  }
+  if (!temp.Close() && error == 0) error = errno;
+  if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(tempPath.c_str());
+    save.reason = std::strerror(error);
+    return save;
+  }
+  SyncFolder(FolderOf(target));
+  save.saved = true;
+  return save;
+}
+
+}  // namespace tarvel

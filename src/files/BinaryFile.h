@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarvel {
+
+// Cells of a memory whose last address is given (-1 or below: none).
+inline size_t CellsUpTo(int32_t lastAddress) {
+  return lastAddress < 0 ? 0 : static_cast<size_t>(lastAddress) + 1;
+}
+
+// The start of a file, read as raw bytes.
+struct FileHead {
+  bool opened = false;
+  std::vector<uint8_t> bytes;  // at most the limit asked for
+  bool more = false;           // the file holds at least one byte beyond them
+  std::string reason;          // why it could not be read, when not opened
+};
+
+// Reads up to `limit` bytes from the start of a regular file.
+FileHead ReadFileHead(const std::string& path, size_t limit);
+
+struct FileSave {
+  bool saved = false;
+  std::string reason;  // why not, when not saved
+};
+
+// Replaces the file's contents as a whole: the bytes go to a new file in the
+// same folder, which is flushed to disk and then renamed over the target. A
+// failure at any step leaves the file that was there untouched. A symbolic
+// link keeps pointing at the file it named, and a file without any write
+// permission is refused, as overwriting it would be.
+FileSave SaveFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+
+}  // namespace tarvel

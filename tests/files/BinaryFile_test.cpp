@@ -1,0 +1,126 @@
+#include "files/BinaryFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "files/TempFolder.h"
+
+namespace tarvel {
+namespace {
+
+using test::TempFolder;
+
+std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+
+mode_t ModeOf(const std::string& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_mode & 07777;
+}
+
+TEST(SaveFileAtomically, CreatesANewFileWithTheUsualPermissions) {
+  TempFolder folder;
+  const mode_t previous = ::umask(022);
+  const FileSave save = SaveFileAtomically(folder.File("new.bin"), Bytes("abc"));
+  ::umask(previous);
+  ASSERT_TRUE(save.saved) << save.reason;
+  EXPECT_EQ(TempFolder::Contents(folder.File("new.bin")), "abc");
+  EXPECT_EQ(ModeOf(folder.File("new.bin")), 0644u);
+  EXPECT_EQ(folder.EntryCount(), 1) << "no temporary file is left behind";
+}
+
+TEST(SaveFileAtomically, ReplacesAFileKeepingItsPermissions) {
+  TempFolder folder;
+  const std::string path = folder.Write("old.bin", "a much longer old content");
+  ::chmod(path.c_str(), 0640);
+  ASSERT_TRUE(SaveFileAtomically(path, Bytes("new")).saved);
+  EXPECT_EQ(TempFolder::Contents(path), "new");
+  EXPECT_EQ(ModeOf(path), 0640u);
+  EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+TEST(SaveFileAtomically, WritesThroughASymbolicLink) {
+  TempFolder folder;
+  const std::string target = folder.Write("target.bin", "old");
+  const std::string link = folder.File("link.bin");
+  std::filesystem::create_symlink(target, link);
+  ASSERT_TRUE(SaveFileAtomically(link, Bytes("new")).saved);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(TempFolder::Contents(target), "new");
+}
+
+TEST(SaveFileAtomically, RefusesAReadOnlyFileEvenForTheSuperUser) {
+  TempFolder folder;
+  const std::string path = folder.Write("locked.bin", "keep me");
+  ::chmod(path.c_str(), 0444);
+  const FileSave save = SaveFileAtomically(path, Bytes("lost"));
+  EXPECT_FALSE(save.saved);
+  EXPECT_FALSE(save.reason.empty());
+  EXPECT_EQ(TempFolder::Contents(path), "keep me");
+}
+
+TEST(SaveFileAtomically, FailsWithAReasonWhereNoFileCanBe) {
+  TempFolder folder;
+  for (const std::string& path : {folder.File("missing/inner.bin"), folder.Path().string()}) {
+    const FileSave save = SaveFileAtomically(path, Bytes("x"));
+    EXPECT_FALSE(save.saved) << path;
+    EXPECT_FALSE(save.reason.empty()) << path;
+  }
+  EXPECT_EQ(folder.EntryCount(), 0);
+}
+
+// A write that fails half way (here: the file size limit) must not touch
+// the file that was there.
+TEST(SaveFileAtomically, FailedWriteLeavesTheOldFileWhole) {
+  TempFolder folder;
+  const std::string path = folder.Write("program.bin", "the user's program");
+  struct rlimit previous {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+  struct rlimit small = previous;
+  small.rlim_cur = 1000;
+  const sighandler_t handler = ::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const FileSave save = SaveFileAtomically(path, std::vector<uint8_t>(5000, 0x55));
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  ::signal(SIGXFSZ, handler);
+
+  EXPECT_FALSE(save.saved);
+  EXPECT_FALSE(save.reason.empty());
+  EXPECT_EQ(TempFolder::Contents(path), "the user's program");
+  EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+TEST(ReadFileHead, TellsWhetherTheFileGoesOnPastTheLimit) {
+  TempFolder folder;
+  const std::string path = folder.Write("four.bin", "1234");
+  const FileHead exact = ReadFileHead(path, 4);
+  EXPECT_TRUE(exact.opened);
+  EXPECT_EQ(exact.bytes, Bytes("1234"));
+  EXPECT_FALSE(exact.more);
+  const FileHead cut = ReadFileHead(path, 3);
+  EXPECT_EQ(cut.bytes, Bytes("123"));
+  EXPECT_TRUE(cut.more);
+  const FileHead none = ReadFileHead(path, 0);
+  EXPECT_TRUE(none.bytes.empty());
+  EXPECT_TRUE(none.more);
+}
+
+TEST(ReadFileHead, RefusesWhatIsNotARegularFileWithoutBlocking) {
+  TempFolder folder;
+  const std::string fifo = folder.File("pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, folder.Path().string(), folder.File("absent")}) {
+    const FileHead head = ReadFileHead(path, 16);
+    EXPECT_FALSE(head.opened) << path;
+    EXPECT_FALSE(head.reason.empty()) << path;
+  }
+}
+
+}  // namespace
+}  // namespace tarvel

@@ -1,0 +1,126 @@
+#include "files/DataImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "files/TempFolder.h"
+#include "support/RecordingMessages.h"
+
+namespace tarvel {
+namespace {
+
+const std::string kEndOfFile = ":00000001FF\n";
+
+// Data records of 16 bytes covering [0, count), byte i holding i & 0xFF.
+std::string CountingRecords(uint32_t first, uint32_t count) {
+  std::string text;
+  for (uint32_t address = first; address < first + count; address += 16) {
+    char record[16];
+    std::snprintf(record, sizeof record, ":%02X%04X00", std::min(16u, first + count - address), address & 0xFFFF);
+    text += record;
+    for (uint32_t i = address; i < std::min(address + 16, first + count); ++i) {
+      std::snprintf(record, sizeof record, "%02X", i & 0xFF);
+      text += record;
+    }
+    text += "00\n";
+  }
+  return text + kEndOfFile;
+}
+
+class DataImageTest : public ::testing::Test {
+ protected:
+  const THexSource& Load(const std::string& text) {
+    EXPECT_EQ(hex.LoadFile(folder.Write("data.hex", text)), 1);
+    return hex;
+  }
+
+  test::TempFolder folder;
+  test::RecordingMessages messages;
+  THexSource hex{messages};
+};
+
+TEST_F(DataImageTest, AssemblerOutputFillsTheBytesItHolds) {
+  ASSERT_EQ(hex.LoadFile(std::string(TARVEL_TEST_DATA_DIR) + "/eeprom24xx_table_inhx8m.hex"), 1);
+  const DataHexBytes image = DataBytesFromHex(hex, 0x1FF);
+  EXPECT_FALSE(image.tooBig);
+  EXPECT_EQ(image.bytes[0x00], 0x00);
+  EXPECT_EQ(image.bytes[0x1F], 0x1F);
+  EXPECT_EQ(image.bytes[0x24], 0x5A);
+  EXPECT_FALSE(image.bytes[0x28].has_value());
+  EXPECT_EQ(image.bytes[0x100], 't');
+  EXPECT_EQ(image.bytes[0x106], 0x00);
+  EXPECT_FALSE(image.bytes[0x108].has_value());
+}
+
+TEST_F(DataImageTest, FileBeyondTheMemoryFillsItAndReportsTheBytesTaken) {
+  const DataHexBytes image = DataBytesFromHex(Load(CountingRecords(0, 100)), 63);
+  ASSERT_EQ(image.bytes.size(), 64u);
+  EXPECT_TRUE(image.tooBig);
+  EXPECT_EQ(image.bytesTaken, 64);
+  for (size_t i = 0; i < 64; ++i) ASSERT_EQ(image.bytes[i], i) << i;
+}
+
+TEST_F(DataImageTest, FileThatJustFitsIsNotTooBig) {
+  const DataHexBytes image = DataBytesFromHex(Load(CountingRecords(0, 64)), 63);
+  EXPECT_FALSE(image.tooBig);
+  EXPECT_EQ(image.bytes[63], 63);
+}
+
+TEST_F(DataImageTest, FileWithoutDataLeavesEveryCellBlank) {
+  const DataHexBytes image = DataBytesFromHex(Load(kEndOfFile), 0xFF);
+  EXPECT_FALSE(image.tooBig);
+  for (const auto& byte : image.bytes) ASSERT_FALSE(byte.has_value());
+}
+
+// The reader keeps 16 KB; a 24xx128/256 image reaching past that cannot be
+// taken whole and must not be cut silently.
+TEST_F(DataImageTest, FilePastTheReadersImageOnALargeMemoryIsReported) {
+  const DataHexBytes fits = DataBytesFromHex(Load(CountingRecords(0x3FF0, 16)), 0x7FFF);
+  EXPECT_FALSE(fits.tooBig);
+  EXPECT_EQ(fits.bytes[0x3FFF], 0xFF);
+
+  const DataHexBytes cut = DataBytesFromHex(Load(CountingRecords(0x3FF0, 32)), 0x7FFF);
+  EXPECT_TRUE(cut.tooBig);
+  EXPECT_EQ(cut.bytesTaken, 16384);
+  EXPECT_EQ(cut.bytes[0x3FFF], 0xFF);
+  EXPECT_FALSE(cut.bytes[0x4000].has_value());
+}
+
+TEST_F(DataImageTest, BinaryOfExactlyTheMemoryLoadsWithoutReport) {
+  const DataBinaryBytes image = ReadDataBinary(folder.Write("exact.bin", std::string(64, '\x5A')), 63);
+  ASSERT_TRUE(image.opened);
+  EXPECT_EQ(image.bytes.size(), 64u);
+  EXPECT_FALSE(image.tooBig);
+}
+
+TEST_F(DataImageTest, BinaryOneByteLongerIsReportedWithTheBytesTaken) {
+  const DataBinaryBytes image = ReadDataBinary(folder.Write("long.bin", std::string(65, '\x5A')), 63);
+  ASSERT_TRUE(image.opened);
+  EXPECT_EQ(image.bytes.size(), 64u);
+  EXPECT_TRUE(image.tooBig);
+  EXPECT_EQ(image.bytesTaken, 64);
+}
+
+TEST_F(DataImageTest, ShortBinaryFillsOnlyItsBytes) {
+  const DataBinaryBytes image = ReadDataBinary(folder.Write("short.bin", "ab"), 63);
+  ASSERT_TRUE(image.opened);
+  EXPECT_EQ(image.bytes, (std::vector<uint8_t>{'a', 'b'}));
+}
+
+TEST_F(DataImageTest, BinaryThatCannotBeOpenedSaysWhy) {
+  const DataBinaryBytes image = ReadDataBinary(folder.File("absent.bin"), 63);
+  EXPECT_FALSE(image.opened);
+  EXPECT_FALSE(image.reason.empty());
+}
+
+TEST_F(DataImageTest, SavedBytesReadBack) {
+  const std::vector<uint8_t> bytes = {0x00, 0xFF, 0x1A, 0x0D, 0x0A};
+  const std::string path = folder.File("data.bin");
+  ASSERT_TRUE(SaveDataBinary(path, bytes).saved);
+  EXPECT_EQ(ReadDataBinary(path, 0xFF).bytes, bytes);
+}
+
+}  // namespace
+}  // namespace tarvel
