@@ -21,7 +21,9 @@ using test::RecordingPortIo;
 using Access = RecordingPortIo::Access;
 
 // PpdevPortIo against a ppdev device served through FUSE: the real open,
-// claim, ioctls and release, with the registers recorded behind it.
+// claim, ioctls and release, with the registers recorded behind it. The
+// recorder belongs to the serving thread while it runs: it is set up before
+// Serve and read after the server stopped.
 struct PpdevFuseTest : ::testing::Test {
   // The server is declared before every client, so it outlives them.
   bool Serve(PpdevFuseServer::Options options = {}) {
@@ -45,13 +47,13 @@ struct PpdevFuseTest : ::testing::Test {
 };
 
 TEST_F(PpdevFuseTest, DataAndStatusRegistersGoThroughTheDeviceAndNothingElse) {
+  io.answer = [](uint16_t address) -> uint8_t { return address == 0x379 ? 0x7F : 0x5A; };
   if (!Serve()) GTEST_SKIP() << SkipText();
   PpdevPortIo::OpenResult opened = PpdevPortIo::OpenDevice(server->DevicePath(), AT378);
   ASSERT_NE(opened.port, nullptr) << opened.error;
   EXPECT_TRUE(opened.port->Exclusive());
   EXPECT_EQ(opened.port->Path(), server->DevicePath());
 
-  io.answer = [](uint16_t address) -> uint8_t { return address == 0x379 ? 0x7F : 0x5A; };
   test::RecordingMessages messages;
   TParallelPort port(*opened.port, messages);
   port.OutData(0x1A5);
@@ -62,10 +64,12 @@ TEST_F(PpdevFuseTest, DataAndStatusRegistersGoThroughTheDeviceAndNothingElse) {
   EXPECT_EQ(opened.port->In(0x37A), 0xFF);  // nor any other register
   opened.port->Out(0x37A, 0x00);
   opened.port->Out(0x3BC, 0x00);
+  EXPECT_EQ(server->UnclaimedRequests(), 0);
 
+  opened.port.reset();
+  server->Stop();
   EXPECT_THAT(io.accesses, ElementsAre(Access{true, 0x378, 0xA5}, Access{false, 0x378, 0x5A},
                                        Access{false, 0x379, 0x7F}, Access{false, 0x379, 0x7F}));
-  EXPECT_EQ(server->UnclaimedRequests(), 0);
 }
 
 TEST_F(PpdevFuseTest, ThePortIsClaimedExclusivelyAndReleasedOnDestruction) {
@@ -100,8 +104,10 @@ TEST_F(PpdevFuseTest, AFreePortSharedWithAnotherDriverIsClaimedWithoutExclusion)
   ASSERT_NE(opened.port, nullptr) << opened.error;
   EXPECT_FALSE(opened.port->Exclusive());
   opened.port->Out(0x378, 0x40);
-  EXPECT_THAT(io.accesses, ElementsAre(Access{true, 0x378, 0x40}));
   EXPECT_EQ(server->Claims(), 1);
+  opened.port.reset();
+  server->Stop();
+  EXPECT_THAT(io.accesses, ElementsAre(Access{true, 0x378, 0x40}));
 }
 
 TEST_F(PpdevFuseTest, APortHeldByAnotherDriverIsBusyAndNeverWaitedFor) {
