@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/srom/SRomWrite.h"
+#include "engine/srom/SRomWriteCyclePoll.h"
+#include "platform/VirtualClock.h"
+#include "sim/Serial24xxChip.h"
+#include "sim/SimulatedWriter.h"
+#include "support/RecordingMessages.h"
+
+namespace tarvel {
+namespace {
+
+// The engine against the simulated writer with a virtual 24xx EEPROM in its
+// socket, on virtual time.
+class SRomOnSimulator {
+ public:
+  explicit SRomOnSimulator(SROM_DEVICE device) : writer(clock), port(writer, messages), rom(clock, messages) {
+    rom.ParallelPort = &port;
+    writer.InsertSerialRom(device);
+    rom.SetDevice(device);
+    rom.PowerON();
+  }
+
+  Serial24xxChip& Chip() { return *writer.SerialRom(); }
+
+  WriteCycleOutcome WriteAndWait(uint32_t address, uint8_t value) {
+    rom.Write(address, value);
+    return SRomWriteCyclePoll(rom, clock).Wait();
+  }
+
+  VirtualClock clock;
+  test::RecordingMessages messages;
+  SimulatedWriter writer;
+  TParallelPort port;
+  TSRomWrite rom;
+};
+
+// Addresses that tell the address forms apart: the ends of the chip, every
+// block of the one-byte sizes, and every bit of the two-byte address.
+std::set<uint32_t> TellingAddresses(uint32_t lastAddress) {
+  std::set<uint32_t> addresses = {0, 1, 0x7F, lastAddress};
+  for (uint32_t block = 0; block * 0x100 <= lastAddress; block += (lastAddress > 0x7FF ? 0x10 : 1)) {
+    addresses.insert(block * 0x100);
+    addresses.insert(block * 0x100 + 0xA5);
+  }
+  for (uint32_t bit = 1; bit <= lastAddress; bit <<= 1) addresses.insert(bit);
+  addresses.insert(0x0ABC & lastAddress);
+  addresses.erase(addresses.upper_bound(lastAddress), addresses.end());
+  return addresses;
+}
+
+class SRomWriteEveryDevice : public ::testing::TestWithParam<SROM_DEVICE> {};
+
+TEST_P(SRomWriteEveryDevice, BytesLandInTheirOwnCellsAndReadBack) {
+  SRomOnSimulator sim(GetParam());
+  const uint32_t last = sim.rom.LastAddress();
+  std::map<uint32_t, uint8_t> wanted;
+  for (uint32_t address : TellingAddresses(last)) {
+    // A value that differs from cell to cell and from the blank 0xFF.
+    wanted[address] = static_cast<uint8_t>((address * 7 + (address >> 8) * 13) % 0xFF);
+  }
+  for (const auto& [address, value] : wanted) {
+    ASSERT_EQ(sim.WriteAndWait(address, value), WriteCycleOutcome::Finished) << address;
+  }
+  for (uint32_t address = 0; address <= last; ++address) {
+    const auto it = wanted.find(address);
+    ASSERT_EQ(sim.Chip().Byte(address), it == wanted.end() ? 0xFF : it->second) << std::hex << address;
+  }
+  for (const auto& [address, value] : wanted) {
+    ASSERT_EQ(sim.rom.Read(address), value) << std::hex << address;
+  }
+  EXPECT_EQ(sim.Chip().CompletedWriteCycles(), wanted.size());
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+  EXPECT_TRUE(sim.messages.boxes.empty());
+}
+
+TEST_P(SRomWriteEveryDevice, IsErasedTellsABlankChipFromAWrittenOne) {
+  SRomOnSimulator sim(GetParam());
+  EXPECT_TRUE(sim.rom.IsErased(true));
+  sim.Chip().SetByte(sim.rom.LastAddress(), 0x7F);
+  EXPECT_FALSE(sim.rom.IsErased(true));
+  ASSERT_EQ(sim.messages.boxes.size(), 2u);
+  EXPECT_EQ(sim.messages.boxes[0].text, "イレースされています。");
+  EXPECT_EQ(sim.messages.boxes[0].icon, MessageIcon::Information);
+  EXPECT_EQ(sim.messages.boxes[1].text, "イレースされていません。");
+  EXPECT_EQ(sim.messages.boxes[1].icon, MessageIcon::Warning);
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSizes, SRomWriteEveryDevice,
+                         ::testing::Values(SROM24xx01, SROM24xx02, SROM24xx04, SROM24xx08, SROM24xx16,
+                                           SROM24xx32, SROM24xx64, SROM24xx128, SROM24xx256),
+                         [](const ::testing::TestParamInfo<SROM_DEVICE>& info) {
+                           return std::string(kSRomDevices[info.param].displayName);
+                         });
+
+TEST(SRomWriteOnSimulator, EraseByWritingFFThenChecksBlank) {
+  SRomOnSimulator sim(SROM24xx01);
+  for (uint32_t address = 0; address <= sim.rom.LastAddress(); ++address) sim.Chip().SetByte(address, 0);
+  EXPECT_FALSE(sim.rom.IsErased(false));
+  for (uint32_t address = 0; address <= sim.rom.LastAddress(); ++address) {
+    ASSERT_EQ(sim.WriteAndWait(address, 0xFF), WriteCycleOutcome::Finished);
+  }
+  EXPECT_TRUE(sim.rom.IsErased(false));
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
+TEST(SRomWriteOnSimulator, PollingAnswersOnlyAfterTheWriteCycle) {
+  SRomOnSimulator sim(SROM24xx16);
+  sim.Chip().SetWriteCycleMicros(5000);
+  const uint64_t start = sim.clock.Nanos();
+  ASSERT_EQ(sim.WriteAndWait(0x345, 0x12), WriteCycleOutcome::Finished);
+  EXPECT_GE(sim.clock.Nanos() - start, 5'000'000u);
+  EXPECT_LT(sim.clock.Nanos() - start, 6'000'000u);
+  EXPECT_EQ(sim.Chip().Byte(0x345), 0x12);
+}
+
+TEST(SRomWriteOnSimulator, SlowWriteCycleWithinTheBoundFinishes) {
+  SRomOnSimulator sim(SROM24xx256);
+  sim.Chip().SetWriteCycleMicros(30000);
+  ASSERT_EQ(sim.WriteAndWait(0x4321, 0x5A), WriteCycleOutcome::Finished);
+  EXPECT_EQ(sim.rom.Read(0x4321), 0x5A);
+}
+
+TEST(SRomWriteOnSimulator, WriteCycleBeyondTheBoundTimesOut) {
+  SRomOnSimulator sim(SROM24xx256);
+  sim.Chip().SetWriteCycleMicros(80000);
+  const uint64_t start = sim.clock.Nanos();
+  EXPECT_EQ(sim.WriteAndWait(0x10, 0x5A), WriteCycleOutcome::TimedOut);
+  EXPECT_LT(sim.clock.Nanos() - start, 52'000'000u);
+}
+
+TEST(SRomWriteOnSimulator, WriteCycleThatNeverEndsTimesOut) {
+  SRomOnSimulator sim(SROM24xx02);
+  sim.Chip().SetWriteCycleNeverEnds(true);
+  EXPECT_EQ(sim.WriteAndWait(0x10, 0x5A), WriteCycleOutcome::TimedOut);
+}
+
+TEST(SRomWriteOnSimulator, EmptySocketTimesOutAndReadsFF) {
+  SRomOnSimulator sim(SROM24xx02);
+  sim.writer.RemoveTarget();
+  const uint64_t start = sim.clock.Nanos();
+  EXPECT_EQ(sim.WriteAndWait(0x10, 0x5A), WriteCycleOutcome::TimedOut);
+  EXPECT_GE(sim.clock.Nanos() - start, 50'000'000u);
+  EXPECT_LT(sim.clock.Nanos() - start, 52'000'000u);
+  // The pull-up reads as an erased byte: an empty socket looks blank.
+  EXPECT_EQ(sim.rom.Read(0x10), 0xFF);
+}
+
+TEST(SRomWriteOnSimulator, ChipThatNeverAnswersTimesOut) {
+  SRomOnSimulator sim(SROM24xx64);
+  sim.Chip().SetNeverAnswers(true);
+  EXPECT_EQ(sim.WriteAndWait(0x10, 0x5A), WriteCycleOutcome::TimedOut);
+}
+
+TEST(SRomWriteOnSimulator, WithoutSupplyTheChipDoesNotAnswer) {
+  VirtualClock clock;
+  test::RecordingMessages messages;
+  SimulatedWriter writer(clock);
+  TParallelPort port(writer, messages);
+  TSRomWrite rom(clock, messages);
+  rom.ParallelPort = &port;
+  writer.InsertSerialRom(SROM24xx02);
+  writer.SerialRom()->SetByte(0, 0x00);
+  EXPECT_EQ(rom.Read(0), 0xFF);
+  rom.PowerON();
+  EXPECT_EQ(rom.Read(0), 0x00);
+  EXPECT_EQ(writer.SerialRom()->Timing().TotalViolations(), 0u);
+}
+
+}  // namespace
+}  // namespace tarvel
