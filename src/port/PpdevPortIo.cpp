@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr unsigned kUsbPrinterMajor = 180;
+constexpr const char* kUnknownTypeText = "Unknown port type: choose a port in the write setup.";
 
 std::string HexAddress(int32_t address) {
   char text[16];
@@ -103,7 +104,7 @@ PpdevPortIo::~PpdevPortIo() {
 }
 
 PpdevPortIo::OpenResult PpdevPortIo::Open(PPortType type, const ParportLocator& locator) {
-  if (type >= kParallelPortTypeCount) return Failure("Unknown port type: choose a port in the write setup.");
+  if (type >= kParallelPortTypeCount) return Failure(kUnknownTypeText);
   const int32_t base = kParallelPortRegisters[type].dataAddress;
   const std::vector<ParportLocator::Port> ports = locator.Ports();
   for (const ParportLocator::Port& port : ports) {
@@ -137,7 +138,7 @@ PpdevPortIo::OpenResult PpdevPortIo::Open(PPortType type, const ParportLocator& 
 
 PpdevPortIo::OpenResult PpdevPortIo::OpenDevice(const std::string& path, PPortType type,
                                                 const ParportLocator& locator) {
-  if (type >= kParallelPortTypeCount) return Failure("Unknown port type: choose a port in the write setup.");
+  if (type >= kParallelPortTypeCount) return Failure(kUnknownTypeText);
   const ParallelPortRegisters& registers = kParallelPortRegisters[type];
   if (IsUsbPrinterPath(path)) return Failure(UsbPrinterText(path));
 
