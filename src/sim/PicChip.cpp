@@ -17,14 +17,17 @@ PicChip::PicChip(Clock& clock, PIC_DEVICES device, uint16_t wordErased)
 void PicChip::OnLines(const WriterLines& lines) {
   const bool atVpp = lines.vdd && lines.mclr == MclrLevel::Vpp;
   const bool clockHigh = lines.rb6 != PinDrive::Low;
+  bool entered = false;
   if (programming_ && !atVpp) {
     Leave();
   } else if (!programming_ && atVpp && !atVpp_ && !clockHigh && lines.rb7 == PinDrive::Low) {
     Enter();
+    entered = true;
   }
   atVpp_ = atVpp;
 
-  if (programming_ && clockHigh != clockHigh_) {
+  // The clock falling in the write that enters programming mode is no clock.
+  if (programming_ && !entered && clockHigh != clockHigh_) {
     if (clockHigh) {
       port_.OnRisingEdge();
     } else {
