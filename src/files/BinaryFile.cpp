@@ -101,7 +101,20 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+// 0 when the existing file may be replaced, else the error that forbids it.
+int WriteRefusal(const std::string& path, const struct stat& info) {
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (::access(path.c_str(), W_OK) != 0) return errno;
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+  return 0;
+}
+
 }  // namespace
+
+bool FileIsReadOnly(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && WriteRefusal(path, info) != 0;
+}
 
 FileHead ReadFileHead(const std::string& path, size_t limit) {
   FileHead head;
@@ -139,16 +152,8 @@ FileSave SaveFileAtomically(const std::string& path, const std::vector<uint8_t>&
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists) {
-    if (S_ISDIR(existing.st_mode)) {
-      save.reason = std::strerror(EISDIR);
-      return save;
-    }
-    if (::access(path.c_str(), W_OK) != 0) {
-      save.reason = ErrnoText();
-      return save;
-    }
-    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-      save.reason = std::strerror(EACCES);
+    if (const int refusal = WriteRefusal(path, existing); refusal != 0) {
+      save.reason = std::strerror(refusal);
       return save;
     }
     char resolved[PATH_MAX];
@@ -164,6 +169,10 @@ FileSave SaveFileAtomically(const std::string& path, const std::vector<uint8_t>&
   if (temp.get() < 0) {
     save.reason = ErrnoText();
     return save;
+  }
+  // Only the super-user may hand the new file back to the old one's owner;
+  // for anyone else it belongs to whoever saved it, like any new file.
+  if (exists && ::fchown(temp.get(), existing.st_uid, existing.st_gid) != 0) {
   }
   int error = 0;
   if (!WriteFully(temp.get(), bytes.data(), bytes.size())) {

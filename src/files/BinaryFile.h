@@ -23,6 +23,11 @@ struct FileHead {
 // Reads up to `limit` bytes from the start of a regular file.
 FileHead ReadFileHead(const std::string& path, size_t limit);
 
+// True for an existing file that a save would refuse: one this user may not
+// write, or one that carries no write permission at all (the read-only mark,
+// which holds for the super-user too).
+bool FileIsReadOnly(const std::string& path);
+
 struct FileSave {
   bool saved = false;
   std::string reason;  // why not, when not saved

@@ -45,6 +45,18 @@ TEST(SaveFileAtomically, ReplacesAFileKeepingItsPermissions) {
   EXPECT_EQ(folder.EntryCount(), 1);
 }
 
+TEST(SaveFileAtomically, KeepsTheOwnerWhereAllowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the super-user can save a file of another owner";
+  TempFolder folder;
+  const std::string path = folder.Write("theirs.bin", "old");
+  ASSERT_EQ(::chown(path.c_str(), 1234, 1234), 0);
+  ASSERT_TRUE(SaveFileAtomically(path, Bytes("new")).saved);
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, 1234u);
+  EXPECT_EQ(info.st_gid, 1234u);
+}
+
 TEST(SaveFileAtomically, WritesThroughASymbolicLink) {
   TempFolder folder;
   const std::string target = folder.Write("target.bin", "old");
@@ -58,11 +70,18 @@ TEST(SaveFileAtomically, WritesThroughASymbolicLink) {
 TEST(SaveFileAtomically, RefusesAReadOnlyFileEvenForTheSuperUser) {
   TempFolder folder;
   const std::string path = folder.Write("locked.bin", "keep me");
+  EXPECT_FALSE(FileIsReadOnly(path));
   ::chmod(path.c_str(), 0444);
+  EXPECT_TRUE(FileIsReadOnly(path));
   const FileSave save = SaveFileAtomically(path, Bytes("lost"));
   EXPECT_FALSE(save.saved);
   EXPECT_FALSE(save.reason.empty());
   EXPECT_EQ(TempFolder::Contents(path), "keep me");
+}
+
+TEST(FileIsReadOnly, IsFalseForAFileThatIsNotThere) {
+  TempFolder folder;
+  EXPECT_FALSE(FileIsReadOnly(folder.File("absent.bin")));
 }
 
 TEST(SaveFileAtomically, FailsWithAReasonWhereNoFileCanBe) {
