@@ -158,20 +158,5 @@ TEST(SRomWriteOnSimulator, ChipThatNeverAnswersTimesOut) {
   EXPECT_EQ(sim.WriteAndWait(0x10, 0x5A), WriteCycleOutcome::TimedOut);
 }
 
-TEST(SRomWriteOnSimulator, WithoutSupplyTheChipDoesNotAnswer) {
-  VirtualClock clock;
-  test::RecordingMessages messages;
-  SimulatedWriter writer(clock);
-  TParallelPort port(writer, messages);
-  TSRomWrite rom(clock, messages);
-  rom.ParallelPort = &port;
-  writer.InsertSerialRom(SROM24xx02);
-  writer.SerialRom()->SetByte(0, 0x00);
-  EXPECT_EQ(rom.Read(0), 0xFF);
-  rom.PowerON();
-  EXPECT_EQ(rom.Read(0), 0x00);
-  EXPECT_EQ(writer.SerialRom()->Timing().TotalViolations(), 0u);
-}
-
 }  // namespace
 }  // namespace tarvel

@@ -47,16 +47,6 @@ TEST_F(SRomWriteTest, NewComponentSelects24xx02WithAllLinesLow) {
   EXPECT_TRUE(io.accesses.empty());
 }
 
-TEST_F(SRomWriteTest, SetDeviceTakesLastAddressFromTheTable) {
-  const uint32_t expected[] = {0x7F, 0xFF, 0x1FF, 0x3FF, 0x7FF, 0xFFF, 0x1FFF, 0x3FFF, 0x7FFF};
-  for (int device = 0; device < kSRomDeviceCount; ++device) {
-    rom.SetDevice(static_cast<SROM_DEVICE>(device));
-    EXPECT_EQ(rom.Device(), device);
-    EXPECT_EQ(rom.LastAddress(), expected[device]);
-  }
-  EXPECT_TRUE(messages.boxes.empty());
-}
-
 TEST_F(SRomWriteTest, SetDeviceAboveTheTableKeepsTheValueButNotTheSize) {
   rom.SetDevice(SROM24xx16);
   rom.SetDevice(static_cast<SROM_DEVICE>(9));
