@@ -1,0 +1,27 @@
+#include <cstdio>
+#include <exception>
+
+#include "platform/SystemClock.h"
+#include "ui/main/GuardedApplication.h"
+#include "ui/main/PWMainForm.h"
+#include "ui/main/QtWindowMessages.h"
+
+int main(int argc, char** argv) {
+  tarvel::GuardedApplication application(argc, argv);
+  tarvel::GuardedApplication::setOrganizationName(tarvel::SettingsStore::kOrganisation);
+  tarvel::GuardedApplication::setApplicationName(tarvel::SettingsStore::kApplication);
+
+  tarvel::SystemClock clock;
+  tarvel::QtWindowMessages messages;
+  application.SetMessages(&messages);
+  try {
+    tarvel::TPWMainForm window(messages, clock);
+    messages.SetParent(&window);
+    window.show();
+    return application.exec();
+  } catch (const std::exception& error) {
+    messages.Box(QString::fromUtf8(error.what()), QString(), tarvel::MessageIcon::Error,
+                 tarvel::WindowMessages::Buttons::Ok);
+    return 1;
+  }
+}

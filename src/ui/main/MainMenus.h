@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace tarvel {
+
+// The window's two menu bars, item by item: PICMenu for the PIC category and
+// SRomMenu for the serial ROM category. Only one is on the window's bar at a
+// time; the menus of the other stay alive (owned by the window) with every
+// item's state, and their shortcuts sleep while they are off the bar.
+class MainMenus {
+ public:
+  explicit MainMenus(QWidget& window);
+
+  void ShowPicMenu(QMenuBar& bar) const;
+  void ShowSRomMenu(QMenuBar& bar) const;
+  bool PicMenuShown(const QMenuBar& bar) const;
+
+  // PICMenu.
+  QMenu* File;
+  QAction* Exit1;
+  QMenu* KI1;
+  QAction* DeviceWriteAll;
+  QAction* DevErase;
+  QAction* DevECheck;
+  QAction* DevCodeProtect;
+  QAction* DevReset;
+  QAction* ProgWriteC;
+  QAction* ProgReadC;
+  QAction* ProgWriteID;
+  QAction* ProgReadID;
+  QMenu* MenuProg;
+  QAction* ProgNew;
+  QAction* ProgHexOpen;
+  QAction* ProgBinOpen;
+  QAction* ProgReload;
+  QAction* ProgHexSave;
+  QAction* ProgBinSave;
+  QAction* ProgSave;
+  QAction* ProgWriteP;
+  QAction* ProgReadP;
+  QAction* ProgCompare;
+  QAction* ProgFind;
+  QAction* ProgFill;
+  QAction* PicProgSeparator;
+  QMenu* MenuData;
+  QAction* DataNew;
+  QAction* DataHexOpen;
+  QAction* DataBinOpen;
+  QAction* DataReload;
+  QAction* DataHexSave;
+  QAction* DataBinSave;
+  QAction* DataSave;
+  QAction* DataWrite;
+  QAction* DataRead;
+  QAction* DataCompare;
+  QAction* DataFind;
+  QAction* DataFill;
+  QAction* PicDataSeparator;
+  QMenu* Option;
+  QAction* OptionWrite;
+  QAction* OptionFileSet;
+  QAction* OptionWriterTest;
+  QAction* Option256Color;
+  QMenu* Disp;
+  QAction* DispProgWindow;
+  QAction* DispDataWindow;
+  QMenu* K1;
+  QAction* HelpVersion;
+
+  // SRomMenu.
+  QMenu* SRomFile;
+  QAction* SRomExit;
+  QMenu* SRomDevice;
+  QAction* SRomDevErase;
+  QAction* SRomDevEraseCheck;
+  QMenu* SROMData;
+  QAction* SRomDataNew;
+  QAction* SRomDataHexOpen;
+  QAction* SRomDataBinOpen;
+  QAction* SRomDataReload;
+  QAction* SRomDataHexSave;
+  QAction* SRomDataBinSave;
+  QAction* SRomDataSave;
+  QAction* SRomDataWrite;
+  QAction* SRomDataRead;
+  QAction* SRomDataCompare;
+  QAction* SRomDataFind;
+  QAction* SRomDataFill;
+  QAction* SROMDataSeparator;
+  QMenu* SRomOption;
+  QAction* SRomOptionWrite;
+  QAction* SRomOptionFileSet;
+  QAction* SRomOptionWriterTest;
+  QAction* SRomOption256Color;
+  QMenu* SRomHelp;
+  QAction* SRomHelpVersion;
+
+ private:
+  QList<QMenu*> picMenus_;
+  QList<QMenu*> sromMenus_;
+};
+
+}  // namespace tarvel

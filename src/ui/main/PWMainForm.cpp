@@ -1,0 +1,854 @@
+#include "ui/main/PWMainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolButton>
+#include <vector>
+
+#include "files/DataImage.h"
+#include "files/ProgramImage.h"
+#include "ui/components/HexGrid.h"
+#include "ui/main/FileFilters.h"
+#include "ui/main/PicFileHistry.h"
+#include "ui/main/TitlePanel.h"
+#include "ui/main/WindowCommand.h"
+#include "ui/main/WindowMessages.h"
+
+namespace tarvel {
+namespace {
+
+const QString kWriteKey = QStringLiteral("Write");
+const QString kFileKey = QStringLiteral("File");
+const QString kFormKey = QStringLiteral("Form");
+constexpr int kHistoryCount = 5;
+
+// The device groups the window tells apart.
+enum class PicGroup { TwelveBit, WithDataEeprom, NotSupported, Other };
+
+PicGroup GroupOf(PIC_DEVICES device) {
+  if (device <= PIC12C509) return PicGroup::TwelveBit;
+  if (device == PIC16C84 || (device >= PIC16F627 && device <= PIC16F877)) return PicGroup::WithDataEeprom;
+  if (device == PIC16C65A || device == PIC16C73A || device == PIC16C74A || !IsKnownPicDevice(device)) {
+    return PicGroup::NotSupported;
+  }
+  return PicGroup::Other;
+}
+
+std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+void SetHint(QWidget* widget, const QString& hint) {
+  const int bar = hint.indexOf('|');
+  widget->setToolTip(bar < 0 ? hint : hint.left(bar));
+  widget->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+}  // namespace
+
+TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::Backends backends, QWidget* parent)
+    : QMainWindow(parent),
+      messages_(messages),
+      clock_(clock),
+      writer_(clock, std::move(backends)),
+      parallelPort_(writer_.Io(), messages),
+      sromWrite_(clock, messages),
+      hexSource_(messages),
+      dataHexSource_(messages),
+      menus_(*this),
+      form_(*this) {
+  setObjectName("PWMainForm");
+  setWindowTitle(WindowMessages::ApplicationTitle());
+  QFont gothic = font();
+  gothic.setFamilies({"VL PGothic", "IPAPGothic", "Noto Sans CJK JP", gothic.family()});
+  gothic.setPixelSize(12);
+  setFont(gothic);
+  QFont gridFont = gothic;
+  gridFont.setPixelSize(16);
+  form_.HexGrid->setFont(gridFont);
+  const auto showGridMessage = [this](const QString& text) { messages_.Inform(text); };
+  form_.HexGrid->SetMessageSink(showGridMessage);
+  form_.DataHexGrid->SetMessageSink(showGridMessage);
+  form_.HexGrid->SetDataColCount(8);
+  form_.HexGrid->SetAddressCellWidth(50);
+  form_.HexGrid->SetAddressDigits(4);
+  form_.HexGrid->SetDataCellWidth(46);
+  form_.DataHexGrid->SetDataColCount(8);
+  form_.DataHexGrid->SetAddressCellWidth(40);
+  form_.DataHexGrid->SetAddressDigits(3);
+  form_.DataHexGrid->SetDataCellWidth(25);
+  form_.DataHexGrid->DataDigit = 2;
+  form_.DataHexGrid->SetMaxAddress(255);
+  sromWrite_.ParallelPort = &parallelPort_;
+  move(277, 155);
+  resize(870, 431);
+  CreateCommands();
+  ConnectLists();
+  FormCreate();
+}
+
+TPWMainForm::~TPWMainForm() {
+  progHistory_.reset();
+  dataHistory_.reset();
+}
+
+void TPWMainForm::FormCreate() {
+  startPowerON_ = false;
+  endPowerOFF_ = false;
+  startGiveIO_ = false;
+  picWrite_ = std::make_unique<TPicWrite>(clock_, messages_);
+  form_.HexGrid->SetMaxAddress(1024);
+  form_.HexGrid->Clear();
+  form_.DataHexGrid->Clear();
+  SetProgTitle("New Program");
+  SetDataTitle("New Data");
+  form_.CBCategory->setCurrentIndex(0);
+  form_.CBPICDevice->setCurrentIndex(0);
+  form_.CBSRomDevice->setCurrentIndex(0);
+  picWrite_->SetDevice(PIC16F84);
+  form_.CBPICDevice->setCurrentIndex(PIC16F84);
+  ApplySRomDevice(SROM24xx02);
+  picWrite_->ParallelPort = &parallelPort_;
+  CheckSettingsVersion();
+  if (startGiveIO_ && !writer_.ObtainPermission()) messages_.Inform("GiveIOデバイスにアクセスできませんでした。");
+  ChoosePortAccess();
+  progHistory_ = std::make_unique<TPicFileHistry>(
+      *menus_.MenuProg, *menus_.PicProgSeparator,
+      [this](const QString& path, const QString& type) {
+        WindowCommand::RunGuarded(messages_, [&] {
+          if (type == "Hex") LoadProgramHex(path);
+          if (type == "Bin") LoadProgramBinary(path);
+        });
+      },
+      kHistoryCount, settings_, kFileKey, "PICProg");
+  dataHistory_ = std::make_unique<TPicFileHistry>(
+      *menus_.MenuData, *menus_.PicDataSeparator,
+      [this](const QString& path, const QString& type) {
+        WindowCommand::RunGuarded(messages_, [&] {
+          if (type == "Hex") LoadDataHex(path);
+          if (type == "Bin") LoadDataBinary(path);
+        });
+      },
+      kHistoryCount, settings_, kFileKey, "PICData");
+  // A start in the serial ROM category keeps its own bar.
+  ShowMenuOfCategory();
+  AssignEnglishHints();
+  form_.PnlProgTitle->SetCaption("Program");
+  form_.PnlDataTitle->SetCaption("Data");
+  form_.StatusPanel0->setText("New file");
+  if (startPowerON_) picWrite_->PowerON();
+}
+
+void TPWMainForm::FormClose() {
+  SaveWindowPosition();
+  SaveWriteSettings();
+  SaveFileSettings();
+  SaveVersion();
+  settings_.Sync();
+  if (endPowerOFF_) picWrite_->PowerOFF();
+}
+
+void TPWMainForm::closeEvent(QCloseEvent* event) {
+  WindowCommand::RunGuarded(messages_, [this] { FormClose(); });
+  event->accept();
+}
+
+bool TPWMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    form_.StatusPanel0->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+// ---------------------------------------------------------------- commands
+
+WindowCommand* TPWMainForm::MakeCommand(void (TPWMainForm::*handler)()) {
+  return new WindowCommand(this, messages_, [this, handler] { (this->*handler)(); });
+}
+
+// The device and dialog commands get their handlers with the dialogs; until
+// then they are on the menus, unavailable.
+WindowCommand* TPWMainForm::MakeFutureCommand() { return new WindowCommand(this, messages_); }
+
+void TPWMainForm::BindItem(WindowCommand* command, QAction* item) { command->AddItem(*item); }
+
+void TPWMainForm::BindButton(WindowCommand* command, QToolButton* button) { command->AddButton(*button); }
+
+void TPWMainForm::CreateCommands() {
+  Commands& c = commands_;
+  const MainMenus& m = menus_;
+  const MainFormLayout& f = form_;
+
+  c.Exit1 = MakeCommand(&TPWMainForm::Exit1Click);
+  BindItem(c.Exit1, m.Exit1);
+  BindItem(c.Exit1, m.SRomExit);
+
+  c.DeviceWriteAll = MakeFutureCommand();
+  BindItem(c.DeviceWriteAll, m.DeviceWriteAll);
+  c.DevErase = MakeFutureCommand();
+  BindItem(c.DevErase, m.DevErase);
+  c.DevECheck = MakeFutureCommand();
+  BindItem(c.DevECheck, m.DevECheck);
+  c.DevCodeProtect = MakeFutureCommand();
+  BindItem(c.DevCodeProtect, m.DevCodeProtect);
+  c.DevReset = MakeFutureCommand();
+  BindItem(c.DevReset, m.DevReset);
+  BindButton(c.DevReset, f.SBReset);
+  c.ProgWriteC = MakeFutureCommand();
+  BindItem(c.ProgWriteC, m.ProgWriteC);
+  c.ProgReadC = MakeFutureCommand();
+  BindItem(c.ProgReadC, m.ProgReadC);
+  c.ProgWriteID = MakeFutureCommand();
+  BindItem(c.ProgWriteID, m.ProgWriteID);
+  c.ProgReadID = MakeFutureCommand();
+  BindItem(c.ProgReadID, m.ProgReadID);
+  BindButton(c.ProgReadID, f.SBReadID);
+  c.ProgWritePC = MakeFutureCommand();
+  BindButton(c.ProgWritePC, f.SBWrPC);
+  c.PowerON = MakeFutureCommand();
+  BindButton(c.PowerON, f.SBPowerON);
+  c.PowerOFF = MakeFutureCommand();
+  BindButton(c.PowerOFF, f.SBPowerOFF);
+
+  c.ProgNew = MakeCommand(&TPWMainForm::ProgNewClick);
+  BindItem(c.ProgNew, m.ProgNew);
+  c.ProgHexOpen = MakeCommand(&TPWMainForm::ProgHexOpenClick);
+  BindItem(c.ProgHexOpen, m.ProgHexOpen);
+  BindButton(c.ProgHexOpen, f.SBProgOpen);
+  c.ProgBinOpen = MakeCommand(&TPWMainForm::ProgBinOpenClick);
+  BindItem(c.ProgBinOpen, m.ProgBinOpen);
+  BindButton(c.ProgBinOpen, f.SBBinProgOpen);
+  c.ProgReload = MakeCommand(&TPWMainForm::ProgReloadClick);
+  BindItem(c.ProgReload, m.ProgReload);
+  BindButton(c.ProgReload, f.SBProgReload);
+  c.ProgReload->SetAvailable(false);
+  c.ProgBinSave = MakeCommand(&TPWMainForm::ProgBinSaveClick);
+  BindItem(c.ProgBinSave, m.ProgBinSave);
+  BindButton(c.ProgBinSave, f.SBBinProgSave);
+  c.ProgSave = MakeCommand(&TPWMainForm::ProgSaveClick);
+  BindItem(c.ProgSave, m.ProgSave);
+  c.ProgSave->SetAvailable(false);
+  c.ProgWriteP = MakeFutureCommand();
+  BindItem(c.ProgWriteP, m.ProgWriteP);
+  BindButton(c.ProgWriteP, f.SBWriteProg);
+  c.ProgReadP = MakeFutureCommand();
+  BindItem(c.ProgReadP, m.ProgReadP);
+  BindButton(c.ProgReadP, f.SBReadProg);
+  c.ProgCompare = MakeFutureCommand();
+  BindItem(c.ProgCompare, m.ProgCompare);
+
+  c.DataNew = MakeCommand(&TPWMainForm::DataNewClick);
+  BindItem(c.DataNew, m.DataNew);
+  BindItem(c.DataNew, m.SRomDataNew);
+  c.DataHexOpen = MakeCommand(&TPWMainForm::DataHexOpenClick);
+  BindItem(c.DataHexOpen, m.DataHexOpen);
+  BindItem(c.DataHexOpen, m.SRomDataHexOpen);
+  BindButton(c.DataHexOpen, f.SBDataOpen);
+  c.DataBinOpen = MakeCommand(&TPWMainForm::DataBinOpenClick);
+  BindItem(c.DataBinOpen, m.DataBinOpen);
+  BindItem(c.DataBinOpen, m.SRomDataBinOpen);
+  BindButton(c.DataBinOpen, f.SBBinDataOpen);
+  c.DataReload = MakeCommand(&TPWMainForm::DataReloadClick);
+  BindItem(c.DataReload, m.DataReload);
+  BindItem(c.DataReload, m.SRomDataReload);
+  BindButton(c.DataReload, f.SBDataReload);
+  c.DataReload->SetAvailable(false);
+  c.DataBinSave = MakeCommand(&TPWMainForm::DataBinSaveClick);
+  BindItem(c.DataBinSave, m.DataBinSave);
+  BindItem(c.DataBinSave, m.SRomDataBinSave);
+  BindButton(c.DataBinSave, f.SBBinDataSave);
+  c.DataSave = MakeCommand(&TPWMainForm::DataSaveClick);
+  BindItem(c.DataSave, m.DataSave);
+  BindItem(c.DataSave, m.SRomDataSave);
+  c.DataSave->SetAvailable(false);
+  c.DataWrite = MakeFutureCommand();
+  BindItem(c.DataWrite, m.DataWrite);
+  BindButton(c.DataWrite, f.SBWriteData);
+  c.DataRead = MakeFutureCommand();
+  BindItem(c.DataRead, m.DataRead);
+  BindButton(c.DataRead, f.SBReadData);
+  c.DataCompare = MakeFutureCommand();
+  BindItem(c.DataCompare, m.DataCompare);
+
+  c.SRomDevErase = MakeFutureCommand();
+  BindItem(c.SRomDevErase, m.SRomDevErase);
+  c.SRomDevEraseCheck = MakeFutureCommand();
+  BindItem(c.SRomDevEraseCheck, m.SRomDevEraseCheck);
+  c.SRomDataWrite = MakeFutureCommand();
+  BindItem(c.SRomDataWrite, m.SRomDataWrite);
+  BindButton(c.SRomDataWrite, f.SBSRomWrite);
+  c.SRomDataRead = MakeFutureCommand();
+  BindItem(c.SRomDataRead, m.SRomDataRead);
+  BindButton(c.SRomDataRead, f.SBSRomRead);
+  c.SRomDataCompare = MakeFutureCommand();
+  BindItem(c.SRomDataCompare, m.SRomDataCompare);
+
+  c.OptionWrite = MakeFutureCommand();
+  BindItem(c.OptionWrite, m.OptionWrite);
+  BindItem(c.OptionWrite, m.SRomOptionWrite);
+  c.OptionFileSet = MakeFutureCommand();
+  BindItem(c.OptionFileSet, m.OptionFileSet);
+  BindItem(c.OptionFileSet, m.SRomOptionFileSet);
+  c.OptionWriterTest = MakeFutureCommand();
+  BindItem(c.OptionWriterTest, m.OptionWriterTest);
+  BindItem(c.OptionWriterTest, m.SRomOptionWriterTest);
+  c.HelpVersion = MakeFutureCommand();
+  BindItem(c.HelpVersion, m.HelpVersion);
+  BindItem(c.HelpVersion, m.SRomHelpVersion);
+
+  c.DispProgWindow = MakeCommand(&TPWMainForm::DispProgWindowClick);
+  BindItem(c.DispProgWindow, m.DispProgWindow);
+  c.DispProgWindow->SetChecked(true);
+  c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick);
+  BindItem(c.DispDataWindow, m.DispDataWindow);
+  c.DispDataWindow->SetChecked(true);
+}
+
+void TPWMainForm::ConnectLists() {
+  connect(form_.CBCategory, &QComboBox::activated, this,
+          [this] { WindowCommand::RunGuarded(messages_, [this] { CBCategoryChange(); }); });
+  connect(form_.CBPICDevice, &QComboBox::activated, this,
+          [this] { WindowCommand::RunGuarded(messages_, [this] { CBPICDeviceChange(); }); });
+  connect(form_.CBSRomDevice, &QComboBox::activated, this,
+          [this] { WindowCommand::RunGuarded(messages_, [this] { CBSRomDeviceChange(); }); });
+}
+
+void TPWMainForm::AssignEnglishHints() {
+  const MainFormLayout& f = form_;
+  SetHint(f.SBProgOpen, "Open HEX|Open HEX file of Program.");
+  SetHint(f.SBBinProgOpen, "Open Binary|Open Binary file of program.");
+  SetHint(f.SBBinProgSave, "Save Binary|Save program as binary.");
+  SetHint(f.SBProgReload, "Reload|Reload Program");
+  SetHint(f.SBWriteProg, "Write Program|Write program into PIC");
+  SetHint(f.SBReadProg, "Read Program|Read program from PIC");
+  SetHint(f.SBReadID, "Read ID|Read ID form PIC");
+  SetHint(f.SBWrPC, "Write Program and Config|Write program and configration fuse into PIC");
+  SetHint(f.SBReset, "Reset|Reset PIC");
+  SetHint(f.SBPowerON, "Power ON|Power ON PIC writer");
+  SetHint(f.SBPowerOFF, "Power OFF|Power OFF PIC writer");
+  SetHint(f.SBDataOpen, "Open Hex|Open HEX file");
+  SetHint(f.SBBinDataOpen, "Open Binary|Open binary file");
+  SetHint(f.SBBinDataSave, "Save Binary|Save as binary");
+  SetHint(f.SBDataReload, "Reload|Reload data");
+  SetHint(f.SBWriteData, "Write Data|Write data into PIC");
+  SetHint(f.SBReadData, "Read Data|Read data from PIC");
+  SetHint(f.SBSRomWrite, "Write");
+  SetHint(f.SBSRomRead, "Read");
+  SetHint(f.CBPICDevice, "Device|Choose PIC device");
+  SetHint(f.CBCategory, "Device Category|Choose category of device");
+  SetHint(f.CBSRomDevice, "Device|Choose device");
+}
+
+// ------------------------------------------------- categories and devices
+
+void TPWMainForm::ShowMenuOfCategory() {
+  if (sromCategory_) {
+    menus_.ShowSRomMenu(*menuBar());
+  } else {
+    menus_.ShowPicMenu(*menuBar());
+  }
+}
+
+void TPWMainForm::CBCategoryChange() {
+  const bool toPic = form_.CBCategory->currentText() == "PIC";
+  // Choosing the category already shown changes nothing: re-entering it
+  // would empty both grids.
+  if (toPic == !sromCategory_ && categoryEntered_) return;
+  if (toPic) {
+    EnterPicCategory();
+  } else {
+    EnterSRomCategory();
+  }
+}
+
+void TPWMainForm::CBPICDeviceChange() {
+  const int device = form_.CBPICDevice->currentIndex();
+  if (device == picWrite_->Device()) return;
+  ApplyPicDevice(device);
+}
+
+void TPWMainForm::CBSRomDeviceChange() {
+  const int device = form_.CBSRomDevice->currentIndex();
+  if (device == sromWrite_.Device()) return;
+  ApplySRomDevice(device);
+}
+
+void TPWMainForm::EnterPicCategory() {
+  sromCategory_ = false;
+  categoryEntered_ = true;
+  menus_.ShowPicMenu(*menuBar());
+  form_.NBToolBar->setCurrentWidget(form_.NBToolBarPic);
+  form_.NBDataToolBar->setCurrentWidget(form_.NBDataToolBarPic);
+  if (form_.CBPICDevice->currentIndex() < 0) form_.CBPICDevice->setCurrentIndex(0);
+  form_.DataHexGrid->SetDataColCount(8);
+  form_.DataHexGrid->SetAddressCellWidth(40);
+  form_.DataHexGrid->SetAddressDigits(3);
+  form_.DataHexGrid->SetDataCellWidth(25);
+  EnableProgPane(true);
+  EnableDataPane(true);
+  ApplyPicDevice(form_.CBPICDevice->currentIndex());
+}
+
+void TPWMainForm::EnterSRomCategory() {
+  sromCategory_ = true;
+  categoryEntered_ = true;
+  menus_.ShowSRomMenu(*menuBar());
+  form_.NBToolBar->setCurrentWidget(form_.NBToolBarSerialRom);
+  form_.NBDataToolBar->setCurrentWidget(form_.NBDataToolBarSerialRom);
+  if (form_.CBSRomDevice->currentIndex() < 0) form_.CBSRomDevice->setCurrentIndex(0);
+  form_.DataHexGrid->SetDataColCount(16);
+  form_.DataHexGrid->SetAddressCellWidth(60);
+  form_.DataHexGrid->SetAddressDigits(5);
+  form_.DataHexGrid->SetDataCellWidth(30);
+  EnableDataPane(true);
+  EnableProgPane(false);
+  ApplySRomDevice(form_.CBSRomDevice->currentIndex());
+}
+
+void TPWMainForm::ApplyPicDevice(int device) {
+  // The list and the store carry the device as one byte.
+  const auto value = static_cast<PIC_DEVICES>(static_cast<uint8_t>(device));
+  picWrite_->SetDevice(value);
+  form_.CBPICDevice->setCurrentIndex(IsKnownPicDevice(value) ? value : -1);
+  form_.HexGrid->DataDigit = 4;
+  form_.HexGrid->SetMaxAddress(picWrite_->LastAddress());
+  form_.HexGrid->Clear();
+  form_.DataHexGrid->DataDigit = 2;
+  form_.DataHexGrid->SetMaxAddress(picWrite_->DataLastAddress());
+  form_.DataHexGrid->Clear();
+  commands_.DataRead->SetAvailable(false);
+  commands_.DataWrite->SetAvailable(false);
+  commands_.DevErase->SetAvailable(false);
+  commands_.ProgReadID->SetAvailable(true);
+  commands_.ProgWriteID->SetAvailable(true);
+  switch (GroupOf(value)) {
+    case PicGroup::TwelveBit:
+      EnableDataPane(false);
+      commands_.ProgReadID->SetAvailable(false);
+      commands_.ProgWriteID->SetAvailable(false);
+      break;
+    case PicGroup::WithDataEeprom:
+      EnableDataPane(true);
+      commands_.DataRead->SetAvailable(true);
+      commands_.DataWrite->SetAvailable(true);
+      commands_.DevErase->SetAvailable(true);
+      break;
+    case PicGroup::NotSupported:
+      messages_.Inform("This device is not supported");
+      break;
+    case PicGroup::Other:
+      EnableDataPane(false);
+      break;
+  }
+  UpdateSocket();
+}
+
+void TPWMainForm::ApplySRomDevice(int device) {
+  const auto value = static_cast<SROM_DEVICE>(static_cast<uint8_t>(device));
+  form_.CBSRomDevice->setCurrentIndex(value < kSRomDeviceCount ? value : -1);
+  sromWrite_.SetDevice(value);
+  form_.DataHexGrid->DataDigit = 2;
+  form_.DataHexGrid->SetMaxAddress(static_cast<int32_t>(sromWrite_.LastAddress()));
+  form_.DataHexGrid->Clear();
+  UpdateSocket();
+}
+
+void TPWMainForm::UpdateSocket() {
+  if (!picWrite_) return;
+  if (sromCategory_) {
+    writer_.SelectSerialRom(sromWrite_.Device());
+  } else {
+    writer_.SelectPic(picWrite_->Device());
+  }
+}
+
+void TPWMainForm::ShowProgPane(bool visible) {
+  commands_.DispProgWindow->SetChecked(visible);
+  form_.PnlProg->setVisible(visible);
+}
+
+void TPWMainForm::EnableProgPane(bool enabled) {
+  commands_.DispProgWindow->SetAvailable(enabled);
+  menus_.MenuProg->menuAction()->setEnabled(enabled);
+  ShowProgPane(enabled);
+}
+
+void TPWMainForm::ShowDataPane(bool visible) {
+  commands_.DispDataWindow->SetChecked(visible);
+  form_.PnlData->setVisible(visible);
+}
+
+void TPWMainForm::EnableDataPane(bool enabled) {
+  commands_.DispDataWindow->SetAvailable(enabled);
+  menus_.MenuData->menuAction()->setEnabled(enabled);
+  ShowDataPane(enabled);
+}
+
+void TPWMainForm::DispProgWindowClick() { ShowProgPane(!commands_.DispProgWindow->Checked()); }
+
+void TPWMainForm::DispDataWindowClick() { ShowDataPane(!commands_.DispDataWindow->Checked()); }
+
+void TPWMainForm::Exit1Click() { close(); }
+
+// ---------------------------------------------------------------- settings
+
+void TPWMainForm::CheckSettingsVersion() {
+  if (settings_.Version() == SettingsStore::kVersion) {
+    LoadWriteSettings();
+    LoadFileSettings();
+    LoadWindowPosition();
+    CBCategoryChange();
+  } else {
+    settings_.DeleteTree();
+  }
+  if (!settings_.HasKey(kWriteKey)) {
+    firstRun_ = true;
+    messages_.Inform("Set write settings with following dialog.\n You should click [Measure]button and select parallel port.");
+    CentreOnScreen();
+  }
+}
+
+void TPWMainForm::LoadWriteSettings() {
+  if (!settings_.HasKey(kWriteKey)) return;
+  SettingsStore& s = settings_;
+  picWrite_->OverWriteEnable = s.ReadFlag(kWriteKey, "OverWriteEnable", picWrite_->OverWriteEnable);
+  picWrite_->WaitTime = s.ReadInt(kWriteKey, "WaitTime", picWrite_->WaitTime);
+  picWrite_->FillUpEnable = s.ReadFlag(kWriteKey, "FillUpEnable", picWrite_->FillUpEnable);
+  picWrite_->FillUpData = s.ReadInt(kWriteKey, "FillUpData", picWrite_->FillUpData);
+  parallelPort_.SetPortType(
+      static_cast<PPortType>(static_cast<uint8_t>(s.ReadInt(kWriteKey, "PortType", parallelPort_.PortType()))));
+  const int category = s.ReadInt(kWriteKey, "Category", 0);
+  form_.CBCategory->setCurrentIndex(category >= 0 && category < form_.CBCategory->count() ? category : -1);
+  ApplyPicDevice(s.ReadInt(kWriteKey, "PICDevice", picWrite_->Device()));
+  ApplySRomDevice(s.ReadInt(kWriteKey, "SRomDevice", sromWrite_.Device()));
+  startPowerON_ = s.ReadFlag(kWriteKey, "StartPowerON", startPowerON_);
+  endPowerOFF_ = s.ReadFlag(kWriteKey, "EndPowerOFF", endPowerOFF_);
+  startGiveIO_ = s.ReadFlag(kWriteKey, "StartGiveIO", startGiveIO_);
+  const int access = s.ReadInt(kWriteKey, "PortAccess", WriterAccess::Automatic);
+  portAccess_ = access >= WriterAccess::Automatic && access <= WriterAccess::Simulated ? access
+                                                                                         : WriterAccess::Automatic;
+}
+
+void TPWMainForm::LoadFileSettings() {
+  if (!settings_.HasKey(kFileKey)) return;
+  objPath_ = settings_.ReadString(kFileKey, "ObjPath");
+  hexType_ = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "HexType", hexType_));
+  binType_ = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "BinType", binType_));
+}
+
+void TPWMainForm::LoadWindowPosition() {
+  if (!settings_.HasKey(kFormKey)) return;
+  const int top = settings_.ReadInt(kFormKey, "Top", y());
+  const int left = settings_.ReadInt(kFormKey, "Left", x());
+  const int width = settings_.ReadInt(kFormKey, "Width", this->width());
+  const int height = settings_.ReadInt(kFormKey, "Height", this->height());
+  move(left, top);
+  if (width > 0 && height > 0) resize(width, height);
+  // A window saved on a screen that is gone would open out of reach.
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(frameGeometry())) return;
+  }
+  CentreOnScreen();
+}
+
+void TPWMainForm::SaveWindowPosition() {
+  settings_.WriteInt(kFormKey, "Top", y());
+  settings_.WriteInt(kFormKey, "Left", x());
+  settings_.WriteInt(kFormKey, "Width", width());
+  settings_.WriteInt(kFormKey, "Height", height());
+}
+
+void TPWMainForm::SaveWriteSettings() {
+  SettingsStore& s = settings_;
+  s.WriteFlag(kWriteKey, "OverWriteEnable", picWrite_->OverWriteEnable);
+  s.WriteInt(kWriteKey, "WaitTime", picWrite_->WaitTime);
+  s.WriteFlag(kWriteKey, "FillUpEnable", picWrite_->FillUpEnable);
+  s.WriteInt(kWriteKey, "FillUpData", picWrite_->FillUpData);
+  s.WriteInt(kWriteKey, "PortType", parallelPort_.PortType());
+  s.WriteInt(kWriteKey, "Category", form_.CBCategory->currentIndex());
+  // Devices go to the store as signed bytes.
+  s.WriteInt(kWriteKey, "PICDevice", static_cast<int8_t>(picWrite_->Device()));
+  s.WriteInt(kWriteKey, "SRomDevice", static_cast<int8_t>(sromWrite_.Device()));
+  s.WriteFlag(kWriteKey, "StartPowerON", startPowerON_);
+  s.WriteFlag(kWriteKey, "EndPowerOFF", endPowerOFF_);
+  s.WriteFlag(kWriteKey, "StartGiveIO", startGiveIO_);
+  s.WriteInt(kWriteKey, "PortAccess", portAccess_);
+}
+
+void TPWMainForm::SaveFileSettings() {
+  settings_.WriteString(kFileKey, "ObjPath", objPath_);
+  settings_.WriteInt(kFileKey, "HexType", hexType_);
+  settings_.WriteInt(kFileKey, "BinType", binType_);
+  settings_.WriteFlag(kFileKey, "StartGiveIO", startGiveIO_);
+}
+
+void TPWMainForm::SaveVersion() { settings_.WriteString(QString(), "Version", SettingsStore::kVersion); }
+
+void TPWMainForm::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+// -------------------------------------------------------------- port access
+
+void TPWMainForm::ChoosePortAccess() {
+  const std::string problem = writer_.Choose(portAccess_, parallelPort_.PortType());
+  parallelPort_.SetIo(writer_.Io());
+  UpdateSocket();
+  const QString name = QString::fromStdString(writer_.Name());
+  form_.StatusPanel1->setText("Writer: " + name);
+  form_.StatusPanel1->setToolTip(writer_.IsSimulated()
+                                     ? "Commands work on a virtual chip in a simulated writer, not on real hardware."
+                                     : "Commands drive the writer on the parallel port.");
+  if (!problem.empty()) {
+    messages_.Box(QString::fromStdString(problem) + "\n\ntarvel works with the " + name +
+                      " writer now, as the status bar shows.",
+                  QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
+  }
+}
+
+// ------------------------------------------------------------ file commands
+
+void TPWMainForm::SetProgTitle(const QString& title) {
+  progTitle_ = title;
+  form_.PnlProgTitle->SetCaption(title);
+}
+
+void TPWMainForm::SetDataTitle(const QString& title) {
+  dataTitle_ = title;
+  form_.PnlDataTitle->SetCaption(title);
+}
+
+bool TPWMainForm::IsReadOnly(const QString& path) {
+  const QFileInfo file(path);
+  return file.exists() && !file.isWritable();
+}
+
+void TPWMainForm::ProgramFileLoaded(const QString& path, FileKind kind) {
+  SetProgTitle(path + (IsReadOnly(path) ? " [Overwriting is forbidden]" : ""));
+  progFileName_ = path;
+  progFileKind_ = kind;
+  progSaveTarget_ = {path, kind};
+  commands_.ProgReload->SetAvailable(true);
+  commands_.ProgSave->SetAvailable(true);
+}
+
+void TPWMainForm::DataFileLoaded(const QString& path, FileKind kind) {
+  const QString readOnly = kind == FileKind::Binary ? " [書き込み禁止]" : " [Overwriting is forbidden]";
+  SetDataTitle(path + (IsReadOnly(path) ? readOnly : ""));
+  dataFileName_ = path;
+  dataFileKind_ = kind;
+  dataSaveTarget_ = {path, kind};
+  commands_.DataReload->SetAvailable(true);
+  commands_.DataSave->SetAvailable(true);
+}
+
+void TPWMainForm::LoadProgramHex(const QString& path) {
+  THexGrid& grid = *form_.HexGrid;
+  grid.DataDigit = 4;
+  grid.SetMaxAddress(picWrite_->LastAddress());
+  if (hexSource_.LoadFile(FileSystemPath(path)) != 1) return;
+  ProgramFileLoaded(path, FileKind::Hex);
+  grid.Clear();
+  const ProgramHexWords file = ProgramWordsFromHex(hexSource_, grid.MaxAddress());
+  for (size_t address = 0; address < file.words.size(); ++address) {
+    if (file.words[address]) grid.WriteData(static_cast<int32_t>(address), *file.words[address]);
+  }
+  if (file.highByteOnlyAddress >= 0) {
+    messages_.Inform("HEX file load error");
+    return;
+  }
+  progHistory_->AddFile(path, "Hex");
+}
+
+void TPWMainForm::LoadProgramBinary(const QString& path) {
+  THexGrid& grid = *form_.HexGrid;
+  grid.DataDigit = 4;
+  grid.SetMaxAddress(picWrite_->LastAddress());
+  const ProgramBinaryWords file = ReadProgramBinary(FileSystemPath(path), grid.MaxAddress());
+  if (!file.opened) {
+    messages_.Inform("Can not open " + path);
+    return;
+  }
+  ProgramFileLoaded(path, FileKind::Binary);
+  grid.Clear();
+  for (size_t address = 0; address < file.words.size(); ++address) {
+    grid.WriteData(static_cast<int32_t>(address), file.words[address]);
+  }
+  progHistory_->AddFile(path, "Bin");
+}
+
+void TPWMainForm::LoadDataHex(const QString& path) {
+  THexGrid& grid = *form_.DataHexGrid;
+  if (dataHexSource_.LoadFile(FileSystemPath(path)) != 1) return;
+  DataFileLoaded(path, FileKind::Hex);
+  grid.Clear();
+  const DataHexBytes file = DataBytesFromHex(dataHexSource_, grid.MaxAddress());
+  for (size_t address = 0; address < file.bytes.size(); ++address) {
+    if (file.bytes[address]) grid.WriteData(static_cast<int32_t>(address), *file.bytes[address]);
+  }
+  if (file.tooBig) {
+    messages_.Inform(QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken));
+  }
+  dataHistory_->AddFile(path, "Hex");
+}
+
+void TPWMainForm::LoadDataBinary(const QString& path) {
+  THexGrid& grid = *form_.DataHexGrid;
+  const DataBinaryBytes file = ReadDataBinary(FileSystemPath(path), grid.MaxAddress());
+  if (!file.opened) {
+    messages_.Inform(path + "　を開けません");
+    return;
+  }
+  DataFileLoaded(path, FileKind::Binary);
+  grid.Clear();
+  for (size_t address = 0; address < file.bytes.size(); ++address) {
+    grid.WriteData(static_cast<int32_t>(address), file.bytes[address]);
+  }
+  if (file.tooBig) {
+    messages_.Inform(QString("ファイルサイズが大きすぎます。\n先頭の%1バイトを読み込みました。").arg(file.bytesTaken));
+  }
+  dataHistory_->AddFile(path, "Bin");
+}
+
+QString TPWMainForm::AskSavePath(const QString& title, const QString& overwriteQuestion,
+                                 const QString& overwriteCaption) {
+  for (;;) {
+    const QString path = messages_.SaveFileName({title, objPath_, FileFilters::Binary(binType_)});
+    if (path.isEmpty()) return QString();
+    if (!QFileInfo::exists(path)) return path;
+    if (messages_.Box(path + overwriteQuestion, overwriteCaption, MessageIcon::Warning,
+                      WindowMessages::Buttons::YesNo)) {
+      return path;
+    }
+  }
+}
+
+bool TPWMainForm::WriteProgramBinary(const QString& path) {
+  const THexGrid& grid = *form_.HexGrid;
+  std::vector<uint16_t> words(static_cast<size_t>(grid.MaxAddress()) + 1);
+  for (size_t address = 0; address < words.size(); ++address) {
+    words[address] = static_cast<uint16_t>(grid.GetIntData(static_cast<int32_t>(address)));
+  }
+  if (!SaveProgramBinary(FileSystemPath(path), words).saved) {
+    messages_.Box("Can not open " + path, "SaveError", MessageIcon::Error, WindowMessages::Buttons::Ok);
+    return false;
+  }
+  progHistory_->AddFile(path, "Bin");
+  return true;
+}
+
+bool TPWMainForm::WriteDataBinary(const QString& path) {
+  const THexGrid& grid = *form_.DataHexGrid;
+  std::vector<uint8_t> bytes(static_cast<size_t>(grid.MaxAddress()) + 1);
+  for (size_t address = 0; address < bytes.size(); ++address) {
+    bytes[address] = static_cast<uint8_t>(grid.GetIntData(static_cast<int32_t>(address)));
+  }
+  if (!SaveDataBinary(FileSystemPath(path), bytes).saved) {
+    messages_.Box(path + "を開けません.", "保存エラー", MessageIcon::Error, WindowMessages::Buttons::Ok);
+    return false;
+  }
+  dataHistory_->AddFile(path, "Bin");
+  return true;
+}
+
+void TPWMainForm::ProgNewClick() {
+  form_.HexGrid->Clear();
+  SetProgTitle("New program");
+  commands_.ProgReload->SetAvailable(false);
+  commands_.ProgSave->SetAvailable(false);
+  progSaveTarget_ = SaveTarget();
+  progHistory_->AddFile(QString(), QString());
+}
+
+void TPWMainForm::ProgHexOpenClick() {
+  const QString path = messages_.OpenFileName({"Open HEX file", objPath_, FileFilters::Hex(hexType_)});
+  if (!path.isEmpty()) LoadProgramHex(path);
+}
+
+void TPWMainForm::ProgBinOpenClick() {
+  const QString path =
+      messages_.OpenFileName({"Open binary file (Program)", objPath_, FileFilters::Binary(binType_)});
+  if (!path.isEmpty()) LoadProgramBinary(path);
+}
+
+void TPWMainForm::ProgReloadClick() {
+  if (progFileKind_ == FileKind::Binary) {
+    LoadProgramBinary(progFileName_);
+  } else {
+    LoadProgramHex(progFileName_);
+  }
+}
+
+void TPWMainForm::ProgBinSaveClick() {
+  const QString path = AskSavePath("Save binary", "is already exist. Overwrite OK?", "Confirm overwriting");
+  if (path.isEmpty() || !WriteProgramBinary(path)) return;
+  commands_.ProgSave->SetAvailable(true);
+  // After New the image has no file of its own until this save gives it one.
+  if (progSaveTarget_.path.isEmpty()) progSaveTarget_ = {path, FileKind::Binary};
+}
+
+void TPWMainForm::ProgSaveClick() {
+  if (progSaveTarget_.kind != FileKind::Binary || progSaveTarget_.path.isEmpty()) {
+    messages_.Inform("Save as binary.");
+    return;
+  }
+  WriteProgramBinary(progSaveTarget_.path);
+}
+
+void TPWMainForm::DataNewClick() {
+  form_.DataHexGrid->Clear();
+  SetDataTitle("New data");
+  commands_.DataReload->SetAvailable(false);
+  commands_.DataSave->SetAvailable(false);
+  dataSaveTarget_ = SaveTarget();
+  dataHistory_->AddFile(QString(), QString());
+}
+
+void TPWMainForm::DataHexOpenClick() {
+  const QString path = messages_.OpenFileName({"Open HEX file (Data area) ", objPath_, FileFilters::Hex(hexType_)});
+  if (!path.isEmpty()) LoadDataHex(path);
+}
+
+void TPWMainForm::DataBinOpenClick() {
+  const QString path =
+      messages_.OpenFileName({"ﾊﾞｲﾅﾘ・ﾌｧｲﾙを開く （データ）", objPath_, FileFilters::Binary(binType_)});
+  if (!path.isEmpty()) LoadDataBinary(path);
+}
+
+void TPWMainForm::DataReloadClick() {
+  if (dataFileKind_ == FileKind::Binary) {
+    LoadDataBinary(dataFileName_);
+  } else {
+    LoadDataHex(dataFileName_);
+  }
+}
+
+void TPWMainForm::DataBinSaveClick() {
+  const QString path = AskSavePath("ﾊﾞｲﾅﾘ保存", "は存在します。上書きしますか？", "上書き確認");
+  if (path.isEmpty() || !WriteDataBinary(path)) return;
+  commands_.DataSave->SetAvailable(true);
+  if (dataSaveTarget_.path.isEmpty()) dataSaveTarget_ = {path, FileKind::Binary};
+}
+
+void TPWMainForm::DataSaveClick() {
+  if (dataSaveTarget_.kind != FileKind::Binary || dataSaveTarget_.path.isEmpty()) {
+    messages_.Inform("Save as binary.");
+    return;
+  }
+  WriteDataBinary(dataSaveTarget_.path);
+}
+
+}  // namespace tarvel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/main/WindowMessages.h"
+
+class QWidget;
+
+namespace tarvel {
+
+// The real boxes and dialogs, modal to the window that owns them.
+class QtWindowMessages : public WindowMessages {
+ public:
+  explicit QtWindowMessages(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) override;
+  QString OpenFileName(const FileDialogRequest& request) override;
+  QString SaveFileName(const FileDialogRequest& request) override;
+  int RunModal(QDialog& dialog) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace tarvel

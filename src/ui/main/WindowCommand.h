@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QAbstractButton;
+
+namespace tarvel {
+
+class WindowMessages;
+
+// One command of the window: a single handler run by every menu item and tool
+// button bound to it. Items and buttons follow the command's availability and
+// check mark together, in both menu bars. A command whose handler is not
+// there yet stays unavailable, whatever its availability says.
+class WindowCommand : public QObject {
+ public:
+  using Handler = std::function<void()>;
+
+  WindowCommand(QObject* parent, WindowMessages& messages, Handler handler = nullptr);
+
+  void AddItem(QAction& item);
+  void AddButton(QAbstractButton& button);
+  void SetHandler(Handler handler);
+
+  // Availability by the window's rules; the items are enabled only when the
+  // command is also implemented.
+  void SetAvailable(bool available);
+  bool Available() const { return available_; }
+  bool Implemented() const { return static_cast<bool>(handler_); }
+  bool Enabled() const { return available_ && Implemented(); }
+
+  void SetChecked(bool checked);
+  bool Checked() const { return checked_; }
+
+  // Runs the handler when the command is enabled.
+  void Run();
+
+  // Runs a handler so that an exception escaping it ends only that command:
+  // the user sees its text and the program goes on.
+  static void RunGuarded(WindowMessages& messages, const Handler& handler);
+
+ private:
+  void Refresh();
+
+  WindowMessages& messages_;
+  Handler handler_;
+  bool available_ = true;
+  bool checked_ = false;
+  QList<QPointer<QAction>> items_;
+  QList<QPointer<QAbstractButton>> buttons_;
+};
+
+}  // namespace tarvel

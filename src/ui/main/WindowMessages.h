@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/UserMessages.h"
+
+class QDialog;
+
+namespace tarvel {
+
+// What a file dialog is asked to show. The first filter is the one selected
+// when the dialog opens.
+struct FileDialogRequest {
+  QString title;
+  QString folder;
+  QStringList filters;  // Qt filter syntax, "text (pattern pattern)"
+};
+
+// Every message box, question, modal dialog and file dialog the main window
+// runs goes through here, so that tests can answer them and read their texts.
+// It also serves the core components, whose UTF-8 texts it shows as they are.
+class WindowMessages : public UserMessages {
+ public:
+  enum class Buttons { Ok, OkCancel, YesNo };
+
+  // The caption of every box that has none of its own.
+  static QString ApplicationTitle() { return QStringLiteral("Melfort"); }
+
+  void Show(const std::string& text) final;
+  void ShowBox(const std::string& text, const std::string& caption, MessageIcon icon) final;
+
+  // The simple box: application title as caption, OK, no icon.
+  void Inform(const QString& text) { Box(text, QString(), MessageIcon::None, Buttons::Ok); }
+  // True when the user answered Yes or OK. An empty caption means the
+  // application title.
+  virtual bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) = 0;
+  // The chosen path, or an empty string when the user cancelled.
+  virtual QString OpenFileName(const FileDialogRequest& request) = 0;
+  virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+  // Runs a dialog modally and returns its result code (QDialog::Accepted...).
+  virtual int RunModal(QDialog& dialog) = 0;
+};
+
+}  // namespace tarvel
