@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <utility>
@@ -41,6 +42,8 @@ THexGrid::THexGrid(QWidget* parent) : QTableView(parent), model_(new HexGridMode
                   QAbstractItemView::EditKeyPressed);
   setTabKeyNavigation(false);
   setWordWrap(false);
+  // A value that does not quite fit is cut at the cell's edge rather than turned into "0…".
+  setTextElideMode(Qt::ElideNone);
   setCornerButtonEnabled(false);
 
   // Fixed sizes: measuring 32768 cells for their contents is what makes a big grid slow.
@@ -66,13 +69,14 @@ void THexGrid::SetMaxAddress(int32_t address) {
   maxAddress_ = address;
   model_->SetShape(address / DataColCount() + 1, DataColCount());
   WriteAddress();
+  ApplyAddressColumnWidth();
 }
 
 int32_t THexGrid::AddressCellWidth() const { return addressCellWidth_; }
 
 void THexGrid::SetAddressCellWidth(int32_t width) {
   addressCellWidth_ = width;
-  verticalHeader()->setFixedWidth(std::max(width, 0));
+  ApplyAddressColumnWidth();
 }
 
 int32_t THexGrid::DataCellWidth() const { return dataCellWidth_; }
@@ -93,7 +97,10 @@ void THexGrid::SetDataColCount(int32_t count) {
 
 int32_t THexGrid::AddressDigits() const { return model_->AddressDigits(); }
 
-void THexGrid::SetAddressDigits(int32_t digits) { model_->SetAddressDigits(digits); }
+void THexGrid::SetAddressDigits(int32_t digits) {
+  model_->SetAddressDigits(digits);
+  ApplyAddressColumnWidth();
+}
 
 QString THexGrid::SavedCellText() const { return savedCellText_; }
 
@@ -213,7 +220,10 @@ bool THexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
 
 void THexGrid::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
-  if (event->type() == QEvent::FontChange) ApplyRowHeight();
+  if (event->type() == QEvent::FontChange) {
+    ApplyRowHeight();
+    ApplyAddressColumnWidth();
+  }
 }
 
 QModelIndex THexGrid::CellIndex(int32_t address) const {
@@ -354,6 +364,16 @@ void THexGrid::ShowMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
                   QMessageBox::Ok, this);
   box.exec();
+}
+
+void THexGrid::ApplyAddressColumnWidth() {
+  // The widths are pixel figures for a narrow font; a wider one must not cut
+  // the labels off, so the column grows to its longest label when it has to.
+  const QFontMetrics metrics = verticalHeader()->fontMetrics();
+  const int margins = 2 * verticalHeader()->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+  const int lastRow = model_->rowCount() - 1;
+  const int needed = metrics.horizontalAdvance(model_->AddressLabel(lastRow)) + margins;
+  verticalHeader()->setFixedWidth(std::max({addressCellWidth_, needed, 0}));
 }
 
 void THexGrid::ApplyRowHeight() {

@@ -47,6 +47,8 @@ class THexGrid : public QTableView {
   void SetMaxAddress(int32_t address);
 
   int32_t AddressCellWidth() const;
+  // The address column is this wide, or as wide as its longest label needs
+  // in the grid's font when that is more.
   void SetAddressCellWidth(int32_t width);
 
   int32_t DataCellWidth() const;
@@ -136,6 +138,7 @@ class THexGrid : public QTableView {
   void EndEditing();
   void ShowMessage(const QString& text);
   void ApplyRowHeight();
+  void ApplyAddressColumnWidth();
 
   HexGridModel* model_;
   int32_t maxAddress_ = 160;
