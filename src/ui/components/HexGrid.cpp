@@ -188,6 +188,8 @@ void THexGrid::SetMessageSink(std::function<void(const QString&)> sink) {
   messageSink_ = std::move(sink);
 }
 
+void THexGrid::keyboardSearch(const QString& /*search*/) {}
+
 void THexGrid::keyPressEvent(QKeyEvent* event) {
   if (!HandleKey(event)) QTableView::keyPressEvent(event);
 }

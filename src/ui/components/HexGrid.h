@@ -104,6 +104,11 @@ class THexGrid : public QTableView {
   // Unset, the grid shows a QMessageBox itself.
   void SetMessageSink(std::function<void(const QString&)> sink);
 
+  // Typed characters are editing keys here, never a search that jumps to
+  // another cell (the toolkit would search on text that reaches the view
+  // through an input method).
+  void keyboardSearch(const QString& search) override;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
