@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+
+class QLineEdit;
+class QWidget;
+
+namespace tarvel {
+
+// The few looks the dialogs share: coloured and enlarged texts, coloured
+// panels, and edit boxes that turn grey with their availability.
+void SetTextColour(QWidget& widget, const QColor& colour);
+void SetBackground(QWidget& widget, const QColor& colour);
+void SetFontPixels(QWidget& widget, int pixels, bool bold);
+
+// An available edit box shows the window background colour, an unavailable
+// one the button face, so the state is plain at a glance.
+void SetEditBoxEnabled(QLineEdit& edit, bool enabled);
+
+}  // namespace tarvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace tarvel {
+
+// Asks for the text of the ID locations. One instance lives for the whole
+// run, so the last text is offered again; nothing fills it from the chip.
+class TIDWriteDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TIDWriteDlg(QWidget* parent = nullptr);
+
+  QString IDText() const;
+
+ private:
+  QLineEdit* idEdit_;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <vector>
+
+#include "ui/dialogs/CodeProtectRanges.h"
+
+class QCheckBox;
+class QPushButton;
+class QStackedWidget;
+
+namespace tarvel {
+
+class RadioGroup;
+
+// The last question before code protection makes a chip unreadable. It
+// offers the device's program memory ranges and, where the chip has it, data
+// memory protection; a device without code protection gets a page that says
+// so. Only Yes (the dialog accepted) goes on; Enter and Esc answer No.
+class TProtectConfirmDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TProtectConfirmDlg(QWidget* parent = nullptr);
+
+  // Chooses the page and the choices for a PIC_DEVICES value.
+  void SelectDevice(int device);
+
+  // The engine's protection level of the chosen range; -1 with none chosen.
+  int32_t ProtectLevel() const;
+  bool DataProtect() const;
+
+ private:
+  std::vector<CodeProtectRanges::Range> ranges_;
+  bool offersDataProtect_ = false;
+  QStackedWidget* pages_;
+  RadioGroup* range_;
+  QCheckBox* dataProtect_;
+  QPushButton* no_;
+};
+
+}  // namespace tarvel
