@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <deque>
+#include <vector>
+
+#include "ui/main/WindowMessages.h"
+
+namespace tarvel::test {
+
+// Answers the window's boxes and file dialogs from scripts and records what
+// they showed. A question or dialog nobody scripted fails the test.
+class ScriptedMessages : public WindowMessages {
+ public:
+  struct ShownBox {
+    QString text;
+    QString caption;
+    MessageIcon icon;
+    Buttons buttons;
+  };
+
+  bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) override {
+    boxes.push_back({text, caption, icon, buttons});
+    if (buttons == Buttons::Ok) return true;
+    if (answers.empty()) {
+      ADD_FAILURE() << "unexpected question: " << text.toStdString();
+      return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  QString OpenFileName(const FileDialogRequest& request) override {
+    openRequests.push_back(request);
+    return Next(openAnswers, "open", request);
+  }
+
+  QString SaveFileName(const FileDialogRequest& request) override {
+    saveRequests.push_back(request);
+    return Next(saveAnswers, "save", request);
+  }
+
+  int RunModal(QDialog&) override {
+    ADD_FAILURE() << "unexpected modal dialog";
+    return QDialog::Rejected;
+  }
+
+  QStringList Texts() const {
+    QStringList texts;
+    for (const ShownBox& box : boxes) texts << box.text;
+    return texts;
+  }
+
+  void Forget() {
+    boxes.clear();
+    openRequests.clear();
+    saveRequests.clear();
+  }
+
+  std::vector<ShownBox> boxes;
+  std::deque<bool> answers;           // Yes/OK is true
+  std::deque<QString> openAnswers;    // an empty string cancels
+  std::deque<QString> saveAnswers;
+  std::vector<FileDialogRequest> openRequests;
+  std::vector<FileDialogRequest> saveRequests;
+
+ private:
+  static QString Next(std::deque<QString>& script, const char* kind, const FileDialogRequest& request) {
+    if (script.empty()) {
+      ADD_FAILURE() << "unexpected " << kind << " dialog: " << request.title.toStdString();
+      return QString();
+    }
+    const QString path = script.front();
+    script.pop_front();
+    return path;
+  }
+};
+
+}  // namespace tarvel::test

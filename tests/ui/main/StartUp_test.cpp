@@ -1,0 +1,216 @@
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStackedWidget>
+
+#include "MainWindowFixture.h"
+#include "ui/components/HexGrid.h"
+#include "ui/main/TitlePanel.h"
+
+namespace tarvel::test {
+namespace {
+
+const QString kFirstRunText =
+    "Set write settings with following dialog.\n You should click [Measure]button and select parallel port.";
+
+using StartUpTest = MainWindowTest;
+
+TEST_F(StartUpTest, EmptyStoreTakesTheFirstRunPathWithPic16F84And24xx02) {
+  TPWMainForm& w = Start();
+  EXPECT_TRUE(w.FirstRun());
+  ASSERT_EQ(messages.Texts(), QStringList{kFirstRunText});
+  EXPECT_EQ(messages.boxes[0].caption, "");  // the simple box, application title
+  EXPECT_EQ(w.windowTitle(), "Melfort");
+
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((w.geometry().center() - available.center()).manhattanLength(), 2) << "a first run opens centred";
+
+  const MainFormLayout& f = w.Form();
+  EXPECT_EQ(f.CBCategory->currentText(), "PIC");
+  EXPECT_EQ(f.CBPICDevice->currentText(), "PIC16F84");
+  EXPECT_EQ(w.PicWrite().Device(), PIC16F84);
+  EXPECT_EQ(w.SRomWrite().Device(), SROM24xx02);
+  EXPECT_EQ(f.NBToolBar->currentWidget(), f.NBToolBarPic);
+  EXPECT_EQ(f.NBDataToolBar->currentWidget(), f.NBDataToolBarPic);
+  EXPECT_TRUE(w.Menus().PicMenuShown(*w.menuBar()));
+  EXPECT_FALSE(f.PnlProg->isHidden());
+  EXPECT_FALSE(f.PnlData->isHidden());
+  // Nothing applied the category yet: the grids keep the start's sizes.
+  EXPECT_EQ(f.HexGrid->MaxAddress(), 1024);
+  EXPECT_EQ(f.DataHexGrid->MaxAddress(), 255);
+  EXPECT_EQ(f.PnlProgTitle->Caption(), "Program");
+  EXPECT_EQ(f.PnlDataTitle->Caption(), "Data");
+  EXPECT_EQ(w.ProgTitle(), "New Program");
+  EXPECT_EQ(w.DataTitle(), "New Data");
+  EXPECT_EQ(f.StatusPanel0->text(), "New file");
+  EXPECT_EQ(f.StatusPanel1->text(), "Writer: simulated");
+  EXPECT_FALSE(w.Command().ProgReload->Enabled());
+  EXPECT_FALSE(w.Command().ProgSave->Enabled());
+  EXPECT_FALSE(w.Command().DataReload->Enabled());
+  EXPECT_FALSE(w.Command().DataSave->Enabled());
+  EXPECT_FALSE(f.SBProgReload->isEnabled());
+  EXPECT_FALSE(f.SBDataReload->isEnabled());
+}
+
+TEST_F(StartUpTest, CurrentStoreInSerialRomCategoryStartsThereWithItsDevice) {
+  WriteStore(
+      "[General]\nVersion=2.37\n"
+      "[Write]\nCategory=1\nPICDevice=44\nSRomDevice=5\nWaitTime=1234\nOverWriteEnable=1\nFillUpEnable=1\n"
+      "FillUpData=16383\nPortType=2\n"
+      "[File]\nObjPath=/tmp/objects\nHexType=3\nBinType=2\n"
+      "[Form]\nTop=40\nLeft=30\nWidth=900\nHeight=500\n");
+  TPWMainForm& w = Start();
+  EXPECT_FALSE(w.FirstRun());
+  EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('|').toStdString();
+
+  const MainFormLayout& f = w.Form();
+  EXPECT_EQ(f.CBCategory->currentIndex(), 1);
+  EXPECT_FALSE(w.Menus().PicMenuShown(*w.menuBar())) << "the serial ROM category keeps its own bar";
+  EXPECT_EQ(f.NBToolBar->currentWidget(), f.NBToolBarSerialRom);
+  EXPECT_TRUE(f.PnlProg->isHidden());
+  EXPECT_FALSE(f.PnlData->isHidden());
+  EXPECT_EQ(f.CBSRomDevice->currentText(), "24xx32");
+  EXPECT_EQ(f.DataHexGrid->MaxAddress(), 0xFFF);
+  EXPECT_EQ(f.DataHexGrid->DataColCount(), 16);
+  EXPECT_EQ(w.PicWrite().Device(), PIC16F877);
+
+  EXPECT_EQ(w.PicWrite().WaitTime, 1234);
+  EXPECT_TRUE(w.PicWrite().OverWriteEnable);
+  EXPECT_TRUE(w.PicWrite().FillUpEnable);
+  EXPECT_EQ(w.PicWrite().FillUpData, 16383);
+  EXPECT_EQ(w.ParallelPort().PortType(), AT278);
+  EXPECT_EQ(w.ObjPath(), "/tmp/objects");
+  EXPECT_EQ(w.HexType(), 3);
+  EXPECT_EQ(w.BinType(), 2);
+  EXPECT_EQ(w.pos(), QPoint(30, 40));
+  EXPECT_EQ(w.size(), QSize(900, 500));
+}
+
+TEST_F(StartUpTest, ForeignStoreIsDeletedWithItsHistoryAndTakesTheFirstRunPath) {
+  WriteStore(
+      "[General]\nVersion=2.36\n[Write]\nCategory=1\nPICDevice=2\n"
+      "[File]\nPICProgHistryNum=1\nPICProgHistry0=/tmp/old.hex\nPICProgHistryType0=Hex\n");
+  QFile organisation(configDir + "/Melfort.conf");
+  ASSERT_TRUE(organisation.open(QIODevice::WriteOnly));
+  organisation.write("[General]\nSomething=1\n");
+  organisation.close();
+
+  TPWMainForm& w = Start();
+  EXPECT_TRUE(w.FirstRun());
+  EXPECT_EQ(messages.Texts(), QStringList{kFirstRunText});
+  EXPECT_FALSE(QFile::exists(StorePath()));
+  EXPECT_FALSE(QFile::exists(configDir + "/Melfort.conf"));
+  EXPECT_EQ(w.PicWrite().Device(), PIC16F84);
+  EXPECT_EQ(w.Form().CBCategory->currentIndex(), 0);
+  EXPECT_TRUE(w.ProgHistory().FileNames().isEmpty());
+}
+
+TEST_F(StartUpTest, StoreWithoutVersionCountsAsForeign) {
+  WriteStore("[Write]\nPICDevice=2\n");
+  TPWMainForm& w = Start();
+  EXPECT_TRUE(w.FirstRun());
+  EXPECT_EQ(w.PicWrite().Device(), PIC16F84);
+}
+
+TEST_F(StartUpTest, CorruptOrMistypedStoreNeverStopsTheStart) {
+  WriteStore(
+      "[General]\nVersion=2.37\n[Write]\nWaitTime=lots\nPICDevice=forty\nCategory=\x01\x02\nSRomDevice=\n"
+      "[Form]\nWidth=-5\nHeight=wide\nTop=-99999\nLeft=-99999\n[File]\nPICProgHistryNum=2147483647\n"
+      "\xff\xfe garbage without equals\n");
+  TPWMainForm& w = Start();
+  EXPECT_EQ(w.PicWrite().WaitTime, 0);
+  EXPECT_EQ(w.PicWrite().Device(), PIC16F84);
+  EXPECT_EQ(w.SRomWrite().Device(), SROM24xx02);
+  EXPECT_EQ(w.size(), QSize(870, 431));
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(available.intersects(w.frameGeometry())) << "a window off every screen is brought back";
+  EXPECT_LE(w.ProgHistory().FileNames().size(), 5);
+}
+
+TEST_F(StartUpTest, StoredUnsupportedDeviceShowsItsMessageAndStaysSelected) {
+  WriteCurrentStore("Category=1\nPICDevice=16");
+  TPWMainForm& w = Start();
+  EXPECT_EQ(messages.Texts(), QStringList{"This device is not supported"});
+  EXPECT_EQ(w.Form().CBPICDevice->currentText(), "PIC16C65A,B");
+  EXPECT_EQ(w.PicWrite().Device(), PIC16C65A);
+}
+
+TEST_F(StartUpTest, StoredDeviceBeyondTheListEndsOnTheFirstEntry) {
+  WriteCurrentStore("Category=0\nPICDevice=60");
+  TPWMainForm& w = Start();
+  ASSERT_FALSE(messages.Texts().isEmpty());
+  EXPECT_EQ(messages.Texts().first(), "This device is not supported");
+  EXPECT_EQ(w.Form().CBPICDevice->currentIndex(), PIC12C508);
+  EXPECT_EQ(w.PicWrite().Device(), PIC12C508);
+}
+
+TEST_F(StartUpTest, StoredCategoryOutsideTheListMeansSerialRom) {
+  WriteCurrentStore("Category=7\nSRomDevice=20");
+  TPWMainForm& w = Start();
+  EXPECT_EQ(w.Form().CBCategory->currentText(), "");
+  EXPECT_FALSE(w.Menus().PicMenuShown(*w.menuBar()));
+  EXPECT_EQ(w.Form().CBSRomDevice->currentIndex(), 0);
+  EXPECT_EQ(w.SRomWrite().Device(), SROM24xx01);
+}
+
+TEST_F(StartUpTest, PermissionFailureIsToldOnceAndTheSimulatedWriterServes) {
+  WriteCurrentStore("StartGiveIO=1");
+  TPWMainForm& w = Start();
+  EXPECT_EQ(messages.Texts(), QStringList{"GiveIOデバイスにアクセスできませんでした。"});
+  EXPECT_EQ(w.Form().StatusPanel1->text(), "Writer: simulated");
+  EXPECT_EQ(&w.ParallelPort().Io(), &w.Writer().Simulator());
+}
+
+TEST_F(StartUpTest, PermissionGivesDirectIoAndStartPowerOnUsesIt) {
+  permissionAnswer = true;
+  WriteCurrentStore("StartGiveIO=1\nStartPowerON=1\nPortType=1");
+  TPWMainForm& w = Start();
+  EXPECT_TRUE(messages.boxes.empty());
+  EXPECT_EQ(w.Form().StatusPanel1->text(), "Writer: direct I/O");
+  ASSERT_NE(directIo, nullptr);
+  EXPECT_FALSE(directIo->Written(0x3BC).empty()) << "the writer was switched on through port 3BCH";
+}
+
+TEST_F(StartUpTest, WithoutStartGiveIONoPermissionIsAskedFor) {
+  permissionAnswer = true;
+  WriteCurrentStore("StartGiveIO=0");
+  TPWMainForm& w = Start();
+  EXPECT_FALSE(w.Writer().PermissionGranted());
+  EXPECT_EQ(w.Form().StatusPanel1->text(), "Writer: simulated");
+}
+
+TEST_F(StartUpTest, AKernelPortThatCannotBeUsedIsExplained) {
+  // The kernel reports a port at 378H, but there is no device file for it.
+  QDir().mkpath(dir.filePath("proc/sys/dev/parport/parport0"));
+  QFile base(dir.filePath("proc/sys/dev/parport/parport0/base-addr"));
+  ASSERT_TRUE(base.open(QIODevice::WriteOnly));
+  base.write("888\t0\n");
+  base.close();
+  WriteCurrentStore("PortAccess=0");
+  TPWMainForm& w = Start();
+  ASSERT_EQ(messages.boxes.size(), 1u) << messages.Texts().join('|').toStdString();
+  EXPECT_TRUE(messages.boxes[0].text.contains("ppdev")) << messages.boxes[0].text.toStdString();
+  EXPECT_TRUE(messages.boxes[0].text.contains("simulated"));
+  EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(w.Form().StatusPanel1->text(), "Writer: simulated");
+}
+
+TEST_F(StartUpTest, ForcedSimulationNeverTouchesRealPorts) {
+  permissionAnswer = true;
+  WriteCurrentStore("StartGiveIO=1\nPortAccess=3\nStartPowerON=1");
+  TPWMainForm& w = Start();
+  EXPECT_EQ(directIo, nullptr);
+  EXPECT_TRUE(w.Writer().IsSimulated());
+  EXPECT_TRUE(w.Writer().Simulator().Lines().vdd) << "power went to the simulated writer";
+}
+
+TEST_F(StartUpTest, ForcedDirectIoWithoutPermissionSaysWhy) {
+  WriteCurrentStore("PortAccess=2");
+  TPWMainForm& w = Start();
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  EXPECT_TRUE(messages.boxes[0].text.contains("permission"));
+  EXPECT_TRUE(w.Writer().IsSimulated());
+}
+
+}  // namespace
+}  // namespace tarvel::test
