@@ -118,8 +118,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   topColumn->setSpacing(2);
   topColumn->addWidget(image, 0, Qt::AlignHCenter);
   topColumn->addWidget(version_);
-  for (const char* line : {"Melfort", "tarvel: a programmer for PIC and 24xx EEPROMs",
-                           "on a PC parallel port writer"}) {
+  for (const char* line : {"Melfort", "tarvel: PIC and 24xx EEPROM programmer", "for a writer on the parallel port"}) {
     topColumn->addWidget(new QLabel(line, top));
   }
   topColumn->addStretch();

@@ -90,6 +90,7 @@ TProtectConfirmDlg::TProtectConfirmDlg(QWidget* parent) : QDialog(parent) {
   auto* notSupported = new QLabel("このデバイスはコードプロテクトに対応していません。", notImplementedPage);
   notSupported->setObjectName("Label3");
   notSupported->setWordWrap(true);
+  notSupported->setAlignment(Qt::AlignCenter);
   auto* close = new QPushButton("Close", notImplementedPage);
   close->setObjectName("BitBtn3");
   close->setAutoDefault(false);

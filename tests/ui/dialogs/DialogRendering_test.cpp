@@ -1,0 +1,151 @@
+// Every dialog in the states the user meets, shown for real: no caption may
+// be cut off, whatever font the machine has. With TARVEL_DIALOG_SHOTS set to
+// a folder, each state is also saved there as a PNG to look at.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+
+#include "DialogTestSupport.h"
+#include "engine/pic/PicDevice.h"
+#include "platform/VirtualClock.h"
+#include "support/RecordingMessages.h"
+#include "support/RecordingPortIo.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/ConfigDlg.h"
+#include "ui/dialogs/FileSetDlg.h"
+#include "ui/dialogs/IDWriteDlg.h"
+#include "ui/dialogs/ProtectConfirmDlg.h"
+#include "ui/dialogs/WriteSetDlg.h"
+#include "ui/dialogs/WriteStatusDlg.h"
+#include "ui/dialogs/WriterTestDlg.h"
+
+namespace tarvel {
+namespace {
+
+// The texts that do not fit the place the layout gave them.
+QStringList ClippedTexts(const QWidget& dialog) {
+  QStringList clipped;
+  for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(&dialog)) continue;
+    QString text;
+    QSize needed;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      text = label->text();
+      needed = label->wordWrap() ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                                 : label->sizeHint();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+      text = button->text();
+      needed = button->sizeHint();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+      text = group->title();
+      needed = QSize(group->fontMetrics().horizontalAdvance(group->title()), 0);
+    } else {
+      continue;
+    }
+    if (widget->width() < needed.width() || widget->height() < needed.height()) {
+      clipped << QString("%1 \"%2\": %3x%4 < %5x%6")
+                     .arg(widget->objectName(), text)
+                     .arg(widget->width())
+                     .arg(widget->height())
+                     .arg(needed.width())
+                     .arg(needed.height());
+    }
+  }
+  return clipped;
+}
+
+void ShowAndCheck(QWidget& dialog, const QString& name) {
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog)) << name.toStdString();
+  QCoreApplication::processEvents();
+  const QStringList clipped = ClippedTexts(dialog);
+  EXPECT_TRUE(clipped.isEmpty()) << name.toStdString() << ":\n" << clipped.join("\n").toStdString();
+  const QString folder = qEnvironmentVariable("TARVEL_DIALOG_SHOTS");
+  if (!folder.isEmpty()) {
+    QDir().mkpath(folder);
+    EXPECT_TRUE(dialog.grab().save(folder + "/" + name + ".png")) << name.toStdString();
+  }
+  dialog.hide();
+}
+
+TEST(DialogRendering, WriteSetup) {
+  VirtualClock clock;
+  TWriteSetDlg dlg(clock);
+  dlg.SetWaitTime(0);
+  dlg.SetFillUpEnable(true);
+  dlg.SetFillUpData(0x3FFF);
+  ShowAndCheck(dlg, "write-setup");
+}
+
+TEST(DialogRendering, WriterTest) {
+  test::RecordingPortIo io;
+  TWriterTestDlg dlg(io);
+  ShowAndCheck(dlg, "writer-test-no-port");
+  test::ClickItem(dlg, "RGPortSelect", 0);
+  test::ClickItem(dlg, "RGPower", 0);
+  test::ClickItem(dlg, "RGMclr", 0);
+  test::ClickItem(dlg, "RGRb6", 0);
+  ShowAndCheck(dlg, "writer-test-lines");
+  dlg.close();
+}
+
+TEST(DialogRendering, ConfigurationInEveryLayout) {
+  test::RecordingMessages messages;
+  TConfigDlg dlg(messages);
+  const struct {
+    int device;
+    int32_t word;
+    bool read;
+    const char* name;
+  } uses[] = {{PIC16F877, 0x3FFF, false, "config-16f877-write"}, {PIC16F628, 0x3F72, true, "config-16f628-read"},
+              {PIC12C509, 0x0FEA, false, "config-12c509"},        {PIC16C773, 0x3BFF, true, "config-16c773-read"},
+              {PIC16C77, 0x3FB9, false, "config-16c77"},          {PIC16F84, 0x3FF1, false, "config-16f84"}};
+  for (const auto& use : uses) {
+    dlg.SelectDevice(use.device);
+    dlg.SetFuse(use.word);
+    dlg.SetIDText("TARVEL");
+    if (use.read) {
+      dlg.SetReadMode();
+    } else {
+      dlg.SetWriteMode();
+    }
+    ShowAndCheck(dlg, use.name);
+  }
+  EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST(DialogRendering, CodeProtectConfirmation) {
+  TProtectConfirmDlg dlg;
+  for (const auto& [device, name] : {std::pair<int, const char*>{PIC16F877, "protect-16f877"},
+                                     {PIC16F84, "protect-16f84"},
+                                     {45, "protect-not-implemented"}}) {
+    dlg.SelectDevice(device);
+    ShowAndCheck(dlg, name);
+  }
+}
+
+TEST(DialogRendering, SmallDialogs) {
+  TIDWriteDlg id;
+  ShowAndCheck(id, "id-write");
+  TWriteStatusDlg status;
+  ShowAndCheck(status, "write-status");
+  TFileSetDlg files;
+  files.SetObjPath("/home/user/pic");
+  files.SetHexType(1);
+  files.SetBinType(3);
+  ShowAndCheck(files, "file-setup");
+  TAboutBox about;
+  about.SetVersion("Version 2.37 (English)");
+  ShowAndCheck(about, "about");
+  test::Click(test::Child<QPushButton>(about, "BtnMemo"));
+  ShowAndCheck(about, "about-expanded");
+}
+
+}  // namespace
+}  // namespace tarvel
