@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "DialogTestSupport.h"
+#include "platform/VirtualClock.h"
+#include "sim/SimulatedWriter.h"
 #include "support/RecordingPortIo.h"
 
 namespace tarvel {
@@ -187,6 +189,29 @@ TEST_F(WriterTestDlgTest, EscAndTheCloseBoxParkThePortToo) {
   ClickItem(second, "RGPortSelect", 2);
   second.close();
   EXPECT_EQ(other.Written(0x278), (std::vector<uint8_t>{0x00, 0x00, 0x24}));
+}
+
+TEST(WriterTestOnTheSimulatedWriter, DrivesTheLinesAndSeesRb7) {
+  VirtualClock clock;
+  SimulatedWriter writer(clock);
+  TWriterTestDlg dlg(writer);
+  test::OpenModal(dlg);
+  ClickItem(dlg, "RGPortSelect", 0);
+  ClickItem(dlg, "RGPower", 0);
+  ClickItem(dlg, "RGRb7", 0);
+  EXPECT_EQ(writer.DataLatch(), dlg.OutputByte());
+  EXPECT_TRUE(writer.Rb7High()) << "released: the pull-up";
+  EXPECT_EQ(test::Background(Child<QLabel>(dlg, "PDIn")), kBlue);
+
+  ClickItem(dlg, "RGRb7", 2);
+  EXPECT_FALSE(writer.Rb7High());
+  EXPECT_EQ(test::Background(Child<QLabel>(dlg, "PDIn")), kSilver);
+
+  ClickItem(dlg, "RGRb7", 1);
+  EXPECT_EQ(test::Background(Child<QLabel>(dlg, "PDIn")), kBlue);
+
+  dlg.close();
+  EXPECT_EQ(writer.DataLatch(), TWriterTestDlg::kIdleByte);
 }
 
 }  // namespace

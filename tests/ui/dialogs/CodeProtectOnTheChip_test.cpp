@@ -1,0 +1,71 @@
+// The ranges the confirmation offers, run through the engine onto a simulated
+// chip: what the item says is exactly what the chip then refuses to show.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "engine/pic/PicWrite.h"
+#include "platform/VirtualClock.h"
+#include "sim/PicChip.h"
+#include "sim/SimulatedWriter.h"
+#include "support/RecordingMessages.h"
+#include "ui/dialogs/CodeProtectRanges.h"
+
+namespace tarvel {
+namespace {
+
+// The first and last address an item names, "Upper half (0200H-03FFH)".
+std::pair<int32_t, int32_t> AddressesOf(const std::string& text) {
+  std::smatch match;
+  EXPECT_TRUE(std::regex_search(text, match, std::regex(R"(\(([0-9A-F]{4})H-([0-9A-F]{4})H\)$)"))) << text;
+  return {std::stoi(match[1], nullptr, 16), std::stoi(match[2], nullptr, 16)};
+}
+
+class ProtectedChip {
+ public:
+  explicit ProtectedChip(PIC_DEVICES device) : writer(clock), port(writer, messages), engine(clock, messages) {
+    writer.InsertPic(device);
+    engine.ParallelPort = &port;
+    engine.WaitTime = 3333;  // what the write setup measures on this clock
+    engine.SetDevice(device);
+  }
+  PicChip& Chip() { return *writer.Pic(); }
+
+  VirtualClock clock;
+  test::RecordingMessages messages;
+  SimulatedWriter writer;
+  TParallelPort port;
+  TPicWrite engine;
+};
+
+TEST(CodeProtectOnTheChip, EveryOfferedRangeIsWhatTheChipProtects) {
+  for (int device = 0; device < kPicDeviceCount; ++device) {
+    const std::string name = kPicDevices[device].displayName;
+    for (const CodeProtectRanges::Range& range : CodeProtectRanges::ForDevice(device)) {
+      ProtectedChip target(static_cast<PIC_DEVICES>(device));
+      ASSERT_NE(target.writer.Pic(), nullptr) << name;
+      const auto [first, last] = AddressesOf(range.text);
+      ASSERT_FALSE(target.Chip().IsCodeProtected()) << name;
+      target.engine.CodeProtect(range.level, 0);
+      EXPECT_EQ(target.Chip().ProtectedFrom(), first) << name << " " << range.text;
+      EXPECT_EQ(last, target.engine.LastAddress()) << name << " " << range.text;
+      EXPECT_FALSE(target.Chip().IsDataProtected()) << name << " " << range.text;
+      EXPECT_TRUE(target.messages.boxes.empty()) << name;
+    }
+  }
+}
+
+TEST(CodeProtectOnTheChip, DataProtectionReachesTheChipWhereItIsOffered) {
+  for (int device = 0; device < kPicDeviceCount; ++device) {
+    if (!CodeProtectRanges::OffersDataProtect(device)) continue;
+    const std::string name = kPicDevices[device].displayName;
+    ProtectedChip target(static_cast<PIC_DEVICES>(device));
+    const CodeProtectRanges::Range smallest = CodeProtectRanges::ForDevice(device).back();
+    target.engine.CodeProtect(smallest.level, 1);
+    EXPECT_TRUE(target.Chip().IsDataProtected()) << name;
+    EXPECT_EQ(target.Chip().ProtectedFrom(), AddressesOf(smallest.text).first) << name;
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
