@@ -149,6 +149,14 @@ TEST_F(FlashPicChipTest, EntryNeedsSupplyAndARisingVppWithRb6AndRb7Low) {
   lines_.Put(PicLineDriver::kProgramming | PicLineDriver::kRb7Open);
   EXPECT_FALSE(chip.InProgrammingMode()) << "RB7 released (pulled high) while VPP rose";
 
+  // D3 and D4 both set select GND as well: from there VPP is a rising edge.
+  lines_.Put(PicLineDriver::kVdd | PicLineDriver::kMclrGnd | PicLineDriver::kMclrVpp);
+  EXPECT_FALSE(chip.InProgrammingMode());
+  lines_.Put(PicLineDriver::kProgramming);
+  EXPECT_TRUE(chip.InProgrammingMode());
+  lines_.Put(PicLineDriver::kVdd | PicLineDriver::kMclrGnd | PicLineDriver::kMclrVpp);
+  EXPECT_FALSE(chip.InProgrammingMode());
+
   lines_.Enter();
   EXPECT_TRUE(chip.InProgrammingMode());
   EXPECT_EQ(lines_.Read(kReadProgram), 0x1234);
@@ -157,7 +165,7 @@ TEST_F(FlashPicChipTest, EntryNeedsSupplyAndARisingVppWithRb6AndRb7Low) {
   lines_.Enter();
   lines_.Put(PicLineDriver::kMclrVpp);
   EXPECT_FALSE(chip.InProgrammingMode()) << "VDD dropped";
-  EXPECT_EQ(chip.Counters().entries, 2U);
+  EXPECT_EQ(chip.Counters().entries, 3U);
 }
 
 TEST_F(FlashPicChipTest, EntryResetsBothCounters) {
