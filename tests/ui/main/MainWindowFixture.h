@@ -16,6 +16,7 @@
 #include <QTextStream>
 #include <QToolButton>
 #include <functional>
+#include <ostream>
 #include <memory>
 
 #include "platform/VirtualClock.h"
@@ -24,6 +25,9 @@
 #include "ui/main/PicFileHistry.h"
 #include "ui/main/WindowCommand.h"
 #include "ScriptedMessages.h"
+
+// Lets failing expectations show texts instead of bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace tarvel::test {
 
@@ -135,6 +139,15 @@ class MainWindowTest : public ::testing::Test {
   }
 
   static QString DataFile(const char* name) { return QString(TARVEL_TEST_DATA_DIR) + "/" + name; }
+
+  // A fixture copied into the test's folder, where the test may change it.
+  QString CopyOfDataFile(const char* name) {
+    const QString copy = dir.filePath(name);
+    QFile::remove(copy);
+    EXPECT_TRUE(QFile::copy(DataFile(name), copy));
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return copy;
+  }
 
   // Opens the menu on the window's bar and clicks the item, as a user does.
   void ClickMenuItem(QMenu* menu, QAction* item) {
