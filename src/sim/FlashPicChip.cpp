@@ -44,7 +44,6 @@ void FlashPicChip::OnLeave() {
 void FlashPicChip::OnCommandBegins() { Finish(); }
 
 void FlashPicChip::OnCommand(int command) {
-  Finish();
   const bool stepOneBefore = clearStepOne_;
   clearStepOne_ = command == kClearStepOne;
   switch (command) {
