@@ -5,12 +5,16 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <initializer_list>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/dialogs/RadioGroup.h"
 
@@ -26,6 +30,28 @@ T& Child(const QObject& parent, const char* name) {
     throw std::runtime_error(name);
   }
   return *child;
+}
+
+// The caption of a label, button or group box.
+inline QString Caption(const QObject& parent, const char* name) {
+  const QWidget& widget = Child<QWidget>(parent, name);
+  if (auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) return button->text();
+  if (auto* group = qobject_cast<const QGroupBox*>(&widget)) return group->title();
+  ADD_FAILURE() << name << " has no caption";
+  return {};
+}
+
+// Checks the captions of many controls at once: {name, caption} pairs.
+inline void ExpectCaptions(const QObject& parent, std::initializer_list<std::pair<const char*, QString>> captions) {
+  for (const auto& [name, caption] : captions) EXPECT_EQ(Caption(parent, name), caption) << name;
+}
+
+inline QStringList ItemTexts(const QObject& parent, const char* group) {
+  const RadioGroup& radio = Child<RadioGroup>(parent, group);
+  QStringList texts;
+  for (int i = 0; i < radio.Count(); ++i) texts << radio.Item(i)->text();
+  return texts;
 }
 
 inline QString CurrentPage(const QObject& parent, const char* pages) {

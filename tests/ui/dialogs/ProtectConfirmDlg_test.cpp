@@ -27,14 +27,14 @@ class ProtectConfirmDlgTest : public ::testing::Test {
 
 TEST_F(ProtectConfirmDlgTest, ShowsItsJapaneseTexts) {
   EXPECT_EQ(dlg.windowTitle(), "コードプロテクト確認");
-  EXPECT_EQ(Range().title(), "プログラムメモリー");
-  EXPECT_EQ(DataBox().text(), "データメモリー");
-  EXPECT_EQ(Child<QLabel>(dlg, "Label2").text(), "コードプロテクトをかけますか？");
-  EXPECT_EQ(Child<QPushButton>(dlg, "BitBtn1").text(), "はい(&Y)");
-  EXPECT_EQ(Child<QPushButton>(dlg, "BitBtn2").text(), "いいえ(&N)");
+  test::ExpectCaptions(dlg, {{"RGRange", "プログラムメモリー"},
+                             {"CBDataProtect", "データメモリー"},
+                             {"Label2", "コードプロテクトをかけますか？"},
+                             {"BitBtn1", "はい(&Y)"},
+                             {"BitBtn2", "いいえ(&N)"},
+                             {"Label3", "このデバイスはコードプロテクトに対応していません。"}});
   EXPECT_TRUE(Child<QLabel>(dlg, "Label1").text().startsWith("コードプロテクトをかけると、"));
   EXPECT_TRUE(Child<QLabel>(dlg, "Label1").wordWrap());
-  EXPECT_EQ(Child<QLabel>(dlg, "Label3").text(), "このデバイスはコードプロテクトに対応していません。");
   EXPECT_EQ(Child<QPushButton>(dlg, "BitBtn1").focusPolicy(), Qt::NoFocus) << "Yes is no tab stop";
 }
 

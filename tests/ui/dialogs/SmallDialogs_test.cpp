@@ -80,20 +80,15 @@ TEST(WriteStatusDlg, IsDrawnCompletelyBeforeItReturns) {
 TEST(FileSetDlg, ShowsItsCaptionsAndAnUnusableRefButton) {
   TFileSetDlg dlg;
   EXPECT_EQ(dlg.windowTitle(), "File setup");
-  EXPECT_EQ(Child<QGroupBox>(dlg, "GBObjFile").title(), "Object files");
-  EXPECT_EQ(Child<QLabel>(dlg, "lFolder").text(), "Folder");
-  EXPECT_EQ(Child<QPushButton>(dlg, "BtnObjFolder").text(), "Ref...");
+  test::ExpectCaptions(dlg, {{"GBObjFile", "Object files"},
+                             {"lFolder", "Folder"},
+                             {"BtnObjFolder", "Ref..."},
+                             {"RGHexType", "HEX file ext."},
+                             {"RGBinType", "Binary file ext."},
+                             {"BtnCancel", "Cancel"}});
   EXPECT_FALSE(Child<QPushButton>(dlg, "BtnObjFolder").isEnabled());
-  auto& hex = Child<RadioGroup>(dlg, "RGHexType");
-  auto& bin = Child<RadioGroup>(dlg, "RGBinType");
-  EXPECT_EQ(hex.title(), "HEX file ext.");
-  EXPECT_EQ(bin.title(), "Binary file ext.");
-  const QStringList hexItems{"*.*", "*.OBJ ,  *.HEX", "*.OBJ", "*.HEX"};
-  const QStringList binItems{"*.*", "*.OBJ ,  *.BIN", "*.OBJ", "*.BIN"};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(hex.Item(i)->text(), hexItems[i]);
-    EXPECT_EQ(bin.Item(i)->text(), binItems[i]);
-  }
+  EXPECT_EQ(test::ItemTexts(dlg, "RGHexType"), QStringList({"*.*", "*.OBJ ,  *.HEX", "*.OBJ", "*.HEX"}));
+  EXPECT_EQ(test::ItemTexts(dlg, "RGBinType"), QStringList({"*.*", "*.OBJ ,  *.BIN", "*.OBJ", "*.BIN"}));
 }
 
 TEST(FileSetDlg, ValuesComeBackAsHandedInOrAsChosen) {

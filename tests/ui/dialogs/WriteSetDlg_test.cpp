@@ -35,32 +35,26 @@ class WriteSetDlgTest : public ::testing::Test {
 
 TEST_F(WriteSetDlgTest, OpensWithTheEnglishCaptionsAndTheResourceState) {
   EXPECT_EQ(dlg.windowTitle(), "Write Setup");
-  EXPECT_EQ(Child<QCheckBox>(dlg, "CBOverWriteEnable").text(), "Don't overwrite the same data.");
-  EXPECT_EQ(Child<QGroupBox>(dlg, "GroupBox1").title(), "Fill in empty area");
-  EXPECT_EQ(Child<QCheckBox>(dlg, "CBFillUpEnable").text(), "Fill UP");
-  EXPECT_EQ(Child<QLabel>(dlg, "Label1").text(), "with");
-  EXPECT_EQ(Child<QLabel>(dlg, "Label2").text(), "Ｈ");
-  EXPECT_EQ(Child<QGroupBox>(dlg, "GroupBox2").title(), "Write Wait");
-  EXPECT_EQ(Child<QPushButton>(dlg, "BtnMeasure").text(), "Measure");
-  EXPECT_EQ(Child<QGroupBox>(dlg, "GBPowerControl").title(), "Power Control");
-  EXPECT_EQ(Child<QCheckBox>(dlg, "CBStartPowerON").text(), "Power on at start");
-  EXPECT_EQ(Child<QCheckBox>(dlg, "CBEndPowerOFF").text(), "Power off at end");
-  EXPECT_EQ(Child<QCheckBox>(dlg, "CBStartGiveIO").text(), "Auto Start GiveIO.sys");
-  EXPECT_EQ(Child<QPushButton>(dlg, "CancelButton").text(), "Cancel");
-
-  auto& ports = Child<RadioGroup>(dlg, "RGPortSelect");
-  EXPECT_EQ(ports.title(), "Parallel Port");
-  const QStringList portTexts{"AT (378H)", "AT (3BCH)", "AT (278H)", "PC98 (40H)", "PC98 (140H)"};
-  ASSERT_EQ(ports.Count(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(ports.Item(i)->text(), portTexts[i]);
-  EXPECT_EQ(ports.ItemIndex(), 0);
-
+  test::ExpectCaptions(dlg, {{"CBOverWriteEnable", "Don't overwrite the same data."},
+                             {"GroupBox1", "Fill in empty area"},
+                             {"CBFillUpEnable", "Fill UP"},
+                             {"Label1", "with"},
+                             {"Label2", "Ｈ"},
+                             {"GroupBox2", "Write Wait"},
+                             {"BtnMeasure", "Measure"},
+                             {"RGPortSelect", "Parallel Port"},
+                             {"GBPowerControl", "Power Control"},
+                             {"CBStartPowerON", "Power on at start"},
+                             {"CBEndPowerOFF", "Power off at end"},
+                             {"CBStartGiveIO", "Auto Start GiveIO.sys"},
+                             {"CancelButton", "Cancel"}});
+  EXPECT_EQ(test::ItemTexts(dlg, "RGPortSelect"),
+            QStringList({"AT (378H)", "AT (3BCH)", "AT (278H)", "PC98 (40H)", "PC98 (140H)"}));
+  EXPECT_EQ(test::ItemIndex(dlg, "RGPortSelect"), 0);
   auto& access = Child<QComboBox>(dlg, "CBPortAccess");
-  ASSERT_EQ(access.count(), 4);
-  EXPECT_EQ(access.itemText(0), "Automatic");
-  EXPECT_EQ(access.itemText(1), "Kernel parallel port device");
-  EXPECT_EQ(access.itemText(2), "Direct I/O");
-  EXPECT_EQ(access.itemText(3), "Simulated writer");
+  QStringList accessTexts;
+  for (int i = 0; i < access.count(); ++i) accessTexts << access.itemText(i);
+  EXPECT_EQ(accessTexts, QStringList({"Automatic", "Kernel parallel port device", "Direct I/O", "Simulated writer"}));
 
   EXPECT_FALSE(Child<QCheckBox>(dlg, "CBOverWriteEnable").isChecked());
   EXPECT_EQ(FillEdit().text(), "0000");
