@@ -6,22 +6,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "BenchSupport.h"
 #include "files/HexSource.h"
 #include "files/ProgramImage.h"
 #include "platform/UserMessages.h"
 
 namespace {
 
-double CpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using tarvel::bench::CpuSeconds;
 
 class CountingMessages : public tarvel::UserMessages {
  public:

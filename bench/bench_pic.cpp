@@ -6,9 +6,9 @@
 // programming cycles really need.
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <string>
 
+#include "BenchSupport.h"
 #include "engine/pic/PicWrite.h"
 #include "platform/VirtualClock.h"
 #include "port/ParallelPort.h"
@@ -22,18 +22,7 @@ using namespace tarvel;
 // A PIC16F87x program cycle erases the word and then writes it, 2 ms each.
 constexpr double kF877CycleSeconds = 0.004;
 
-double CpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-class SilentMessages : public UserMessages {
- public:
-  int shown = 0;
-  void Show(const std::string&) override { ++shown; }
-  void ShowBox(const std::string&, const std::string&, MessageIcon) override { ++shown; }
-};
+using tarvel::bench::CpuSeconds;
 
 // 100000 divided by the milliseconds of 30,600,000 empty rounds.
 int32_t MeasureWaitTime(Clock& clock) {
@@ -53,7 +42,7 @@ struct Run {
 
 Run WriteFullChip(PIC_DEVICES device) {
   VirtualClock clock;
-  SilentMessages messages;
+  bench::SilentMessages messages;
   SimulatedWriter writer(clock);
   TParallelPort port(writer, messages);
   TPicWrite pic(clock, messages);

@@ -5,8 +5,8 @@
 // engine's minimum pauses).
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 
+#include "BenchSupport.h"
 #include "engine/srom/SRomWrite.h"
 #include "platform/UserMessages.h"
 #include "platform/VirtualClock.h"
@@ -16,24 +16,14 @@
 
 namespace {
 
-double CpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-class SilentMessages : public tarvel::UserMessages {
- public:
-  void Show(const std::string&) override {}
-  void ShowBox(const std::string&, const std::string&, tarvel::MessageIcon) override {}
-};
+using tarvel::bench::CpuSeconds;
 
 }  // namespace
 
 int main() {
   using namespace tarvel;
   VirtualClock clock;
-  SilentMessages messages;
+  bench::SilentMessages messages;
   SimulatedWriter writer(clock);
   TParallelPort port(writer, messages);
   TSRomWrite rom(clock, messages);
