@@ -17,6 +17,7 @@ using Protect = TPicWriteResult (*)(TPicWrite& engine, int32_t level, int32_t da
 
 // A null entry: the family does not have the operation.
 struct FamilyRoutines {
+  PicPrimitive primitive;
   Operation writeProgram;
   Operation writeData;
   Operation writeID;
@@ -36,19 +37,19 @@ struct FamilyRoutines {
 // Indexed by PicFamily.
 const FamilyRoutines kFamilyRoutines[] = {
     // 12-bit EPROM
-    {&TPicWrite::Pic12WriteProgram, nullptr, nullptr, &TPicWrite::Pic12WriteConfig,
+    {&TPicWrite::Pic12, &TPicWrite::Pic12WriteProgram, nullptr, nullptr, &TPicWrite::Pic12WriteConfig,
      &TPicWrite::Pic12ReadProgram, nullptr, nullptr, &TPicWrite::Pic12ReadConfig, nullptr,
      &TPicWrite::Pic12IsErased,
      [](TPicWrite& engine, int32_t, int32_t) { return engine.Pic12CodeProtect(); }, nullptr,
      &TPicWrite::Pic12CompareProg, nullptr},
     // 14-bit EPROM
-    {&TPicWrite::Pic67WriteProgram, nullptr, &TPicWrite::Pic67WriteID,
+    {&TPicWrite::Pic67, &TPicWrite::Pic67WriteProgram, nullptr, &TPicWrite::Pic67WriteID,
      &TPicWrite::Pic67WriteConfig, &TPicWrite::Pic67ReadProgram, nullptr, &TPicWrite::Pic67ReadID,
      &TPicWrite::Pic67ReadConfig, nullptr, &TPicWrite::Pic67IsErased,
      [](TPicWrite& engine, int32_t level, int32_t) { return engine.Pic67CodeProtect(level); },
      nullptr, &TPicWrite::Pic67CompareProg, nullptr},
     // flash
-    {&TPicWrite::Pic84WriteProgram, &TPicWrite::Pic84WriteData, &TPicWrite::Pic84WriteID,
+    {&TPicWrite::Pic84, &TPicWrite::Pic84WriteProgram, &TPicWrite::Pic84WriteData, &TPicWrite::Pic84WriteID,
      &TPicWrite::Pic84WriteConfig, &TPicWrite::Pic84ReadProgram, &TPicWrite::Pic84ReadData,
      &TPicWrite::Pic84ReadID, &TPicWrite::Pic84ReadConfig, &TPicWrite::Pic84Erase,
      &TPicWrite::Pic84IsErased,
@@ -142,6 +143,11 @@ TPicWriteResult TPicWrite::CompareProg() {
 
 TPicWriteResult TPicWrite::CompareData() {
   return Run(*this, &FamilyRoutines::compareData, prNotSupported);
+}
+
+void TPicWrite::ResetTarget() {
+  const PicPrimitive primitive = Find(device_, &FamilyRoutines::primitive);
+  if (primitive) (this->*primitive)(kResetTarget, 0);
 }
 
 void TPicWrite::ShowResultMessage(const TPicWriteResult& result) {

@@ -235,15 +235,6 @@ void TPicWrite::PowerON() { Out(kRunning); }
 
 void TPicWrite::PowerOFF() { Out(kPowerOff); }
 
-void TPicWrite::ResetTarget() {
-  if (!IsKnownPicDevice(device_)) return;
-  switch (kPicDevices[device_].family) {
-    case PicFamily::Eprom12: Pic12(kResetTarget, 0); break;
-    case PicFamily::Eprom14: Pic67(kResetTarget, 0); break;
-    case PicFamily::Flash: Pic84(kResetTarget, 0); break;
-  }
-}
-
 // Elapsed time is the unsigned difference of tick readings, so a wrap of the
 // 32-bit tick counter does not end the wait early or make it endless.
 void TPicWrite::Delay(int32_t ms) {
