@@ -19,8 +19,18 @@
 #include "files/DataImage.h"
 #include "files/ProgramImage.h"
 #include "ui/components/HexGrid.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/ConfigDlg.h"
+#include "ui/dialogs/FileSetDlg.h"
+#include "ui/dialogs/IDWriteDlg.h"
+#include "ui/dialogs/ProtectConfirmDlg.h"
+#include "ui/dialogs/WriteSetDlg.h"
+#include "ui/dialogs/WriteStatusDlg.h"
+#include "ui/dialogs/WriterTestDlg.h"
 #include "ui/main/FileFilters.h"
+#include "ui/main/PicChipCommands.h"
 #include "ui/main/PicFileHistry.h"
+#include "ui/main/SerialRomCommands.h"
 #include "ui/main/TitlePanel.h"
 #include "ui/main/WindowCommand.h"
 #include "ui/main/WindowMessages.h"
@@ -65,7 +75,16 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       hexSource_(messages),
       dataHexSource_(messages),
       menus_(*this),
-      form_(*this) {
+      form_(*this),
+      configDlg_(new TConfigDlg(messages, this)),
+      idWriteDlg_(new TIDWriteDlg(this)),
+      writeStatusDlg_(new TWriteStatusDlg(this)),
+      aboutBox_(new TAboutBox(this)),
+      fileSetDlg_(new TFileSetDlg(this)),
+      protectConfirmDlg_(new TProtectConfirmDlg(this)),
+      picCommands_(std::make_unique<PicChipCommands>(
+          *this, messages, PicChipCommands::Dialogs{*configDlg_, *idWriteDlg_, *writeStatusDlg_, *protectConfirmDlg_})),
+      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, clock, *writeStatusDlg_)) {
   setObjectName("PWMainForm");
   setWindowTitle(WindowMessages::ApplicationTitle());
   QFont gothic = font();
@@ -172,13 +191,10 @@ bool TPWMainForm::event(QEvent* event) {
 
 // ---------------------------------------------------------------- commands
 
-WindowCommand* TPWMainForm::MakeCommand(void (TPWMainForm::*handler)()) {
-  return new WindowCommand(this, messages_, [this, handler] { (this->*handler)(); });
+template <class Target>
+WindowCommand* TPWMainForm::MakeCommand(Target& target, void (Target::*handler)()) {
+  return new WindowCommand(this, messages_, [&target, handler] { (target.*handler)(); });
 }
-
-// The device and dialog commands get their handlers with the dialogs; until
-// then they are on the menus, unavailable.
-WindowCommand* TPWMainForm::MakeFutureCommand() { return new WindowCommand(this, messages_); }
 
 void TPWMainForm::BindItem(WindowCommand* command, QAction* item) { command->AddItem(*item); }
 
@@ -193,31 +209,31 @@ void TPWMainForm::CreateCommands() {
   BindItem(c.Exit1, m.Exit1);
   BindItem(c.Exit1, m.SRomExit);
 
-  c.DeviceWriteAll = MakeFutureCommand();
+  c.DeviceWriteAll = MakeCommand(*picCommands_, &PicChipCommands::DeviceWriteAllClick);
   BindItem(c.DeviceWriteAll, m.DeviceWriteAll);
-  c.DevErase = MakeFutureCommand();
+  c.DevErase = MakeCommand(*picCommands_, &PicChipCommands::DevEraseClick);
   BindItem(c.DevErase, m.DevErase);
-  c.DevECheck = MakeFutureCommand();
+  c.DevECheck = MakeCommand(*picCommands_, &PicChipCommands::DevECheckClick);
   BindItem(c.DevECheck, m.DevECheck);
-  c.DevCodeProtect = MakeFutureCommand();
+  c.DevCodeProtect = MakeCommand(*picCommands_, &PicChipCommands::DevCodeProtectClick);
   BindItem(c.DevCodeProtect, m.DevCodeProtect);
-  c.DevReset = MakeFutureCommand();
+  c.DevReset = MakeCommand(*picCommands_, &PicChipCommands::DevResetClick);
   BindItem(c.DevReset, m.DevReset);
   BindButton(c.DevReset, f.SBReset);
-  c.ProgWriteC = MakeFutureCommand();
+  c.ProgWriteC = MakeCommand(*picCommands_, &PicChipCommands::ProgWriteCClick);
   BindItem(c.ProgWriteC, m.ProgWriteC);
-  c.ProgReadC = MakeFutureCommand();
+  c.ProgReadC = MakeCommand(*picCommands_, &PicChipCommands::ProgReadCClick);
   BindItem(c.ProgReadC, m.ProgReadC);
-  c.ProgWriteID = MakeFutureCommand();
+  c.ProgWriteID = MakeCommand(*picCommands_, &PicChipCommands::ProgWriteIDClick);
   BindItem(c.ProgWriteID, m.ProgWriteID);
-  c.ProgReadID = MakeFutureCommand();
+  c.ProgReadID = MakeCommand(*picCommands_, &PicChipCommands::ProgReadIDClick);
   BindItem(c.ProgReadID, m.ProgReadID);
   BindButton(c.ProgReadID, f.SBReadID);
-  c.ProgWritePC = MakeFutureCommand();
+  c.ProgWritePC = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePCClick);
   BindButton(c.ProgWritePC, f.SBWrPC);
-  c.PowerON = MakeFutureCommand();
+  c.PowerON = MakeCommand(*picCommands_, &PicChipCommands::SBPowerONClick);
   BindButton(c.PowerON, f.SBPowerON);
-  c.PowerOFF = MakeFutureCommand();
+  c.PowerOFF = MakeCommand(*picCommands_, &PicChipCommands::SBPowerOFFClick);
   BindButton(c.PowerOFF, f.SBPowerOFF);
 
   c.ProgNew = MakeCommand(&TPWMainForm::ProgNewClick);
@@ -238,13 +254,13 @@ void TPWMainForm::CreateCommands() {
   c.ProgSave = MakeCommand(&TPWMainForm::ProgSaveClick);
   BindItem(c.ProgSave, m.ProgSave);
   c.ProgSave->SetAvailable(false);
-  c.ProgWriteP = MakeFutureCommand();
+  c.ProgWriteP = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePClick);
   BindItem(c.ProgWriteP, m.ProgWriteP);
   BindButton(c.ProgWriteP, f.SBWriteProg);
-  c.ProgReadP = MakeFutureCommand();
+  c.ProgReadP = MakeCommand(*picCommands_, &PicChipCommands::ProgReadPClick);
   BindItem(c.ProgReadP, m.ProgReadP);
   BindButton(c.ProgReadP, f.SBReadProg);
-  c.ProgCompare = MakeFutureCommand();
+  c.ProgCompare = MakeCommand(*picCommands_, &PicChipCommands::ProgCompareClick);
   BindItem(c.ProgCompare, m.ProgCompare);
 
   c.DataNew = MakeCommand(&TPWMainForm::DataNewClick);
@@ -271,38 +287,38 @@ void TPWMainForm::CreateCommands() {
   BindItem(c.DataSave, m.DataSave);
   BindItem(c.DataSave, m.SRomDataSave);
   c.DataSave->SetAvailable(false);
-  c.DataWrite = MakeFutureCommand();
+  c.DataWrite = MakeCommand(*picCommands_, &PicChipCommands::DataWriteClick);
   BindItem(c.DataWrite, m.DataWrite);
   BindButton(c.DataWrite, f.SBWriteData);
-  c.DataRead = MakeFutureCommand();
+  c.DataRead = MakeCommand(*picCommands_, &PicChipCommands::DataReadClick);
   BindItem(c.DataRead, m.DataRead);
   BindButton(c.DataRead, f.SBReadData);
-  c.DataCompare = MakeFutureCommand();
+  c.DataCompare = MakeCommand(*picCommands_, &PicChipCommands::DataCompareClick);
   BindItem(c.DataCompare, m.DataCompare);
 
-  c.SRomDevErase = MakeFutureCommand();
+  c.SRomDevErase = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseClick);
   BindItem(c.SRomDevErase, m.SRomDevErase);
-  c.SRomDevEraseCheck = MakeFutureCommand();
+  c.SRomDevEraseCheck = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseCheckClick);
   BindItem(c.SRomDevEraseCheck, m.SRomDevEraseCheck);
-  c.SRomDataWrite = MakeFutureCommand();
+  c.SRomDataWrite = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataWriteClick);
   BindItem(c.SRomDataWrite, m.SRomDataWrite);
   BindButton(c.SRomDataWrite, f.SBSRomWrite);
-  c.SRomDataRead = MakeFutureCommand();
+  c.SRomDataRead = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataReadClick);
   BindItem(c.SRomDataRead, m.SRomDataRead);
   BindButton(c.SRomDataRead, f.SBSRomRead);
-  c.SRomDataCompare = MakeFutureCommand();
+  c.SRomDataCompare = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataCompareClick);
   BindItem(c.SRomDataCompare, m.SRomDataCompare);
 
-  c.OptionWrite = MakeFutureCommand();
+  c.OptionWrite = MakeCommand(&TPWMainForm::OptionWriteClick);
   BindItem(c.OptionWrite, m.OptionWrite);
   BindItem(c.OptionWrite, m.SRomOptionWrite);
-  c.OptionFileSet = MakeFutureCommand();
+  c.OptionFileSet = MakeCommand(&TPWMainForm::OptionFileSetClick);
   BindItem(c.OptionFileSet, m.OptionFileSet);
   BindItem(c.OptionFileSet, m.SRomOptionFileSet);
-  c.OptionWriterTest = MakeFutureCommand();
+  c.OptionWriterTest = MakeCommand(&TPWMainForm::OptionWriterTestClick);
   BindItem(c.OptionWriterTest, m.OptionWriterTest);
   BindItem(c.OptionWriterTest, m.SRomOptionWriterTest);
-  c.HelpVersion = MakeFutureCommand();
+  c.HelpVersion = MakeCommand(&TPWMainForm::HelpVersionClick);
   BindItem(c.HelpVersion, m.HelpVersion);
   BindItem(c.HelpVersion, m.SRomHelpVersion);
 
@@ -514,6 +530,7 @@ void TPWMainForm::CheckSettingsVersion() {
   if (!settings_.HasKey(kWriteKey)) {
     firstRun_ = true;
     messages_.Inform("Set write settings with following dialog.\n You should click [Measure]button and select parallel port.");
+    RunWriteSetup(false);
     CentreOnScreen();
   }
 }
@@ -601,6 +618,65 @@ void TPWMainForm::CentreOnScreen() {
   move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
+// ---------------------------------------------------------- option commands
+
+bool TPWMainForm::RunWriteSetup(bool cancelEnabled) {
+  TWriteSetDlg dialog(clock_, this);
+  dialog.SetCancelEnabled(cancelEnabled);
+  dialog.SetOverWriteEnable(picWrite_->OverWriteEnable);
+  dialog.SetWaitTime(picWrite_->WaitTime);
+  dialog.SetFillUpEnable(picWrite_->FillUpEnable);
+  dialog.SetFillUpData(picWrite_->FillUpData);
+  dialog.SetPortType(parallelPort_.PortType());
+  dialog.SetStartPowerON(startPowerON_);
+  dialog.SetEndPowerOFF(endPowerOFF_);
+  dialog.SetStartGiveIO(startGiveIO_);
+  dialog.SetPortAccess(portAccess_);
+  if (messages_.RunModal(dialog) != QDialog::Accepted) return false;
+  picWrite_->OverWriteEnable = dialog.OverWriteEnable();
+  picWrite_->WaitTime = dialog.WaitTime();
+  picWrite_->FillUpEnable = dialog.FillUpEnable();
+  picWrite_->FillUpData = dialog.FillUpData();
+  parallelPort_.SetPortType(dialog.PortType());
+  startPowerON_ = dialog.StartPowerON();
+  endPowerOFF_ = dialog.EndPowerOFF();
+  startGiveIO_ = dialog.StartGiveIO();
+  portAccess_ = dialog.PortAccess();
+  return true;
+}
+
+void TPWMainForm::OptionWriteClick() {
+  const PPortType portType = parallelPort_.PortType();
+  const int portAccess = portAccess_;
+  if (!RunWriteSetup(true)) return;
+  // Another port or another way to it is used from the next command on.
+  if (parallelPort_.PortType() != portType || portAccess_ != portAccess) ChoosePortAccess();
+}
+
+void TPWMainForm::OptionFileSetClick() {
+  fileSetDlg_->SetObjPath(objPath_);
+  fileSetDlg_->SetHexType(hexType_);
+  fileSetDlg_->SetBinType(binType_);
+  if (messages_.RunModal(*fileSetDlg_) != QDialog::Accepted) return;
+  objPath_ = fileSetDlg_->ObjPath();
+  hexType_ = fileSetDlg_->HexType();
+  binType_ = fileSetDlg_->BinType();
+}
+
+void TPWMainForm::OptionWriterTestClick() {
+  if (!messages_.Box("Make sure that the PIC writer is not connected to PIC.\n", "Writer test", MessageIcon::None,
+                     WindowMessages::Buttons::OkCancel)) {
+    return;
+  }
+  TWriterTestDlg dialog(writer_.Io(), this);
+  messages_.RunModal(dialog);
+}
+
+void TPWMainForm::HelpVersionClick() {
+  aboutBox_->SetVersion(QString("Version ") + SettingsStore::kVersion + " (English)");
+  messages_.RunModal(*aboutBox_);
+}
+
 // -------------------------------------------------------------- port access
 
 void TPWMainForm::ChoosePortAccess() {
@@ -629,6 +705,22 @@ void TPWMainForm::SetProgTitle(const QString& title) {
 void TPWMainForm::SetDataTitle(const QString& title) {
   dataTitle_ = title;
   form_.PnlDataTitle->SetCaption(title);
+}
+
+void TPWMainForm::ProgramReadFromChip(const QString& title) {
+  SetProgTitle(title);
+  progFileName_.clear();
+  progSaveTarget_ = SaveTarget();
+  commands_.ProgReload->SetAvailable(false);
+  commands_.ProgSave->SetAvailable(false);
+}
+
+void TPWMainForm::DataReadFromChip(const QString& title) {
+  SetDataTitle(title);
+  dataFileName_.clear();
+  dataSaveTarget_ = SaveTarget();
+  commands_.DataReload->SetAvailable(false);
+  commands_.DataSave->SetAvailable(false);
 }
 
 bool TPWMainForm::IsReadOnly(const QString& path) {

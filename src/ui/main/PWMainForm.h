@@ -16,7 +16,15 @@
 
 namespace tarvel {
 
+class PicChipCommands;
+class SerialRomCommands;
+class TAboutBox;
+class TConfigDlg;
+class TFileSetDlg;
+class TIDWriteDlg;
 class TPicFileHistry;
+class TProtectConfirmDlg;
+class TWriteStatusDlg;
 class THexGrid;
 class WindowCommand;
 class WindowMessages;
@@ -78,8 +86,9 @@ class TPWMainForm : public QMainWindow {
     WindowCommand* DispDataWindow;
   };
 
-  // Runs FormCreate: every box it shows (first run, unsupported device, port
-  // permission) goes through `messages`.
+  // Runs FormCreate: every box and dialog it shows (first run with the write
+  // setup, unsupported device, port permission) goes through `messages`.
+  // Every wait of the engines and the simulated writer runs on `clock`.
   TPWMainForm(WindowMessages& messages, Clock& clock,
               WriterAccess::Backends backends = WriterAccess::RealBackends(), QWidget* parent = nullptr);
   // FormDestroy: the histories store their lists, program history first.
@@ -100,6 +109,11 @@ class TPWMainForm : public QMainWindow {
   void LoadProgramBinary(const QString& path);
   void LoadDataHex(const QString& path);
   void LoadDataBinary(const QString& path);
+
+  // An image read from the chip replaces the grid's: the title names the
+  // read, and the image has no file of its own any more.
+  void ProgramReadFromChip(const QString& title);
+  void DataReadFromChip(const QString& title);
 
   // What tests and the next commands read.
   const MainFormLayout& Form() const { return form_; }
@@ -142,8 +156,9 @@ class TPWMainForm : public QMainWindow {
   void FormCreate();
   void FormClose();
   void CreateCommands();
-  WindowCommand* MakeCommand(void (TPWMainForm::*handler)());
-  WindowCommand* MakeFutureCommand();
+  template <class Target>
+  WindowCommand* MakeCommand(Target& target, void (Target::*handler)());
+  WindowCommand* MakeCommand(void (TPWMainForm::*handler)()) { return MakeCommand(*this, handler); }
   void BindItem(WindowCommand* command, QAction* item);
   void BindButton(WindowCommand* command, QToolButton* button);
   void ConnectLists();
@@ -161,6 +176,9 @@ class TPWMainForm : public QMainWindow {
   void SaveVersion();
   void CentreOnScreen();
   void ChoosePortAccess();
+  // The write setup dialog with the current settings; on OK its values
+  // become the settings. True on OK.
+  bool RunWriteSetup(bool cancelEnabled);
   // The simulated socket holds the chip of the device the category shows.
   void UpdateSocket();
 
@@ -183,6 +201,10 @@ class TPWMainForm : public QMainWindow {
   void DataReloadClick();
   void DataBinSaveClick();
   void DataSaveClick();
+  void OptionWriteClick();
+  void OptionFileSetClick();
+  void OptionWriterTestClick();
+  void HelpVersionClick();
 
   // File command steps.
   void SetProgTitle(const QString& title);
@@ -208,6 +230,15 @@ class TPWMainForm : public QMainWindow {
   MainMenus menus_;
   MainFormLayout form_;
   Commands commands_{};
+  // The dialogs that live as long as the window, owned by it.
+  TConfigDlg* configDlg_;
+  TIDWriteDlg* idWriteDlg_;
+  TWriteStatusDlg* writeStatusDlg_;
+  TAboutBox* aboutBox_;
+  TFileSetDlg* fileSetDlg_;
+  TProtectConfirmDlg* protectConfirmDlg_;
+  std::unique_ptr<PicChipCommands> picCommands_;
+  std::unique_ptr<SerialRomCommands> serialRomCommands_;
   std::unique_ptr<TPicFileHistry> progHistory_;
   std::unique_ptr<TPicFileHistry> dataHistory_;
 

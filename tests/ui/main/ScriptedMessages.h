@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QPushButton>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/main/WindowMessages.h"
@@ -43,8 +45,18 @@ class ScriptedMessages : public WindowMessages {
     return Next(saveAnswers, "save", request);
   }
 
-  int RunModal(QDialog&) override {
-    ADD_FAILURE() << "unexpected modal dialog";
+  // Answers a modal dialog: may work its controls, returns the result code.
+  using DialogAnswer = std::function<int(QDialog&)>;
+
+  int RunModal(QDialog& dialog) override {
+    dialogs.push_back(dialog.metaObject()->className());
+    if (!dialogAnswers.empty()) {
+      const DialogAnswer answer = dialogAnswers.front();
+      dialogAnswers.pop_front();
+      return answer(dialog);
+    }
+    if (IsFirstRunSetup(dialog)) return firstRunSetup(dialog);
+    ADD_FAILURE() << "unexpected modal dialog: " << dialogs.back().toStdString();
     return QDialog::Rejected;
   }
 
@@ -56,6 +68,7 @@ class ScriptedMessages : public WindowMessages {
 
   void Forget() {
     boxes.clear();
+    dialogs.clear();
     openRequests.clear();
     saveRequests.clear();
   }
@@ -66,8 +79,18 @@ class ScriptedMessages : public WindowMessages {
   std::deque<QString> saveAnswers;
   std::vector<FileDialogRequest> openRequests;
   std::vector<FileDialogRequest> saveRequests;
+  QStringList dialogs;                     // class names of the modal dialogs run
+  std::deque<DialogAnswer> dialogAnswers;  // in the order the dialogs come
+  // The write setup of a first start, unless a test scripts it: closed with
+  // its close box, so the defaults stay.
+  DialogAnswer firstRunSetup = [](QDialog&) { return int(QDialog::Rejected); };
 
  private:
+  static bool IsFirstRunSetup(const QDialog& dialog) {
+    const auto* cancel = dialog.findChild<QPushButton*>("CancelButton");
+    return dialog.inherits("tarvel::TWriteSetDlg") && cancel != nullptr && !cancel->isEnabled();
+  }
+
   static QString Next(std::deque<QString>& script, const char* kind, const FileDialogRequest& request) {
     if (script.empty()) {
       ADD_FAILURE() << "unexpected " << kind << " dialog: " << request.title.toStdString();

@@ -1,0 +1,184 @@
+#include "ui/main/PicChipCommands.h"
+
+#include <QDialog>
+#include <algorithm>
+
+#include "engine/pic/PicResultText.h"
+#include "ui/components/HexGrid.h"
+#include "ui/dialogs/ConfigDlg.h"
+#include "ui/dialogs/IDWriteDlg.h"
+#include "ui/dialogs/ProtectConfirmDlg.h"
+#include "ui/main/PWMainForm.h"
+#include "ui/main/StatusNotice.h"
+#include "ui/main/WindowMessages.h"
+
+namespace tarvel {
+namespace {
+
+const char* const kBlankID = "       ";
+
+// The ID text holds the seven characters of the ID words, one byte each.
+QString FromID(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<int>(text.size())); }
+std::string ToID(const QString& text) { return text.toLatin1().toStdString(); }
+
+}  // namespace
+
+PicChipCommands::PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs)
+    : window_(window), messages_(messages), dialogs_(dialogs) {}
+
+TPicWrite& PicChipCommands::Engine() { return window_.PicWrite(); }
+
+bool PicChipCommands::Ask(const QString& question) {
+  return messages_.Box(question, "Confirm", MessageIcon::None, WindowMessages::Buttons::YesNo);
+}
+
+void PicChipCommands::ShowResult(const TPicWriteResult& result) {
+  messages_.Box(QString::fromStdString(ResultText(result)), kResultCaption, ResultIcon(result.Code),
+                WindowMessages::Buttons::Ok);
+}
+
+void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) {
+  TPicWrite& engine = Engine();
+  // The image has a fixed size, whatever the grid holds.
+  const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
+  for (int32_t address = 0; address <= last; ++address) {
+    engine.SetData(address, grid.GetIntData(address));
+    engine.SetOX(address, grid.IsO(address) ? 'o' : '-');
+  }
+}
+
+void PicChipCommands::WriteImage(const QString& question, const THexGrid& grid, int32_t lastAddress, Operation write) {
+  if (!Ask(question)) return;
+  TPicWriteResult result;
+  {
+    StatusNotice notice(dialogs_.status);
+    GridToImage(grid, lastAddress);
+    result = (Engine().*write)();
+  }
+  ShowResult(result);
+}
+
+void PicChipCommands::CompareImage(const THexGrid& grid, Operation compare) {
+  GridToImage(grid, grid.MaxAddress());
+  ShowResult((Engine().*compare)());
+}
+
+void PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
+                            const QString& titleHead, ReadReport report) {
+  TPicWrite& engine = Engine();
+  grid.SetMaxAddress(lastAddress);
+  grid.DataDigit = digits;
+  (engine.*read)();
+  const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
+  for (int32_t address = 0; address <= last; ++address) grid.WriteData(address, engine.GetData(address));
+  engine.ReadID();
+  (window_.*report)(titleHead + "\n[" + FromID(engine.GetIDStr()) + "]");
+}
+
+void PicChipCommands::ProgWritePClick() {
+  WriteImage("You are going to program. OK?\n" + window_.ProgTitle(), *window_.Form().HexGrid,
+             Engine().LastAddress(), &TPicWrite::WriteProgram);
+}
+
+void PicChipCommands::DataWriteClick() {
+  WriteImage("You are going to program in data memory. OK?\n" + window_.DataTitle(), *window_.Form().DataHexGrid,
+             Engine().DataLastAddress(), &TPicWrite::WriteData);
+}
+
+void PicChipCommands::ProgWriteCClick() {
+  TPicWrite& engine = Engine();
+  TConfigDlg& dialog = dialogs_.config;
+  dialog.SelectDevice(engine.Device());
+  dialog.SetFuse(engine.Fuse);
+  const std::string id = engine.GetIDStr();
+  if (id != kBlankID) dialog.SetIDText(FromID(id));
+  dialog.SetWriteMode();
+  if (messages_.RunModal(dialog) != QDialog::Accepted) return;
+  engine.Fuse = dialog.Fuse();
+  TPicWriteResult result = engine.WriteConfig();
+  // The ID follows only a configuration that was written.
+  if (result.Code == prSuccess && dialog.WriteIDChecked()) {
+    engine.SetIDStr(ToID(dialog.IDText()));
+    result = engine.WriteID();
+  }
+  ShowResult(result);
+}
+
+void PicChipCommands::ProgWritePCClick() {
+  ProgWritePClick();
+  ProgWriteCClick();
+}
+
+void PicChipCommands::DeviceWriteAllClick() {
+  // A pane the user has hidden is not written.
+  if (!window_.Form().PnlProg->isHidden()) ProgWritePClick();
+  ProgWriteCClick();
+  if (!window_.Form().PnlData->isHidden()) DataWriteClick();
+}
+
+void PicChipCommands::ProgReadPClick() {
+  ReadImage(*window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram, "Read program ",
+            &TPWMainForm::ProgramReadFromChip);
+}
+
+void PicChipCommands::DataReadClick() {
+  ReadImage(*window_.Form().DataHexGrid, Engine().DataLastAddress(), 2, &TPicWrite::ReadDat, "Read data ",
+            &TPWMainForm::DataReadFromChip);
+}
+
+void PicChipCommands::ProgReadCClick() {
+  TPicWrite& engine = Engine();
+  engine.ReadConfig();
+  TConfigDlg& dialog = dialogs_.config;
+  dialog.SelectDevice(engine.Device());
+  dialog.SetFuse(engine.Fuse);
+  dialog.SetReadMode();
+  messages_.RunModal(dialog);
+}
+
+void PicChipCommands::ProgCompareClick() { CompareImage(*window_.Form().HexGrid, &TPicWrite::CompareProg); }
+
+void PicChipCommands::DataCompareClick() { CompareImage(*window_.Form().DataHexGrid, &TPicWrite::CompareData); }
+
+void PicChipCommands::DevEraseClick() { ShowResult(Engine().Erase()); }
+
+void PicChipCommands::DevECheckClick() {
+  if (Engine().IsErased()) {
+    messages_.Box("This device is erased.", "Erase Check", MessageIcon::Information, WindowMessages::Buttons::Ok);
+  } else {
+    messages_.Box("This device is not erased.", "Erase Check", MessageIcon::Warning, WindowMessages::Buttons::Ok);
+  }
+}
+
+void PicChipCommands::DevResetClick() { Engine().ResetTarget(); }
+
+void PicChipCommands::ProgReadIDClick() {
+  TPicWrite& engine = Engine();
+  engine.ReadID();
+  QString words;
+  for (int32_t i = 0; i < 4; ++i) words += QString("%1").arg(engine.GetID(i) & 0xFFFF, 4, 16, QChar('0')).toUpper();
+  messages_.Box("Read ID : " + words + "\n\n" + FromID(engine.GetIDStr()), "ID", MessageIcon::Information,
+                WindowMessages::Buttons::Ok);
+}
+
+void PicChipCommands::ProgWriteIDClick() {
+  if (messages_.RunModal(dialogs_.idWrite) != QDialog::Accepted) return;
+  TPicWrite& engine = Engine();
+  engine.SetIDStr(ToID(dialogs_.idWrite.IDText()));
+  ShowResult(engine.WriteID());
+}
+
+void PicChipCommands::DevCodeProtectClick() {
+  TProtectConfirmDlg& dialog = dialogs_.protect;
+  dialog.SelectDevice(Engine().Device());
+  if (messages_.RunModal(dialog) != QDialog::Accepted) return;
+  const int32_t level = dialog.ProtectLevel();
+  if (level < 0) return;
+  ShowResult(Engine().CodeProtect(level, dialog.DataProtect() ? 1 : 0));
+}
+
+void PicChipCommands::SBPowerONClick() { Engine().PowerON(); }
+
+void PicChipCommands::SBPowerOFFClick() { Engine().PowerOFF(); }
+
+}  // namespace tarvel

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "engine/pic/PicWrite.h"
+
+namespace tarvel {
+
+class TConfigDlg;
+class THexGrid;
+class TIDWriteDlg;
+class TPWMainForm;
+class TProtectConfirmDlg;
+class TWriteStatusDlg;
+class WindowMessages;
+
+// The window's PIC commands. Each moves the grids into the engine's image,
+// runs one engine operation to its end on the user interface thread, moves
+// what it read back into the grids and tells the user the outcome.
+class PicChipCommands {
+ public:
+  // The window's long-lived dialogs these commands use.
+  struct Dialogs {
+    TConfigDlg& config;
+    TIDWriteDlg& idWrite;
+    TWriteStatusDlg& status;
+    TProtectConfirmDlg& protect;
+  };
+
+  PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs);
+
+  void ProgWritePClick();
+  void DataWriteClick();
+  void ProgWriteCClick();
+  void ProgWritePCClick();
+  void DeviceWriteAllClick();
+  void ProgReadPClick();
+  void DataReadClick();
+  void ProgReadCClick();
+  void ProgCompareClick();
+  void DataCompareClick();
+  void DevEraseClick();
+  void DevECheckClick();
+  void DevResetClick();
+  void ProgReadIDClick();
+  void ProgWriteIDClick();
+  void DevCodeProtectClick();
+  void SBPowerONClick();
+  void SBPowerOFFClick();
+
+  // The English result box of every write, compare, erase and protect.
+  void ShowResult(const TPicWriteResult& result);
+
+ private:
+  using Operation = TPicWriteResult (TPicWrite::*)();
+  using ReadOperation = void (TPicWrite::*)();
+  using ReadReport = void (TPWMainForm::*)(const QString& title);
+
+  TPicWrite& Engine();
+  bool Ask(const QString& question);
+  // Question, notice, grid into the image, the write, result.
+  void WriteImage(const QString& question, const THexGrid& grid, int32_t lastAddress, Operation write);
+  void CompareImage(const THexGrid& grid, Operation compare);
+  void ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read, const QString& titleHead,
+                 ReadReport report);
+  // Each address's value and its mark: "o" for a cell with a value, "-" for a blank.
+  void GridToImage(const THexGrid& grid, int32_t lastAddress);
+
+  TPWMainForm& window_;
+  WindowMessages& messages_;
+  Dialogs dialogs_;
+};
+
+}  // namespace tarvel
