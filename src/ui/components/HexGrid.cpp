@@ -4,6 +4,7 @@
 #include "ui/components/HexGridModel.h"
 #include "ui/components/HexGridSelectionModel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -40,6 +41,11 @@ THexGrid::THexGrid(QWidget* parent) : QTableView(parent), model_(new HexGridMode
   // Typing is the grid's own business (KeyPress); these are the toolkit's other ways in.
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                   QAbstractItemView::EditKeyPressed);
+  // The toolkit delays the SelectedClicked edit itself, but its pending delay
+  // makes every edit() fail, so keys typed right after the click were lost.
+  // The grid keeps that delay instead (EditAfterClick), where a key can cancel it.
+  clickEditDelay_.setSingleShot(true);
+  connect(&clickEditDelay_, &QTimer::timeout, this, &THexGrid::StartEditing);
   setTabKeyNavigation(false);
   setWordWrap(false);
   // A value that does not quite fit is cut at the cell's edge rather than turned into "0…".
@@ -191,6 +197,8 @@ void THexGrid::SetMessageSink(std::function<void(const QString&)> sink) {
 void THexGrid::keyboardSearch(const QString& /*search*/) {}
 
 void THexGrid::keyPressEvent(QKeyEvent* event) {
+  // The keyboard takes over from a click: whether the cell is edited is now up to the key.
+  clickEditDelay_.stop();
   if (!HandleKey(event)) QTableView::keyPressEvent(event);
 }
 
@@ -214,10 +222,19 @@ QModelIndex THexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 }
 
 bool THexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (trigger == SelectedClicked) return EditAfterClick(index);
   const bool wasEditing = EditorMode();
   if (!QTableView::edit(index, trigger, event)) return false;
-  if (!wasEditing && EditorMode()) savedCellText_ = model_->Text(index.row(), index.column());
+  if (!wasEditing && EditorMode()) {
+    clickEditDelay_.stop();  // a double click, a key or a command got there first
+    savedCellText_ = model_->Text(index.row(), index.column());
+  }
   return true;
+}
+
+void THexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  clickEditDelay_.stop();  // the click was on a cell that is no longer current
+  QTableView::currentChanged(current, previous);
 }
 
 void THexGrid::changeEvent(QEvent* event) {
@@ -330,6 +347,15 @@ bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
     model_->SetText(current.row(), current.column(), PaddedText(text));
   }
   savedCellText_ = next.isValid() ? model_->Text(next.row(), next.column()) : QString();
+  return true;
+}
+
+bool THexGrid::EditAfterClick(const QModelIndex& cell) {
+  // A press the grid refused leaves the toolkit reporting a click on a cell that is not current.
+  if (!editTriggers().testFlag(SelectedClicked) || EditorMode() || cell != currentIndex()) {
+    return false;
+  }
+  clickEditDelay_.start(QApplication::doubleClickInterval());
   return true;
 }
 

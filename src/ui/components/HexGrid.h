@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTableView>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -114,6 +115,7 @@ class THexGrid : public QTableView {
   void mousePressEvent(QMouseEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -137,6 +139,9 @@ class THexGrid : public QTableView {
   // The rule for leaving the current cell for `next`: refuses over-long text
   // with the message, otherwise pads it and takes SavedCellText from `next`.
   bool MayLeaveCurrentCell(const QModelIndex& next);
+  // A click on the current cell opens its editor only once no double click
+  // can follow; false when the click cannot open one.
+  bool EditAfterClick(const QModelIndex& cell);
   bool MoveTo(const QModelIndex& next);
   QModelIndex NextCell() const;
   void StartEditing();
@@ -150,6 +155,8 @@ class THexGrid : public QTableView {
   int32_t addressCellWidth_ = 0;
   int32_t dataCellWidth_ = 0;
   QString savedCellText_;
+  // Runs between a click on the current cell and its editor opening.
+  QTimer clickEditDelay_;
   std::function<void(const QString&)> messageSink_;
 };
 
