@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "platform/VirtualClock.h"
+#include "sim/SimulatedWriter.h"
 #include "support/RecordingPortIo.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/PicFileHistry.h"
@@ -92,6 +93,18 @@ class MainWindowTest : public ::testing::Test {
     messages.Forget();
     return StartShown();
   }
+
+  // A window past its first run, on the simulated writer, with the wait the
+  // measurement gives when its rounds take 30 ms (1 ns a round on the
+  // virtual clock). Boxes of the start are forgotten.
+  TPWMainForm& StartOnSimulator(const QString& writeLines = QString()) {
+    WriteCurrentStore("PortAccess=3\nWaitTime=3333\n" + writeLines);
+    StartShown();
+    messages.Forget();
+    return *window;
+  }
+
+  SimulatedWriter& Simulator() { return window->Writer().Simulator(); }
 
   QString StorePath() const { return configDir + "/Melfort/tarvel.conf"; }
 
