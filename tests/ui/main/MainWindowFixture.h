@@ -42,6 +42,20 @@ inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2
   return true;
 }
 
+// Counts how often a widget is shown, e.g. a notice that is up only while
+// a command blocks the event loop.
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int shows = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shows;
+    return false;
+  }
+};
+
 // A window on a settings store of its own, with no real port behind it: the
 // kernel's ports are looked up in empty folders, the permission step answers
 // as scripted, and direct I/O goes to a recorder.

@@ -74,6 +74,7 @@ TEST_P(PicRoundTripTest, WriteReadAndCompareProgramThroughKeyButtonAndMenu) {
   const std::vector<int32_t> filled = {0, 1, 2, 3, 7, 0x40, 0x1FF};
   for (int32_t address : filled) Program().WriteData(address, (0x1234 + address * 0x111) & family.mask);
 
+  ShowCounter notice(*window->findChild<TWriteStatusDlg*>());
   messages.answers = {true};
   PressKey(Qt::Key_F6);
   ASSERT_EQ(messages.boxes.size(), 2u) << messages.Texts().join('|').toStdString();
@@ -82,6 +83,7 @@ TEST_P(PicRoundTripTest, WriteReadAndCompareProgramThroughKeyButtonAndMenu) {
   EXPECT_EQ(messages.boxes[0].buttons, WindowMessages::Buttons::YesNo);
   ExpectResult(kSuccess, MessageIcon::Information);
   EXPECT_FALSE(NoticeShown());
+  EXPECT_EQ(notice.shows, 1);
   for (int32_t address = 0; address < 0x200; ++address) {
     const bool written = std::find(filled.begin(), filled.end(), address) != filled.end();
     const int32_t wanted = written ? (0x1234 + address * 0x111) & family.mask : Chip().Program().Erased();
@@ -99,6 +101,7 @@ TEST_P(PicRoundTripTest, WriteReadAndCompareProgramThroughKeyButtonAndMenu) {
   messages.Forget();
   ClickMenuItem(Menus().MenuProg, Menus().ProgCompare);
   ExpectResult("Compare result is the same.", MessageIcon::Information);
+  EXPECT_EQ(notice.shows, 1) << "only the write shows the notice";
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFamily, PicRoundTripTest,

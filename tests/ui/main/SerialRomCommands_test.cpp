@@ -45,6 +45,7 @@ TEST_P(SerialRomRoundTripTest, WriteReadAndCompareThroughKeyButtonAndMenu) {
   for (uint32_t address : filled) Grid().WriteData(static_cast<int32_t>(address), (address * 7 + 3) & 0xFF);
   Chip().SetByte(2, 0x11);  // not in the grid: the chip keeps it
 
+  ShowCounter notice(*window->findChild<TWriteStatusDlg*>());
   messages.answers = {true};
   PressKey(Qt::Key_F7);
   ASSERT_EQ(messages.boxes.size(), 2u) << messages.Texts().join('|').toStdString();
@@ -53,6 +54,7 @@ TEST_P(SerialRomRoundTripTest, WriteReadAndCompareThroughKeyButtonAndMenu) {
   EXPECT_EQ(messages.boxes[0].buttons, WindowMessages::Buttons::YesNo);
   ExpectBox("書き込みました。", "書き込み完了", MessageIcon::Information);
   EXPECT_FALSE(NoticeShown());
+  EXPECT_EQ(notice.shows, 1);
   for (uint32_t address : filled) EXPECT_EQ(Chip().Byte(address), (address * 7 + 3) & 0xFF) << address;
   EXPECT_EQ(Chip().Byte(2), 0x11);
   EXPECT_EQ(Chip().Byte(3), 0xFF);
@@ -71,6 +73,7 @@ TEST_P(SerialRomRoundTripTest, WriteReadAndCompareThroughKeyButtonAndMenu) {
   EXPECT_EQ(window->Form().PnlDataTitle->Caption(), "読み出しデータ");
   EXPECT_FALSE(window->Command().DataReload->Enabled());
   EXPECT_FALSE(window->Command().DataSave->Enabled());
+  EXPECT_EQ(notice.shows, 1) << "only the write shows the notice";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothAddressingKinds, SerialRomRoundTripTest, ::testing::Values(SROM24xx16, SROM24xx32),
