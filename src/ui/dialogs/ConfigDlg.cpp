@@ -243,13 +243,14 @@ void TConfigDlg::SetReadMode() {
 }
 
 int32_t TConfigDlg::Fuse() {
-  const ConfigWordLayout& layout = ConfigWordLayout::ForDevice(device_);
-  if (!layout.packs) {
+  if (!MakesFuse()) {
     messages_.Show(kNotSupported);
     return 0xFFFF;
   }
-  return layout.Pack(ReadControls(), word_);
+  return ConfigWordLayout::ForDevice(device_).Pack(ReadControls(), word_);
 }
+
+bool TConfigDlg::MakesFuse() const { return ConfigWordLayout::ForDevice(device_).packs; }
 
 bool TConfigDlg::WriteIDChecked() const { return writeId_->isChecked(); }
 

@@ -45,6 +45,8 @@ class TConfigDlg : public QDialog {
   // The word from the options, with code protection off. 0xFFFF, after the
   // not-supported message, when the dialog cannot make a word for the device.
   int32_t Fuse();
+  // False for the devices whose word the dialog can show but not make.
+  bool MakesFuse() const;
   bool WriteIDChecked() const;
   QString IDText() const;
 

@@ -94,7 +94,11 @@ void PicChipCommands::ProgWriteCClick() {
   if (id != kBlankID) dialog.SetIDText(FromID(id));
   dialog.SetWriteMode();
   if (messages_.RunModal(dialog) != QDialog::Accepted) return;
-  engine.Fuse = dialog.Fuse();
+  const int32_t fuse = dialog.Fuse();
+  // The dialog has just said it cannot make this device's word: writing its
+  // stand-in would report a configuration that was never set, and burn the ID.
+  if (!dialog.MakesFuse()) return;
+  engine.Fuse = fuse;
   TPicWriteResult result = engine.WriteConfig();
   // The ID follows only a configuration that was written.
   if (result.Code == prSuccess && dialog.WriteIDChecked()) {

@@ -238,6 +238,16 @@ TEST_F(PicChipCommandsTest, FailedConfigurationWriteDoesNotWriteTheId) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Chip().Ids().Read(i), Chip().Ids().Erased());
 }
 
+TEST_F(PicChipCommandsTest, DeviceWhoseWordCannotBeMadeWritesNeitherConfigurationNorId) {
+  Use(PIC16C745);
+  AcceptConfig(nullptr, "ABC");
+  ClickMenuItem(Menus().KI1, Menus().ProgWriteC);
+  ASSERT_EQ(messages.boxes.size(), 1u) << messages.Texts().join('|').toStdString();
+  EXPECT_EQ(LastBox().text, "このデバイスには対応していません。");
+  EXPECT_EQ(Chip().Config().Writes(0), 0u);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Chip().Ids().Read(i), Chip().Ids().Erased());
+}
+
 TEST_F(PicChipCommandsTest, IdWriteDialogTextReachesTheChip) {
   messages.dialogAnswers.push_back([](QDialog& dialog) {
     dialog.findChild<QLineEdit*>("EdtID")->setText("ABC");
