@@ -24,7 +24,7 @@ TPicWriteResult TPicWrite::Pic12WriteProgram() {
 
 TPicWriteResult TPicWrite::Pic12WriteConfig() {
   return WriteConfigWord({kPic12, &TPicWrite::Pic12ProgramCycle, CounterStart::AsEntered, 1,
-                          kConfigAddress, false});
+                          kWordMask, kConfigAddress, false});
 }
 
 TPicWriteResult TPicWrite::Pic12CodeProtect() {

@@ -29,7 +29,7 @@ TPicWriteResult TPicWrite::Pic67WriteID() {
 
 TPicWriteResult TPicWrite::Pic67WriteConfig() {
   return WriteConfigWord({kPic67, &TPicWrite::Pic67ProgramCycle, CounterStart::ConfigWord,
-                          kConfigProgramCycles, kConfigAddress, true});
+                          kConfigProgramCycles, kWordMask, kConfigAddress, true});
 }
 
 void TPicWrite::Pic67ReadProgram() {

@@ -41,7 +41,8 @@ TPicWriteResult TPicWrite::Pic84WriteID() {
 
 TPicWriteResult TPicWrite::Pic84WriteConfig() {
   return WriteConfigWord(
-      {kPic84, &TPicWrite::Pic84ProgramCycle, CounterStart::ConfigWord, 1, kConfigAddress, true});
+      {kPic84, &TPicWrite::Pic84ProgramCycle, CounterStart::ConfigWord, 1, kWordMask,
+       kConfigAddress, true});
 }
 
 void TPicWrite::Pic84ReadProgram() {

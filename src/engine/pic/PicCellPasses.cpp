@@ -116,9 +116,15 @@ TPicWriteResult TPicWrite::WriteConfigWord(const ConfigWrite& plan) {
   const int32_t wanted = Fuse | rule.forcedBits;
   auto differs = [&](int32_t read) { return ((read ^ wanted) & rule.comparedBits) != 0; };
 
+  // The forced bits reach above the cell (bits 14 and 15 of the words the
+  // configuration dialog makes). Programmed as it stands, such a word never
+  // reads back, so every EPROM cycle would run to its pulse limit; the cycles
+  // get the word as the cell holds it, and the compared bits decide.
+  const int32_t programmed = wanted & plan.cellMask;
+
   PicCommands chip(*this, plan.primitive);
   chip.EnterAt(plan.start);
-  for (int i = 0; i < plan.cycles; ++i) (this->*plan.programCycle)(wanted);
+  for (int i = 0; i < plan.cycles; ++i) (this->*plan.programCycle)(programmed);
   int32_t read = chip.ReadWord();
   if (differs(read)) return Failure(chip, prConfigWriteError, plan.address, wanted, read);
 

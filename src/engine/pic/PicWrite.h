@@ -179,6 +179,7 @@ class TPicWrite {
     ProgramCycleRoutine programCycle;
     CounterStart start;
     int cycles;  // programming cycles given one after the other
+    int32_t cellMask;  // the bits the configuration cell holds
     int32_t address;  // reported with a failure
     bool verifyPass;
   };

@@ -119,6 +119,24 @@ TEST_F(Eprom14Family, ConfigurationWordGetsItsRepeatedCycles) {
   EXPECT_EQ(Chip().Config().Writes(0), 100u);
 }
 
+// The configuration dialog's words carry bits 14 and 15, which the cell
+// cannot hold; the cycles still stop once the cell reads back.
+TEST_F(Eprom14Family, ConfigurationWordFromTheDialogIsNotPulsedToTheLimit) {
+  Use(PIC16C77);
+  pic.Fuse = 0xFFB1;
+  EXPECT_TRUE(IsResult(pic.WriteConfig(), prSuccess));
+  EXPECT_EQ(Chip().Config().Stored(0), 0x3FB1);
+  EXPECT_EQ(Chip().Config().Writes(0), 4u);
+
+  Use(PIC16C77);
+  pic.OverWriteEnable = true;
+  EXPECT_TRUE(IsResult(pic.WriteConfig(), prSuccess));
+  EXPECT_EQ(Chip().Config().Writes(0), 100u);
+
+  Chip().Config().StickBits(0, 0x0001, 0);
+  EXPECT_TRUE(IsResult(pic.WriteConfig(), prConfigWriteError, 0x2007, 0xFFB1, 0x3FB0));
+}
+
 struct ProtectCase {
   PIC_DEVICES device;
   int32_t level;
