@@ -18,7 +18,8 @@ constexpr uint8_t kErased = 0xFF;
 
 }  // namespace
 
-TSRomWrite::TSRomWrite(Clock& clock, UserMessages& messages) : clock_(clock), messages_(messages) {
+TSRomWrite::TSRomWrite(Clock& clock, UserMessages& messages)
+    : clock_(clock), messages_(messages), pacer_(clock) {
   SetDevice(SROM24xx02);
 }
 
@@ -38,18 +39,20 @@ void TSRomWrite::ClkL() { portData_ &= static_cast<uint8_t>(~kScl); }
 void TSRomWrite::DataZ() { portData_ |= kSdaReleased; }
 void TSRomWrite::DataL() { portData_ &= static_cast<uint8_t>(~(kSdaReleased | kSdaLevel)); }
 
-void TSRomWrite::PortOut() { ParallelPort->OutData(portData_); }
-
-int32_t TSRomWrite::InData() { return ParallelPort->InBusy() ? 1 : 0; }
-
-// The counted loop alone was sized for slow ports; on a fast port it passes
-// in nanoseconds, so the pause is also held to the I2C minimum by the clock.
-void TSRomWrite::Wait() {
-  const uint64_t start = clock_.Micros();
-  clock_.Spin(kWaitRounds);
-  while (clock_.Micros() - start < kMinPauseMicros) {
-  }
+void TSRomWrite::PortOut() {
+  const bool scl = (portData_ & kScl) != 0;
+  const bool sda = (portData_ & kSdaReleased) != 0;
+  pacer_.HoldChange(scl, sda);
+  ParallelPort->OutData(portData_);
+  pacer_.Changed(scl, sda);
 }
+
+int32_t TSRomWrite::InData() {
+  pacer_.HoldSample();
+  return ParallelPort->InBusy() ? 1 : 0;
+}
+
+void TSRomWrite::Wait() { clock_.Spin(kWaitRounds); }
 
 void TSRomWrite::StartCondition() {
   DataZ();
@@ -159,6 +162,7 @@ void TSRomWrite::PowerON() {
   Wait();
   SetPowerON();
   PortOut();
+  pacer_.PoweredOn();
   for (int i = 0; i < 4; ++i) Wait();
 }
 

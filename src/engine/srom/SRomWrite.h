@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/srom/I2cBusPacer.h"
 #include "engine/srom/SRomDevice.h"
 #include "platform/Clock.h"
 #include "platform/UserMessages.h"
@@ -12,15 +13,13 @@ namespace tarvel {
 // The serial EEPROM engine: I2C bit-banged on the writer's PIC lines (RB6 as
 // SCL, RB7 as SDA) and the byte-wise operations of the 24xx parts. Every read
 // is a whole random-read transaction and every write a single-byte write that
-// the caller follows with acknowledge polling.
+// the caller follows with acknowledge polling. The pause between steps is an
+// uncalibrated loop; the bus timing the chip needs is kept at each line
+// change and sample (I2cBusPacer), so a fast port waits only where it must.
 class TSRomWrite {
  public:
   // The empty loop of one Wait: 10 rounds of 10 iterations.
   static constexpr uint64_t kWaitRounds = 100;
-  // Standard-mode I2C asks for at least 4.7 us of SCL low and of bus pause.
-  // On a counter of whole microseconds the first count may be almost over
-  // when the pause starts, so 6 counts are the fewest that prove 4.7 us.
-  static constexpr uint64_t kMinPauseMicros = 6;
 
   TSRomWrite(Clock& clock, UserMessages& messages);
 
@@ -69,6 +68,7 @@ class TSRomWrite {
 
   Clock& clock_;
   UserMessages& messages_;
+  I2cBusPacer pacer_;
   SROM_DEVICE device_ = SROM24xx02;
   uint32_t lastAddress_ = 0;
   uint8_t portData_ = 0;

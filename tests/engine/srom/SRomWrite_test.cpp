@@ -211,25 +211,130 @@ TEST_F(SRomWriteTest, IsErasedWithoutMessageShowsNothing) {
   EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST(SRomWriteWait, SpinsTheCountedLoopAndLastsAtLeastTheI2cPause) {
+TEST(SRomWriteWait, IsTheCountedLoopAloneAndConsultsNoClock) {
   test::RecordingMessages messages;
-  // A clock whose reads cost almost nothing: only the pause loop can make
-  // the time pass.
-  VirtualClock clock(10, 1);
+  VirtualClock clock(1000, 1);
   TSRomWrite rom(clock, messages);
   const uint64_t before = clock.Nanos();
   rom.Wait();
-  EXPECT_GE(clock.Nanos() - before, 4700u);
   EXPECT_EQ(clock.SpunRounds(), TSRomWrite::kWaitRounds);
+  EXPECT_EQ(clock.Nanos() - before, TSRomWrite::kWaitRounds) << "a clock read would have moved time on";
 }
 
-TEST(SRomWriteWait, AddsNothingMuchWhenTheLoopAloneIsSlowEnough) {
+// A port on a machine where the counted loop and the clock cost next to
+// nothing: only the engine's own holds make the bus slow enough. Every line
+// change and every sample is stamped with the exact virtual time.
+class StampedPortIo : public PortIo {
+ public:
+  struct Event {
+    uint64_t nanos;
+    bool sample;
+    uint8_t lines;
+  };
+  explicit StampedPortIo(VirtualClock& clock) : clock_(clock) {}
+  void Out(uint16_t address, uint8_t value) override {
+    if (address == kDataRegister) events.push_back({clock_.Nanos(), false, value});
+  }
+  uint8_t In(uint16_t /*address*/) override {
+    events.push_back({clock_.Nanos(), true, 0});
+    return kInputLow;
+  }
+  std::vector<Event> events;
+
+ private:
+  VirtualClock& clock_;
+};
+
+// The standard-mode minima, checked on the exact times of a recorded bus.
+std::vector<std::string> TimingFaults(const std::vector<StampedPortIo::Event>& events) {
+  std::vector<std::string> faults;
+  constexpr uint64_t kNone = UINT64_MAX;
+  uint64_t rose = kNone, fell = kNone, sdaMoved = kNone, started = kNone, stopped = kNone;
+  bool scl = false, sda = false;
+  auto check = [&](const char* rule, uint64_t since, uint64_t now, uint64_t minimum) {
+    if (since != kNone && now - since < minimum) {
+      faults.push_back(std::string(rule) + " " + std::to_string(now - since) + " ns at " + std::to_string(now));
+    }
+  };
+  for (const auto& event : events) {
+    const uint64_t now = event.nanos;
+    if (event.sample) {
+      if (scl) faults.push_back("sample with SCL high at " + std::to_string(now));
+      check("output valid", fell, now, 4500);
+      continue;
+    }
+    const bool newScl = (event.lines & 0x02) != 0;
+    const bool newSda = (event.lines & 0x04) != 0;
+    if (newScl != scl) {
+      if (newScl) {
+        check("SCL low", fell, now, 4700);
+        check("data setup", sdaMoved, now, 250);
+      } else {
+        check("SCL high", rose, now, 4000);
+        check("START hold", started, now, 4000);
+      }
+    }
+    if (newSda != sda && scl && newScl) {
+      check(newSda ? "STOP setup" : "START setup", rose, now, newSda ? 4000 : 4700);
+      if (!newSda) check("bus free", stopped, now, 4700);
+    }
+    if (newScl != scl) (newScl ? rose : fell) = now;
+    if (newSda != sda) {
+      sdaMoved = now;
+      if (scl && newScl) (newSda ? stopped : started) = now;
+    }
+    scl = newScl;
+    sda = newSda;
+  }
+  return faults;
+}
+
+TEST(SRomWriteTiming, AFastPortStillGetsTheStandardModeMinima) {
   test::RecordingMessages messages;
-  VirtualClock clock(1000, 100);  // 100 rounds take 10 us, as on an old machine
+  VirtualClock clock(10, 1);
+  StampedPortIo io(clock);
+  TParallelPort port(io, messages);
   TSRomWrite rom(clock, messages);
-  const uint64_t before = clock.Nanos();
-  rom.Wait();
-  EXPECT_LE(clock.Nanos() - before, 13000u);
+  rom.ParallelPort = &port;
+  rom.SetDevice(SROM24xx256);
+  clock.AdvanceMicros(50);
+  rom.PowerON();
+  const uint64_t poweredOn = io.events.back().nanos;
+  rom.Write(0x1234, 0x5A);
+  rom.Polling();
+  rom.Polling();
+  rom.Read(0x4321);
+  rom.Read(0x0001);
+  rom.SetDevice(SROM24xx16);
+  rom.Read(0x7FF);
+
+  ASSERT_GT(io.events.size(), 500u);
+  EXPECT_EQ(TimingFaults(io.events), std::vector<std::string>{});
+  EXPECT_GE(io.events[1].nanos - poweredOn, 100000u) << "the supply gets time to come up";
+}
+
+TEST(SRomWriteTiming, SwitchingThePowerOnCountsEveryMinimumAfresh) {
+  // The PIC engine drives the same lines: between two commands it may have
+  // left SCL low where this engine's copy says high.
+  test::RecordingMessages messages;
+  VirtualClock clock(10, 1);
+  StampedPortIo io(clock);
+  TParallelPort port(io, messages);
+  TSRomWrite rom(clock, messages);
+  rom.ParallelPort = &port;
+  rom.PowerON();
+  rom.Read(0x10);
+  io.events.clear();
+  port.OutData(0x00);  // the other engine, switching the writer off
+  rom.PowerON();       // writes 0x46: SCL and SDA rise with the supply
+  rom.Read(0x20);
+  EXPECT_EQ(TimingFaults(io.events), std::vector<std::string>{});
+  // The first START (SDA falling under a high SCL) counts its setup from the power-on write.
+  ASSERT_EQ(io.events[1].lines, 0x46);
+  const auto start = std::find_if(io.events.begin(), io.events.end(),
+                                  [](const StampedPortIo::Event& event) { return event.lines == 0x42; });
+  ASSERT_NE(start, io.events.end());
+  EXPECT_GE(start->nanos - io.events[1].nanos, 4700u);
 }
 
 }  // namespace
