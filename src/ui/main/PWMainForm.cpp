@@ -442,6 +442,8 @@ void TPWMainForm::ApplyPicDevice(int device) {
   form_.DataHexGrid->DataDigit = 2;
   form_.DataHexGrid->SetMaxAddress(picWrite_->DataLastAddress());
   form_.DataHexGrid->Clear();
+  ProgramImageEmptied();
+  DataImageEmptied();
   commands_.DataRead->SetAvailable(false);
   commands_.DataWrite->SetAvailable(false);
   commands_.DevErase->SetAvailable(false);
@@ -476,6 +478,7 @@ void TPWMainForm::ApplySRomDevice(int device) {
   form_.DataHexGrid->DataDigit = 2;
   form_.DataHexGrid->SetMaxAddress(static_cast<int32_t>(sromWrite_.LastAddress()));
   form_.DataHexGrid->Clear();
+  DataImageEmptied();
   UpdateSocket();
 }
 
@@ -710,16 +713,28 @@ void TPWMainForm::SetDataTitle(const QString& title) {
 void TPWMainForm::ProgramReadFromChip(const QString& title) {
   SetProgTitle(title);
   progFileName_.clear();
-  progSaveTarget_ = SaveTarget();
   commands_.ProgReload->SetAvailable(false);
-  commands_.ProgSave->SetAvailable(false);
+  ProgramImageEmptied();
 }
 
 void TPWMainForm::DataReadFromChip(const QString& title) {
   SetDataTitle(title);
   dataFileName_.clear();
-  dataSaveTarget_ = SaveTarget();
   commands_.DataReload->SetAvailable(false);
+  DataImageEmptied();
+}
+
+// The grid no longer shows the file it was loaded from (New, a read from
+// the chip, or a device change that emptied it): overwrite-save would write
+// that image over the file. After a device change reload stays, to bring the
+// file back in the new device's size.
+void TPWMainForm::ProgramImageEmptied() {
+  progSaveTarget_ = SaveTarget();
+  commands_.ProgSave->SetAvailable(false);
+}
+
+void TPWMainForm::DataImageEmptied() {
+  dataSaveTarget_ = SaveTarget();
   commands_.DataSave->SetAvailable(false);
 }
 
@@ -860,8 +875,7 @@ void TPWMainForm::ProgNewClick() {
   form_.HexGrid->Clear();
   SetProgTitle("New program");
   commands_.ProgReload->SetAvailable(false);
-  commands_.ProgSave->SetAvailable(false);
-  progSaveTarget_ = SaveTarget();
+  ProgramImageEmptied();
   progHistory_->AddFile(QString(), QString());
 }
 
@@ -904,8 +918,7 @@ void TPWMainForm::DataNewClick() {
   form_.DataHexGrid->Clear();
   SetDataTitle("New data");
   commands_.DataReload->SetAvailable(false);
-  commands_.DataSave->SetAvailable(false);
-  dataSaveTarget_ = SaveTarget();
+  DataImageEmptied();
   dataHistory_->AddFile(QString(), QString());
 }
 

@@ -211,6 +211,8 @@ class TPWMainForm : public QMainWindow {
   void SetDataTitle(const QString& title);
   void ProgramFileLoaded(const QString& path, FileKind kind);
   void DataFileLoaded(const QString& path, FileKind kind);
+  void ProgramImageEmptied();
+  void DataImageEmptied();
   // The save dialog, the overwrite question and its loop; the chosen path or
   // an empty string.
   QString AskSavePath(const QString& title, const QString& overwriteQuestion, const QString& overwriteCaption);

@@ -283,6 +283,29 @@ TEST_F(FileCommandsTest, OverwriteSaveAfterNewNeverWritesTheOlderFile) {
   EXPECT_EQ(FileBytes(saved).left(2), Words({0x2222}));
 }
 
+TEST_F(FileCommandsTest, ADeviceChangeKeepsOverwriteSaveFromWritingTheEmptiedImageOverTheFile) {
+  const QString program = TempFile("program.bin", Words({0x1234, 0x0567}));
+  const QString data = TempFile("data.bin", QByteArray(64, '\x5A'));
+  OpenProgramBinary(program);
+  OpenDataBinary(data);
+  ChooseInList(Form().CBPICDevice, PIC16F877);
+  EXPECT_FALSE(Program().IsO(0));
+  EXPECT_FALSE(Menus().ProgSave->isEnabled());
+  EXPECT_FALSE(Menus().DataSave->isEnabled());
+  EXPECT_TRUE(Menus().ProgReload->isEnabled()) << "reload brings the file back in the new size";
+  ClickButton(Form().SBProgReload);
+  EXPECT_EQ(Program().GetIntData(0), 0x1234);
+  EXPECT_TRUE(Menus().ProgSave->isEnabled());
+
+  ChooseInList(Form().CBCategory, 1);
+  OpenDataBinary(data);
+  ASSERT_TRUE(Menus().SRomDataSave->isEnabled());
+  ChooseInList(Form().CBSRomDevice, SROM24xx256);
+  EXPECT_FALSE(Menus().SRomDataSave->isEnabled());
+  EXPECT_EQ(FileBytes(program), Words({0x1234, 0x0567}));
+  EXPECT_EQ(FileBytes(data), QByteArray(64, '\x5A'));
+}
+
 TEST_F(FileCommandsTest, DataCommandsServeTheSerialRomCategoryToo) {
   ChooseInList(window->Form().CBCategory, 1);
   ChooseInList(window->Form().CBSRomDevice, SROM24xx04);
