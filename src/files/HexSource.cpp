@@ -23,6 +23,9 @@ bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// DOS tools end their text files with Ctrl-Z; nothing after it is text.
+constexpr char kEndOfText = '\x1A';
+
 }  // namespace
 
 // Walks the collected text record by record. Every read is checked against
@@ -85,7 +88,8 @@ int32_t THexSource::LoadFile(const std::string& path) {
 
 // Keeps only hex digits and colons. Line ends carry no meaning: records are
 // delimited by their byte counts alone. A comment runs to the end of its
-// line, however long the line is.
+// line, however long the line is. The text ends at the end of the file or at
+// a Ctrl-Z, whichever comes first.
 THexSource::Collect THexSource::CollectHexText(const std::string& path, std::string& hexText) {
   std::error_code error;
   // Only a regular file: a directory cannot be read and a pipe could block.
@@ -100,6 +104,7 @@ THexSource::Collect THexSource::CollectHexText(const std::string& path, std::str
     const std::streamsize got = file.gcount();
     for (std::streamsize i = 0; i < got; ++i) {
       const char c = chunk[static_cast<size_t>(i)];
+      if (c == kEndOfText) return Collect::Done;
       if (inComment) {
         inComment = !IsLineEnd(c);
       } else if (IsHexDigit(c) || c == ':') {

@@ -122,6 +122,16 @@ TEST_F(HexSourceTest, CommentsRunToTheEndOfTheirLine) {
   EXPECT_EQ(WrittenCount(), 1);
 }
 
+TEST_F(HexSourceTest, CtrlZEndsTheTextAsInDosFiles) {
+  ASSERT_EQ(LoadText(":0100000042BD\r\n" + kEndOfFile + "\x1A"), 1);
+  EXPECT_EQ(hex.Buffer()[0], 0x42);
+  // Whatever follows the mark is not read, even inside a comment.
+  ASSERT_EQ(LoadText(":0100010043BB ; note\x1A\r\nnot text: \xFF\x01" + kEndOfFile), -1);
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  EXPECT_EQ(messages.boxes[0].text, kBadRecord) << "the text ends before the end-of-file record";
+  EXPECT_EQ(hex.Buffer()[1], 0x43);
+}
+
 TEST_F(HexSourceTest, EveryTypeButEndOfFileIsData) {
   ASSERT_EQ(LoadText(":020000040102F7\n:0100030277FF\n" + kEndOfFile), 1);
   EXPECT_EQ(hex.Buffer()[0], 0x01);
