@@ -114,7 +114,12 @@ void THexGrid::WriteAddress() { model_->RefreshAddressLabels(); }
 
 void THexGrid::WriteData(int32_t address, int32_t value) {
   if (address < 0) return;
-  if (address > maxAddress_) SetMaxAddress(address);
+  if (address > maxAddress_) {
+    const int32_t firstNew = maxAddress_ + 1;
+    SetMaxAddress(address);
+    // The addresses the grid grew by were never written: they hold no value.
+    for (int32_t added = std::max(firstNew, 0); added < address; ++added) ClearData(added);
+  }
   const QModelIndex cell = CellIndex(address);
   model_->SetText(cell.row(), cell.column(), ValueText(value));
 }

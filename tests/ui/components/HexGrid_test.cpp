@@ -199,6 +199,18 @@ TEST(HexGridData, WritingBeyondMaxAddressGrowsTheGrid) {
   EXPECT_EQ(grid.MaxAddress(), 0x3F + 20);
 }
 
+TEST(HexGridData, AddressesTheGridGrowsByHoldNoValue) {
+  THexGrid grid;
+  grid.SetDataColCount(8);
+  grid.SetMaxAddress(0x3F);
+  grid.Clear();
+  grid.WriteData(0x3F + 20, 0x1234);
+  for (int32_t address = 0x40; address < 0x3F + 20; ++address) {
+    EXPECT_FALSE(grid.IsO(address)) << address;
+    EXPECT_EQ(grid.GetHexData(address), "----") << address;
+  }
+}
+
 TEST(HexGridData, AnEmptyCellCountsAsZero) {
   // A new grid that was never cleared has empty cells, as a cell being typed may.
   THexGrid grid;
