@@ -39,8 +39,26 @@ QToolButton* Button(QWidget* parent, const char* name, int left, int top, ToolGl
   return button;
 }
 
+// Every choice in the category and device lists empties the grids, so a
+// turn of the mouse wheel over a list on the way to a grid must not choose:
+// the wheel steps through a list only after the user has picked it.
+class WheelNeedsFocus : public QObject {
+ public:
+  explicit WheelNeedsFocus(QComboBox* list) : QObject(list) {
+    // Wheel focus would hand the list the focus just before the turn arrives.
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus()) return false;
+    event->ignore();
+    return true;
+  }
+};
+
 QComboBox* DeviceList(QWidget* parent, const char* name, int left, int width, const QColor& color) {
   auto* list = Named(new QComboBox(parent), name);
+  new WheelNeedsFocus(list);
   QFont font = list->font();
   font.setPixelSize(16);
   font.setBold(true);

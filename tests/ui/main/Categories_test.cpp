@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QLabel>
+#include <QWheelEvent>
 #include <QStackedWidget>
 
 #include "MainWindowFixture.h"
@@ -107,6 +109,21 @@ TEST_F(CategoriesTest, ChoosingTheShownDeviceAgainKeepsTheGrids) {
   ChooseInList(Form().CBPICDevice, PIC16F84);
   ChooseInList(Form().CBCategory, 0);
   EXPECT_EQ(Form().HexGrid->GetIntData(3), 0x1234);
+}
+
+TEST_F(CategoriesTest, AWheelTurnOverAListTheUserHasNotPickedKeepsTheDeviceAndTheGrids) {
+  Form().HexGrid->WriteData(3, 0x1234);
+  Form().HexGrid->setFocus();
+  for (QComboBox* list : {Form().CBPICDevice, Form().CBCategory}) {
+    const QPointF centre = list->rect().center();
+    QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &wheel);
+  }
+  EXPECT_EQ(window->PicWrite().Device(), PIC16F84);
+  EXPECT_EQ(Form().CBCategory->currentIndex(), 0);
+  EXPECT_EQ(Form().HexGrid->GetIntData(3), 0x1234);
+  EXPECT_TRUE(messages.boxes.empty());
 }
 
 TEST_F(CategoriesTest, ViewMenuHidesAndRestoresAPaneWithItsContents) {
