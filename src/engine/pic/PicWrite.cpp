@@ -218,7 +218,7 @@ void TPicWrite::ProgrammingWait(const FamilyProtocol& protocol, int32_t loops) {
   }
   const int32_t outer = protocol.waitOuterRounds != 0 ? protocol.waitOuterRounds : programLoopCount_;
   if (loops < 0 || outer <= 0) return;
-  clock_.Spin(static_cast<uint64_t>(outer) * static_cast<uint64_t>(loops + 1));
+  clock_.Spin(static_cast<uint64_t>(outer) * (static_cast<uint64_t>(loops) + 1));
 }
 
 void TPicWrite::EnterProgramming(const FamilyProtocol& protocol) {

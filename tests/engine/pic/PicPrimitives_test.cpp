@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/pic/PicWrite.h"
@@ -257,6 +258,10 @@ TEST_F(PicPrimitivesTest, CalibratedProgrammingWaitIsALoopNestScaledByWaitTime) 
   before = clock.SpunRounds();
   pic.Pic12(8, 3333);
   EXPECT_EQ(clock.SpunRounds() - before, 80u * 3334u);
+  // The largest WaitTime a settings file can hold still counts its last round.
+  before = clock.SpunRounds();
+  pic.Pic67(8, INT32_MAX);
+  EXPECT_EQ(clock.SpunRounds() - before, 600u * (uint64_t{INT32_MAX} + 1));
 }
 
 TEST_F(PicPrimitivesTest, DelaySurvivesTheTickCounterWrapping) {
