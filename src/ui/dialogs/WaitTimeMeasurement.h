@@ -6,9 +6,9 @@
 
 namespace tarvel {
 
-// The programming wait value of this machine: how many rounds of the write
-// setup's loop nest (100 x 6000 x 51 empty rounds) run in 100000 ms, divided
-// by 1000. A slower machine gets a smaller value.
+// The programming wait value of this machine: how many times the write
+// setup's loop nest (100 x 6000 x 51 empty rounds) runs in 100 seconds.
+// A slower machine gets a smaller value.
 class WaitTimeMeasurement {
  public:
   static constexpr uint64_t kRounds = 100ull * 6000 * 51;
