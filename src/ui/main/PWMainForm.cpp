@@ -172,7 +172,11 @@ void TPWMainForm::FormClose() {
   SaveWriteSettings();
   SaveFileSettings();
   SaveVersion();
-  settings_.Sync();
+  if (!settings_.Sync()) {
+    messages_.Box("The settings could not be saved to " + settings_.FileName() +
+                      ".\nMake sure that this folder can be written to; the next start keeps the settings of before.",
+                  QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
+  }
   if (endPowerOFF_) picWrite_->PowerOFF();
 }
 

@@ -62,4 +62,11 @@ void SettingsStore::WriteString(const QString& key, const QString& name, const Q
   settings_.setValue(Path(key, name), value);
 }
 
+bool SettingsStore::Sync() {
+  settings_.sync();
+  // A damaged file read at the start leaves a format error behind; only a
+  // failed access says that the values did not reach the file.
+  return settings_.status() != QSettings::AccessError;
+}
+
 }  // namespace tarvel

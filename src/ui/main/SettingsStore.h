@@ -36,7 +36,9 @@ class SettingsStore {
   void WriteFlag(const QString& key, const QString& name, bool value);
   void WriteString(const QString& key, const QString& name, const QString& value);
 
-  void Sync() { settings_.sync(); }
+  // Writes what is pending to the file; false when the file could not be
+  // written (the folder is not writable, or is not a folder).
+  bool Sync();
   QString FileName() const { return settings_.fileName(); }
 
  private:

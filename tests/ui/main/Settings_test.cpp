@@ -75,6 +75,26 @@ TEST_F(SettingsTest, ValuesLoadedAtStartAreWrittenBackUnchanged) {
   EXPECT_EQ(StoredText("File", "BinType"), "3");
 }
 
+TEST_F(SettingsTest, SettingsThatCannotBeWrittenAreToldAtCloseButADamagedStoreReadAtStartIsNot) {
+  WriteStore("[General]\nVersion=2.37\n[Write]\nPortAccess=3\n\xff\xfe garbage without equals\n");
+  StartShown();
+  messages.Forget();
+  window->close();
+  EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('|').toStdString();
+  EXPECT_EQ(StoredText("General", "Version"), "2.37");
+
+  Restart();
+  // The store's folder is taken by a file, so nothing can be written there.
+  ASSERT_TRUE(QDir(configDir + "/Melfort").removeRecursively());
+  QFile blocker(configDir + "/Melfort");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  window->close();
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  EXPECT_TRUE(messages.boxes[0].text.startsWith("The settings could not be saved to " + StorePath()));
+  EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Warning);
+}
+
 TEST_F(SettingsTest, QuittingWithEndPowerOffSwitchesTheWriterOffAfterSaving) {
   WriteCurrentStore("EndPowerOFF=1\nStartPowerON=1\nPortAccess=3");
   StartShown();
