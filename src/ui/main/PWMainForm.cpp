@@ -530,10 +530,13 @@ void TPWMainForm::CheckSettingsVersion() {
     LoadWriteSettings();
     LoadFileSettings();
     LoadWindowPosition();
-    CBCategoryChange();
   } else {
     settings_.DeleteTree();
   }
+  // A first start enters its category too: without that the grids kept the
+  // sizes they were built with, longer than PIC16F84's memories, and files
+  // saved from them came out too long for the selected device.
+  CBCategoryChange();
   if (!settings_.HasKey(kWriteKey)) {
     firstRun_ = true;
     messages_.Inform("Set write settings with following dialog.\n You should click [Measure]button and select parallel port.");

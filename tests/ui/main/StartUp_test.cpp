@@ -35,9 +35,10 @@ TEST_F(StartUpTest, EmptyStoreTakesTheFirstRunPathWithPic16F84And24xx02) {
   EXPECT_TRUE(w.Menus().PicMenuShown(*w.menuBar()));
   EXPECT_FALSE(f.PnlProg->isHidden());
   EXPECT_FALSE(f.PnlData->isHidden());
-  // Nothing applied the category yet: the grids keep the start's sizes.
-  EXPECT_EQ(f.HexGrid->MaxAddress(), 1024);
-  EXPECT_EQ(f.DataHexGrid->MaxAddress(), 255);
+  // The grids fit the selected PIC16F84, as after any start.
+  EXPECT_EQ(f.HexGrid->MaxAddress(), 0x3FF);
+  EXPECT_EQ(f.DataHexGrid->MaxAddress(), 0x3F);
+  EXPECT_EQ(f.DataHexGrid->DataColCount(), 8);
   EXPECT_EQ(f.PnlProgTitle->Caption(), "Program");
   EXPECT_EQ(f.PnlDataTitle->Caption(), "Data");
   EXPECT_EQ(w.ProgTitle(), "New Program");
