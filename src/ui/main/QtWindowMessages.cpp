@@ -34,6 +34,8 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
 bool QtWindowMessages::Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) {
   QMessageBox box(ToQtIcon(icon), caption.isEmpty() ? ApplicationTitle() : caption, text,
                   QMessageBox::NoButton, parent_);
+  // Texts carry paths, and a path may hold what looks like markup.
+  box.setTextFormat(Qt::PlainText);
   switch (buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
