@@ -453,7 +453,12 @@ void TPWMainForm::ApplyPicDevice(int device) {
   commands_.DevErase->SetAvailable(false);
   commands_.ProgReadID->SetAvailable(true);
   commands_.ProgWriteID->SetAvailable(true);
-  switch (GroupOf(value)) {
+  const PicGroup group = GroupOf(value);
+  // A start applies the stored device and then enters its category, which
+  // applies it again: the user hears of an unsupported device once per choice.
+  const bool toldAlready = group == PicGroup::NotSupported && unsupportedTold_ == value;
+  unsupportedTold_ = group == PicGroup::NotSupported ? value : -1;
+  switch (group) {
     case PicGroup::TwelveBit:
       EnableDataPane(false);
       commands_.ProgReadID->SetAvailable(false);
@@ -466,7 +471,7 @@ void TPWMainForm::ApplyPicDevice(int device) {
       commands_.DevErase->SetAvailable(true);
       break;
     case PicGroup::NotSupported:
-      messages_.Inform("This device is not supported");
+      if (!toldAlready) messages_.Inform("This device is not supported");
       break;
     case PicGroup::Other:
       EnableDataPane(false);

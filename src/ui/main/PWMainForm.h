@@ -251,6 +251,8 @@ class TPWMainForm : public QMainWindow {
   bool firstRun_ = false;
   bool sromCategory_ = false;
   bool categoryEntered_ = false;
+  // The unsupported device the user was last told about, or -1.
+  int unsupportedTold_ = -1;
   QString progTitle_;
   QString dataTitle_;
   QString objPath_;

@@ -136,6 +136,17 @@ TEST_F(StartUpTest, StoredUnsupportedDeviceShowsItsMessageAndStaysSelected) {
   EXPECT_EQ(w.PicWrite().Device(), PIC16C65A);
 }
 
+TEST_F(StartUpTest, StoredUnsupportedDeviceInThePicCategoryIsToldOnce) {
+  WriteCurrentStore("Category=0\nPICDevice=26");
+  TPWMainForm& w = Start();
+  EXPECT_EQ(messages.Texts(), QStringList{"This device is not supported"});
+  EXPECT_EQ(w.Form().CBPICDevice->currentText(), "PIC16C73A,B");
+  messages.Forget();
+  w.ApplyPicDevice(PIC16F84);
+  w.ApplyPicDevice(PIC16C73A);
+  EXPECT_EQ(messages.Texts(), QStringList{"This device is not supported"}) << "a new choice is told again";
+}
+
 TEST_F(StartUpTest, StoredDeviceBeyondTheListEndsOnTheFirstEntry) {
   WriteCurrentStore("Category=0\nPICDevice=60");
   TPWMainForm& w = Start();
