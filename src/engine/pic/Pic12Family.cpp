@@ -31,9 +31,9 @@ TPicWriteResult TPicWrite::Pic12CodeProtect() {
   if (!IsKnownPicDevice(device_)) return {prNotSupported};
   PicCommands chip(*this, kPic12);
   chip.Enter();
-  Pic12ProgramCycle(chip.ReadWord() & kPicConfigRules[device_].protectMask);
-  chip.Leave();
-  return {prProtectSuccess};
+  const int32_t word = chip.ReadWord() & kPicConfigRules[device_].protectMask;
+  Pic12ProgramCycle(word);
+  return FinishProtection(chip, word, kConfigAddress, prProtectSuccess);
 }
 
 TPicWriteResult TPicWrite::Pic12CompareProg() {

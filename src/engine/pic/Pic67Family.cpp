@@ -58,10 +58,10 @@ TPicWriteResult TPicWrite::Pic67CodeProtect(int32_t level) {
   const PicConfigRule& rule = kPicConfigRules[device_];
   PicCommands chip(*this, kPic67);
   chip.EnterAt(CounterStart::ConfigWord);
-  const int32_t word = chip.ReadWord() & rule.protectMask;
-  Pic67ProgramCycle(ApplyProtectionLevel(word, rule.levelPairs, level));
-  chip.Leave();
-  return {prSuccess};
+  const int32_t word =
+      ApplyProtectionLevel(chip.ReadWord() & rule.protectMask, rule.levelPairs, level);
+  Pic67ProgramCycle(word);
+  return FinishProtection(chip, word, kConfigAddress, prSuccess);
 }
 
 TPicWriteResult TPicWrite::Pic67CompareProg() {

@@ -110,8 +110,7 @@ TPicWriteResult TPicWrite::Pic84CodeProtect(int32_t level, int32_t data) {
   if (data != 0) word &= rule.dataProtectMask;
   chip.LoadWord(word);
   chip.Program();
-  chip.Leave();
-  return {prProtectSuccess};
+  return FinishProtection(chip, word, kConfigAddress, prProtectSuccess);
 }
 
 bool TPicWrite::Pic84IsCodeProtected() {

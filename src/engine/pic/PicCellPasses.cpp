@@ -137,6 +137,20 @@ TPicWriteResult TPicWrite::WriteConfigWord(const ConfigWrite& plan) {
   return {};
 }
 
+// The configuration word is read back once protection has been programmed:
+// a protection bit the new word clears that still reads 1 (no chip, a bad
+// contact, a wait too short) leaves the chip readable, and saying otherwise
+// would be worse than any failed write. Bits already cleared by an earlier
+// protection stay cleared on the chip and count as protected.
+TPicWriteResult TPicWrite::FinishProtection(PicCommands& chip, int32_t word, int32_t address,
+                                            TPicResultCode done) {
+  const int32_t read = chip.ReadWord();
+  const int32_t cleared = ~word & ProtectionBits(kPicConfigRules[device_]);
+  if ((read & cleared) != 0) return Failure(chip, prConfigWriteError, address, word, read);
+  chip.Leave();
+  return {done};
+}
+
 // EPROM cells take short pulses until they read back, then a few more to
 // make the charge last.
 void TPicWrite::PulseProgramCycle(PicPrimitive primitive, int32_t word) {

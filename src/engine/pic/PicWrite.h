@@ -191,6 +191,8 @@ class TPicWrite {
                  int32_t* into);
   void ReadConfigWord(PicPrimitive primitive, CounterStart start);
   TPicWriteResult WriteConfigWord(const ConfigWrite& plan);
+  TPicWriteResult FinishProtection(PicCommands& chip, int32_t word, int32_t address,
+                                   TPicResultCode done);
   void PulseProgramCycle(PicPrimitive primitive, int32_t word);
   void FlashProgramCycle(int32_t value, bool dataByte);
 

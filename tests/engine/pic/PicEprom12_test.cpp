@@ -79,6 +79,13 @@ TEST_F(Eprom12Family, CodeProtectionClearsBitThree) {
   EXPECT_EQ(pic.CompareProg().Code, prCompareMismatch);
 }
 
+TEST_F(Eprom12Family, ProtectionThatDoesNotTakeIsReported) {
+  Use(PIC12C509);
+  Chip().Config().StickBits(0, 0, 0x0008);
+  EXPECT_TRUE(IsResult(pic.CodeProtect(0, 0), prConfigWriteError, 0, 0x0FF7, 0x0FFF));
+  EXPECT_TRUE(LeftRunning());
+}
+
 TEST_F(Eprom12Family, BlankCheckLeavesOutTheCalibrationWord) {
   Use(PIC12C508);
   EXPECT_TRUE(pic.IsErased());

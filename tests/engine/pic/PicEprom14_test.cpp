@@ -166,6 +166,13 @@ TEST_P(Eprom14Protect, ProgramsTheDevicesProtectionWord) {
   EXPECT_TRUE(LeftRunning());
 }
 
+TEST_F(Eprom14Family, ProtectionThatDoesNotTakeIsReported) {
+  Use(PIC16C77);
+  Chip().Config().StickBits(0, 0, 0x0010);
+  EXPECT_TRUE(IsResult(pic.CodeProtect(0, 0), prConfigWriteError, 0x2007, 0x00CF, 0x00DF));
+  EXPECT_TRUE(LeftRunning());
+}
+
 TEST_F(Eprom14Family, FirstPassFailuresAtProgramIdAndConfiguration) {
   Use(PIC16C77);
   Chip().Program().StickBits(0x1FFF, 0, 0x0001);

@@ -194,6 +194,19 @@ TEST_P(FlashProtect, ProgramsTheDevicesProtectionWordAndReportsItProtected) {
   EXPECT_TRUE(LeftRunning());
 }
 
+// Code protection reads the word back: a protection bit that stays 1 is a
+// failed configuration write, never a success.
+TEST_F(FlashFamily, ProtectionThatDoesNotTakeIsReported) {
+  Use(PIC16F877);
+  Chip().Config().StickBits(0, 0, 0x2000);
+  EXPECT_TRUE(IsResult(pic.CodeProtect(0, 0), prConfigWriteError, 0x2007, 0x0FCF, 0x2FCF));
+  EXPECT_TRUE(LeftRunning());
+
+  Use(PIC16F84);
+  writer.RemoveTarget();
+  EXPECT_TRUE(IsResult(pic.CodeProtect(0, 0), prConfigWriteError, 0x2007, 0x000F, 0x3FFF));
+}
+
 TEST_F(FlashFamily, ProtectedMemoryComparesAsZeros) {
   Use(PIC16F84);
   LoadImage(Pattern(0x400, 0x3FFF));
