@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     window.show();
     return application.exec();
   } catch (const std::exception& error) {
+    messages.SetParent(nullptr);  // the window is gone by now
     messages.Box(QString::fromUtf8(error.what()), QString(), tarvel::MessageIcon::Error,
                  tarvel::WindowMessages::Buttons::Ok);
     return 1;
