@@ -24,6 +24,7 @@
 #include "ui/dialogs/FileSetDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
+#include "ui/dialogs/WaitTimeMeasurement.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
@@ -554,7 +555,10 @@ void TPWMainForm::LoadWriteSettings() {
   if (!settings_.HasKey(kWriteKey)) return;
   SettingsStore& s = settings_;
   picWrite_->OverWriteEnable = s.ReadFlag(kWriteKey, "OverWriteEnable", picWrite_->OverWriteEnable);
-  picWrite_->WaitTime = s.ReadInt(kWriteKey, "WaitTime", picWrite_->WaitTime);
+  // Outside the measurement's range the loop waits would be missing or all but
+  // endless; the default 0 waits on the tick counter instead, which is safe.
+  const int32_t waitTime = s.ReadInt(kWriteKey, "WaitTime", picWrite_->WaitTime);
+  if (waitTime >= 0 && waitTime <= WaitTimeMeasurement::kMaxWaitTime) picWrite_->WaitTime = waitTime;
   picWrite_->FillUpEnable = s.ReadFlag(kWriteKey, "FillUpEnable", picWrite_->FillUpEnable);
   picWrite_->FillUpData = s.ReadInt(kWriteKey, "FillUpData", picWrite_->FillUpData);
   parallelPort_.SetPortType(

@@ -75,6 +75,19 @@ TEST_F(SettingsTest, ValuesLoadedAtStartAreWrittenBackUnchanged) {
   EXPECT_EQ(StoredText("File", "BinType"), "3");
 }
 
+TEST_F(SettingsTest, AStoredWaitOutsideTheMeasurableRangeFallsBackToTheTickCounterWait) {
+  for (const char* stored : {"-5", "2147483647", "30001"}) {
+    window.reset();
+    WriteStore(QString("[General]\nVersion=2.37\n[Write]\nWaitTime=%1\n").arg(stored));
+    StartShown();
+    EXPECT_EQ(window->PicWrite().WaitTime, 0) << stored;
+  }
+  window.reset();
+  WriteStore("[General]\nVersion=2.37\n[Write]\nWaitTime=30000\n");
+  StartShown();
+  EXPECT_EQ(window->PicWrite().WaitTime, 30000);
+}
+
 TEST_F(SettingsTest, SettingsThatCannotBeWrittenAreToldAtCloseButADamagedStoreReadAtStartIsNot) {
   WriteStore("[General]\nVersion=2.37\n[Write]\nPortAccess=3\n\xff\xfe garbage without equals\n");
   StartShown();
