@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -14,10 +12,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
-#include <vector>
 
-#include "files/DataImage.h"
-#include "files/ProgramImage.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/ConfigDlg.h"
@@ -28,9 +23,7 @@
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
-#include "ui/main/FileFilters.h"
 #include "ui/main/PicChipCommands.h"
-#include "ui/main/PicFileHistry.h"
 #include "ui/main/SerialRomCommands.h"
 #include "ui/main/TitlePanel.h"
 #include "ui/main/WindowCommand.h"
@@ -56,7 +49,37 @@ PicGroup GroupOf(PIC_DEVICES device) {
   return PicGroup::Other;
 }
 
-std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+ImageSide::Texts ProgramTexts() {
+  ImageSide::Texts texts;
+  texts.newTitle = "New program";
+  texts.hexOpenTitle = "Open HEX file";
+  texts.binaryOpenTitle = "Open binary file (Program)";
+  texts.hexReadOnlyMark = " [Overwriting is forbidden]";
+  texts.binaryReadOnlyMark = " [Overwriting is forbidden]";
+  texts.openError = "Can not open %1";
+  texts.saveTitle = "Save binary";
+  texts.overwriteQuestion = "is already exist. Overwrite OK?";
+  texts.overwriteCaption = "Confirm overwriting";
+  texts.saveError = "Can not open %1";
+  texts.saveErrorCaption = "SaveError";
+  return texts;
+}
+
+ImageSide::Texts DataTexts() {
+  ImageSide::Texts texts;
+  texts.newTitle = "New data";
+  texts.hexOpenTitle = "Open HEX file (Data area) ";
+  texts.binaryOpenTitle = "ﾊﾞｲﾅﾘ・ﾌｧｲﾙを開く （データ）";
+  texts.hexReadOnlyMark = " [Overwriting is forbidden]";
+  texts.binaryReadOnlyMark = " [書き込み禁止]";
+  texts.openError = "%1　を開けません";
+  texts.saveTitle = "ﾊﾞｲﾅﾘ保存";
+  texts.overwriteQuestion = "は存在します。上書きしますか？";
+  texts.overwriteCaption = "上書き確認";
+  texts.saveError = "%1を開けません.";
+  texts.saveErrorCaption = "保存エラー";
+  return texts;
+}
 
 void SetHint(QWidget* widget, const QString& hint) {
   const int bar = hint.indexOf('|');
@@ -73,10 +96,11 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       writer_(clock, std::move(backends)),
       parallelPort_(writer_.Io(), messages),
       sromWrite_(clock, messages),
-      hexSource_(messages),
-      dataHexSource_(messages),
       menus_(*this),
       form_(*this),
+      programFormat_([this] { return picWrite_->LastAddress(); }),
+      progSide_(messages, {*form_.HexGrid, *form_.PnlProgTitle}, programFormat_, fileOptions_, ProgramTexts()),
+      dataSide_(messages, {*form_.DataHexGrid, *form_.PnlDataTitle}, dataFormat_, fileOptions_, DataTexts()),
       configDlg_(new TConfigDlg(messages, this)),
       idWriteDlg_(new TIDWriteDlg(this)),
       writeStatusDlg_(new TWriteStatusDlg(this)),
@@ -117,8 +141,8 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
 }
 
 TPWMainForm::~TPWMainForm() {
-  progHistory_.reset();
-  dataHistory_.reset();
+  progSide_.CloseHistory();
+  dataSide_.CloseHistory();
 }
 
 void TPWMainForm::FormCreate() {
@@ -129,8 +153,8 @@ void TPWMainForm::FormCreate() {
   form_.HexGrid->SetMaxAddress(1024);
   form_.HexGrid->Clear();
   form_.DataHexGrid->Clear();
-  SetProgTitle("New Program");
-  SetDataTitle("New Data");
+  progSide_.SetTitle("New Program");
+  dataSide_.SetTitle("New Data");
   form_.CBCategory->setCurrentIndex(0);
   form_.CBPICDevice->setCurrentIndex(0);
   form_.CBSRomDevice->setCurrentIndex(0);
@@ -141,24 +165,8 @@ void TPWMainForm::FormCreate() {
   CheckSettingsVersion();
   if (startGiveIO_ && !writer_.ObtainPermission()) messages_.Inform("GiveIOデバイスにアクセスできませんでした。");
   ChoosePortAccess();
-  progHistory_ = std::make_unique<TPicFileHistry>(
-      *menus_.MenuProg, *menus_.PicProgSeparator,
-      [this](const QString& path, const QString& type) {
-        WindowCommand::RunGuarded(messages_, [&] {
-          if (type == "Hex") LoadProgramHex(path);
-          if (type == "Bin") LoadProgramBinary(path);
-        });
-      },
-      kHistoryCount, settings_, kFileKey, "PICProg");
-  dataHistory_ = std::make_unique<TPicFileHistry>(
-      *menus_.MenuData, *menus_.PicDataSeparator,
-      [this](const QString& path, const QString& type) {
-        WindowCommand::RunGuarded(messages_, [&] {
-          if (type == "Hex") LoadDataHex(path);
-          if (type == "Bin") LoadDataBinary(path);
-        });
-      },
-      kHistoryCount, settings_, kFileKey, "PICData");
+  progSide_.OpenHistory(*menus_.MenuProg, *menus_.PicProgSeparator, kHistoryCount, settings_, kFileKey, "PICProg");
+  dataSide_.OpenHistory(*menus_.MenuData, *menus_.PicDataSeparator, kHistoryCount, settings_, kFileKey, "PICData");
   // A start in the serial ROM category keeps its own bar.
   ShowMenuOfCategory();
   AssignEnglishHints();
@@ -259,6 +267,7 @@ void TPWMainForm::CreateCommands() {
   c.ProgSave = MakeCommand(&TPWMainForm::ProgSaveClick);
   BindItem(c.ProgSave, m.ProgSave);
   c.ProgSave->SetAvailable(false);
+  progSide_.UseCommands(*c.ProgReload, *c.ProgSave);
   c.ProgWriteP = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePClick);
   BindItem(c.ProgWriteP, m.ProgWriteP);
   BindButton(c.ProgWriteP, f.SBWriteProg);
@@ -292,6 +301,7 @@ void TPWMainForm::CreateCommands() {
   BindItem(c.DataSave, m.DataSave);
   BindItem(c.DataSave, m.SRomDataSave);
   c.DataSave->SetAvailable(false);
+  dataSide_.UseCommands(*c.DataReload, *c.DataSave);
   c.DataWrite = MakeCommand(*picCommands_, &PicChipCommands::DataWriteClick);
   BindItem(c.DataWrite, m.DataWrite);
   BindButton(c.DataWrite, f.SBWriteData);
@@ -447,8 +457,8 @@ void TPWMainForm::ApplyPicDevice(int device) {
   form_.DataHexGrid->DataDigit = 2;
   form_.DataHexGrid->SetMaxAddress(picWrite_->DataLastAddress());
   form_.DataHexGrid->Clear();
-  ProgramImageEmptied();
-  DataImageEmptied();
+  progSide_.ImageEmptied();
+  dataSide_.ImageEmptied();
   commands_.DataRead->SetAvailable(false);
   commands_.DataWrite->SetAvailable(false);
   commands_.DevErase->SetAvailable(false);
@@ -488,7 +498,7 @@ void TPWMainForm::ApplySRomDevice(int device) {
   form_.DataHexGrid->DataDigit = 2;
   form_.DataHexGrid->SetMaxAddress(static_cast<int32_t>(sromWrite_.LastAddress()));
   form_.DataHexGrid->Clear();
-  DataImageEmptied();
+  dataSide_.ImageEmptied();
   UpdateSocket();
 }
 
@@ -577,9 +587,9 @@ void TPWMainForm::LoadWriteSettings() {
 
 void TPWMainForm::LoadFileSettings() {
   if (!settings_.HasKey(kFileKey)) return;
-  objPath_ = settings_.ReadString(kFileKey, "ObjPath");
-  hexType_ = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "HexType", hexType_));
-  binType_ = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "BinType", binType_));
+  fileOptions_.objPath = settings_.ReadString(kFileKey, "ObjPath");
+  fileOptions_.hexType = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "HexType", fileOptions_.hexType));
+  fileOptions_.binType = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "BinType", fileOptions_.binType));
 }
 
 void TPWMainForm::LoadWindowPosition() {
@@ -622,9 +632,9 @@ void TPWMainForm::SaveWriteSettings() {
 }
 
 void TPWMainForm::SaveFileSettings() {
-  settings_.WriteString(kFileKey, "ObjPath", objPath_);
-  settings_.WriteInt(kFileKey, "HexType", hexType_);
-  settings_.WriteInt(kFileKey, "BinType", binType_);
+  settings_.WriteString(kFileKey, "ObjPath", fileOptions_.objPath);
+  settings_.WriteInt(kFileKey, "HexType", fileOptions_.hexType);
+  settings_.WriteInt(kFileKey, "BinType", fileOptions_.binType);
   settings_.WriteFlag(kFileKey, "StartGiveIO", startGiveIO_);
 }
 
@@ -673,13 +683,13 @@ void TPWMainForm::OptionWriteClick() {
 }
 
 void TPWMainForm::OptionFileSetClick() {
-  fileSetDlg_->SetObjPath(objPath_);
-  fileSetDlg_->SetHexType(hexType_);
-  fileSetDlg_->SetBinType(binType_);
+  fileSetDlg_->SetObjPath(fileOptions_.objPath);
+  fileSetDlg_->SetHexType(fileOptions_.hexType);
+  fileSetDlg_->SetBinType(fileOptions_.binType);
   if (messages_.RunModal(*fileSetDlg_) != QDialog::Accepted) return;
-  objPath_ = fileSetDlg_->ObjPath();
-  hexType_ = fileSetDlg_->HexType();
-  binType_ = fileSetDlg_->BinType();
+  fileOptions_.objPath = fileSetDlg_->ObjPath();
+  fileOptions_.hexType = fileSetDlg_->HexType();
+  fileOptions_.binType = fileSetDlg_->BinType();
 }
 
 void TPWMainForm::OptionWriterTestClick() {
@@ -712,264 +722,6 @@ void TPWMainForm::ChoosePortAccess() {
                       " writer now, as the status bar shows.",
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
   }
-}
-
-// ------------------------------------------------------------ file commands
-
-void TPWMainForm::SetProgTitle(const QString& title) {
-  progTitle_ = title;
-  form_.PnlProgTitle->SetCaption(title);
-}
-
-void TPWMainForm::SetDataTitle(const QString& title) {
-  dataTitle_ = title;
-  form_.PnlDataTitle->SetCaption(title);
-}
-
-void TPWMainForm::ProgramReadFromChip(const QString& title) {
-  SetProgTitle(title);
-  progFileName_.clear();
-  commands_.ProgReload->SetAvailable(false);
-  ProgramImageEmptied();
-}
-
-void TPWMainForm::DataReadFromChip(const QString& title) {
-  SetDataTitle(title);
-  dataFileName_.clear();
-  commands_.DataReload->SetAvailable(false);
-  DataImageEmptied();
-}
-
-// The grid no longer shows the file it was loaded from (New, a read from
-// the chip, or a device change that emptied it): overwrite-save would write
-// that image over the file. After a device change reload stays, to bring the
-// file back in the new device's size.
-void TPWMainForm::ProgramImageEmptied() {
-  progSaveTarget_ = SaveTarget();
-  commands_.ProgSave->SetAvailable(false);
-}
-
-void TPWMainForm::DataImageEmptied() {
-  dataSaveTarget_ = SaveTarget();
-  commands_.DataSave->SetAvailable(false);
-}
-
-bool TPWMainForm::IsReadOnly(const QString& path) {
-  const QFileInfo file(path);
-  return file.exists() && !file.isWritable();
-}
-
-void TPWMainForm::ProgramFileLoaded(const QString& path, FileKind kind) {
-  SetProgTitle(path + (IsReadOnly(path) ? " [Overwriting is forbidden]" : ""));
-  progFileName_ = path;
-  progFileKind_ = kind;
-  progSaveTarget_ = {path, kind};
-  commands_.ProgReload->SetAvailable(true);
-  commands_.ProgSave->SetAvailable(true);
-}
-
-void TPWMainForm::DataFileLoaded(const QString& path, FileKind kind) {
-  const QString readOnly = kind == FileKind::Binary ? " [書き込み禁止]" : " [Overwriting is forbidden]";
-  SetDataTitle(path + (IsReadOnly(path) ? readOnly : ""));
-  dataFileName_ = path;
-  dataFileKind_ = kind;
-  dataSaveTarget_ = {path, kind};
-  commands_.DataReload->SetAvailable(true);
-  commands_.DataSave->SetAvailable(true);
-}
-
-void TPWMainForm::LoadProgramHex(const QString& path) {
-  THexGrid& grid = *form_.HexGrid;
-  grid.DataDigit = 4;
-  grid.SetMaxAddress(picWrite_->LastAddress());
-  if (hexSource_.LoadFile(FileSystemPath(path)) != 1) return;
-  ProgramFileLoaded(path, FileKind::Hex);
-  grid.Clear();
-  const ProgramHexWords file = ProgramWordsFromHex(hexSource_, grid.MaxAddress());
-  for (size_t address = 0; address < file.words.size(); ++address) {
-    if (file.words[address]) grid.WriteData(static_cast<int32_t>(address), *file.words[address]);
-  }
-  if (file.highByteOnlyAddress >= 0) {
-    messages_.Inform("HEX file load error");
-    return;
-  }
-  progHistory_->AddFile(path, "Hex");
-}
-
-void TPWMainForm::LoadProgramBinary(const QString& path) {
-  THexGrid& grid = *form_.HexGrid;
-  grid.DataDigit = 4;
-  grid.SetMaxAddress(picWrite_->LastAddress());
-  const ProgramBinaryWords file = ReadProgramBinary(FileSystemPath(path), grid.MaxAddress());
-  if (!file.opened) {
-    messages_.Inform("Can not open " + path);
-    return;
-  }
-  ProgramFileLoaded(path, FileKind::Binary);
-  grid.Clear();
-  for (size_t address = 0; address < file.words.size(); ++address) {
-    grid.WriteData(static_cast<int32_t>(address), file.words[address]);
-  }
-  progHistory_->AddFile(path, "Bin");
-}
-
-void TPWMainForm::LoadDataHex(const QString& path) {
-  THexGrid& grid = *form_.DataHexGrid;
-  if (dataHexSource_.LoadFile(FileSystemPath(path)) != 1) return;
-  DataFileLoaded(path, FileKind::Hex);
-  grid.Clear();
-  const DataHexBytes file = DataBytesFromHex(dataHexSource_, grid.MaxAddress());
-  for (size_t address = 0; address < file.bytes.size(); ++address) {
-    if (file.bytes[address]) grid.WriteData(static_cast<int32_t>(address), *file.bytes[address]);
-  }
-  if (file.tooBig) {
-    messages_.Inform(QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken));
-  }
-  dataHistory_->AddFile(path, "Hex");
-}
-
-void TPWMainForm::LoadDataBinary(const QString& path) {
-  THexGrid& grid = *form_.DataHexGrid;
-  const DataBinaryBytes file = ReadDataBinary(FileSystemPath(path), grid.MaxAddress());
-  if (!file.opened) {
-    messages_.Inform(path + "　を開けません");
-    return;
-  }
-  DataFileLoaded(path, FileKind::Binary);
-  grid.Clear();
-  for (size_t address = 0; address < file.bytes.size(); ++address) {
-    grid.WriteData(static_cast<int32_t>(address), file.bytes[address]);
-  }
-  if (file.tooBig) {
-    messages_.Inform(QString("ファイルサイズが大きすぎます。\n先頭の%1バイトを読み込みました。").arg(file.bytesTaken));
-  }
-  dataHistory_->AddFile(path, "Bin");
-}
-
-QString TPWMainForm::AskSavePath(const QString& title, const QString& overwriteQuestion,
-                                 const QString& overwriteCaption) {
-  for (;;) {
-    const QString path = messages_.SaveFileName({title, objPath_, FileFilters::Binary(binType_)});
-    if (path.isEmpty()) return QString();
-    if (!QFileInfo::exists(path)) return path;
-    if (messages_.Box(path + overwriteQuestion, overwriteCaption, MessageIcon::Warning,
-                      WindowMessages::Buttons::YesNo)) {
-      return path;
-    }
-  }
-}
-
-bool TPWMainForm::WriteProgramBinary(const QString& path) {
-  const THexGrid& grid = *form_.HexGrid;
-  std::vector<uint16_t> words(static_cast<size_t>(grid.MaxAddress()) + 1);
-  for (size_t address = 0; address < words.size(); ++address) {
-    words[address] = static_cast<uint16_t>(grid.GetIntData(static_cast<int32_t>(address)));
-  }
-  if (!SaveProgramBinary(FileSystemPath(path), words).saved) {
-    messages_.Box("Can not open " + path, "SaveError", MessageIcon::Error, WindowMessages::Buttons::Ok);
-    return false;
-  }
-  progHistory_->AddFile(path, "Bin");
-  return true;
-}
-
-bool TPWMainForm::WriteDataBinary(const QString& path) {
-  const THexGrid& grid = *form_.DataHexGrid;
-  std::vector<uint8_t> bytes(static_cast<size_t>(grid.MaxAddress()) + 1);
-  for (size_t address = 0; address < bytes.size(); ++address) {
-    bytes[address] = static_cast<uint8_t>(grid.GetIntData(static_cast<int32_t>(address)));
-  }
-  if (!SaveDataBinary(FileSystemPath(path), bytes).saved) {
-    messages_.Box(path + "を開けません.", "保存エラー", MessageIcon::Error, WindowMessages::Buttons::Ok);
-    return false;
-  }
-  dataHistory_->AddFile(path, "Bin");
-  return true;
-}
-
-void TPWMainForm::ProgNewClick() {
-  form_.HexGrid->Clear();
-  SetProgTitle("New program");
-  commands_.ProgReload->SetAvailable(false);
-  ProgramImageEmptied();
-  progHistory_->AddFile(QString(), QString());
-}
-
-void TPWMainForm::ProgHexOpenClick() {
-  const QString path = messages_.OpenFileName({"Open HEX file", objPath_, FileFilters::Hex(hexType_)});
-  if (!path.isEmpty()) LoadProgramHex(path);
-}
-
-void TPWMainForm::ProgBinOpenClick() {
-  const QString path =
-      messages_.OpenFileName({"Open binary file (Program)", objPath_, FileFilters::Binary(binType_)});
-  if (!path.isEmpty()) LoadProgramBinary(path);
-}
-
-void TPWMainForm::ProgReloadClick() {
-  if (progFileKind_ == FileKind::Binary) {
-    LoadProgramBinary(progFileName_);
-  } else {
-    LoadProgramHex(progFileName_);
-  }
-}
-
-void TPWMainForm::ProgBinSaveClick() {
-  const QString path = AskSavePath("Save binary", "is already exist. Overwrite OK?", "Confirm overwriting");
-  if (path.isEmpty() || !WriteProgramBinary(path)) return;
-  commands_.ProgSave->SetAvailable(true);
-  // After New the image has no file of its own until this save gives it one.
-  if (progSaveTarget_.path.isEmpty()) progSaveTarget_ = {path, FileKind::Binary};
-}
-
-void TPWMainForm::ProgSaveClick() {
-  if (progSaveTarget_.kind != FileKind::Binary || progSaveTarget_.path.isEmpty()) {
-    messages_.Inform("Save as binary.");
-    return;
-  }
-  WriteProgramBinary(progSaveTarget_.path);
-}
-
-void TPWMainForm::DataNewClick() {
-  form_.DataHexGrid->Clear();
-  SetDataTitle("New data");
-  commands_.DataReload->SetAvailable(false);
-  DataImageEmptied();
-  dataHistory_->AddFile(QString(), QString());
-}
-
-void TPWMainForm::DataHexOpenClick() {
-  const QString path = messages_.OpenFileName({"Open HEX file (Data area) ", objPath_, FileFilters::Hex(hexType_)});
-  if (!path.isEmpty()) LoadDataHex(path);
-}
-
-void TPWMainForm::DataBinOpenClick() {
-  const QString path =
-      messages_.OpenFileName({"ﾊﾞｲﾅﾘ・ﾌｧｲﾙを開く （データ）", objPath_, FileFilters::Binary(binType_)});
-  if (!path.isEmpty()) LoadDataBinary(path);
-}
-
-void TPWMainForm::DataReloadClick() {
-  if (dataFileKind_ == FileKind::Binary) {
-    LoadDataBinary(dataFileName_);
-  } else {
-    LoadDataHex(dataFileName_);
-  }
-}
-
-void TPWMainForm::DataBinSaveClick() {
-  const QString path = AskSavePath("ﾊﾞｲﾅﾘ保存", "は存在します。上書きしますか？", "上書き確認");
-  if (path.isEmpty() || !WriteDataBinary(path)) return;
-  commands_.DataSave->SetAvailable(true);
-  if (dataSaveTarget_.path.isEmpty()) dataSaveTarget_ = {path, FileKind::Binary};
-}
-
-void TPWMainForm::DataSaveClick() {
-  if (dataSaveTarget_.kind != FileKind::Binary || dataSaveTarget_.path.isEmpty()) {
-    messages_.Inform("Save as binary.");
-    return;
-  }
-  WriteDataBinary(dataSaveTarget_.path);
 }
 
 }  // namespace tarvel

@@ -6,11 +6,14 @@
 
 #include "engine/pic/PicWrite.h"
 #include "engine/srom/SRomWrite.h"
-#include "files/HexSource.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
+#include "ui/main/DataImageFormat.h"
+#include "ui/main/FileOptions.h"
+#include "ui/main/ImageSide.h"
 #include "ui/main/MainFormLayout.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/ProgramImageFormat.h"
 #include "ui/main/SettingsStore.h"
 #include "ui/main/WriterAccess.h"
 
@@ -30,14 +33,14 @@ class WindowCommand;
 class WindowMessages;
 
 // The program's window and the owner of everything that runs: the two
-// engines, the writer's port, the two grids with their HEX readers, and the
-// two recent-file histories. Two categories, PIC and serial ROM, decide
+// engines, the writer's port, and the program and data panes with their
+// images, files and recent-file histories. Two categories, PIC and serial ROM, decide
 // which menu bar, tool pages and panes it shows.
 class TPWMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  enum class FileKind { Hex, Binary };
+  using FileKind = ImageSide::FileKind;
 
   // Every command of the window; a command's menu items (in both bars) and
   // tool button follow its availability together.
@@ -105,15 +108,13 @@ class TPWMainForm : public QMainWindow {
   void EnableDataPane(bool enabled);
 
   // The loaders, also run by the history entries.
-  void LoadProgramHex(const QString& path);
-  void LoadProgramBinary(const QString& path);
-  void LoadDataHex(const QString& path);
-  void LoadDataBinary(const QString& path);
+  void LoadProgramHex(const QString& path) { progSide_.LoadHex(path); }
+  void LoadProgramBinary(const QString& path) { progSide_.LoadBinary(path); }
+  void LoadDataHex(const QString& path) { dataSide_.LoadHex(path); }
+  void LoadDataBinary(const QString& path) { dataSide_.LoadBinary(path); }
 
-  // An image read from the chip replaces the grid's: the title names the
-  // read, and the image has no file of its own any more.
-  void ProgramReadFromChip(const QString& title);
-  void DataReadFromChip(const QString& title);
+  void ProgramReadFromChip(const QString& title) { progSide_.ReadFromChip(title); }
+  void DataReadFromChip(const QString& title) { dataSide_.ReadFromChip(title); }
 
   // What tests and the next commands read.
   const MainFormLayout& Form() const { return form_; }
@@ -123,17 +124,17 @@ class TPWMainForm : public QMainWindow {
   TSRomWrite& SRomWrite() { return sromWrite_; }
   TParallelPort& ParallelPort() { return parallelPort_; }
   WriterAccess& Writer() { return writer_; }
-  TPicFileHistry& ProgHistory() { return *progHistory_; }
-  TPicFileHistry& DataHistory() { return *dataHistory_; }
-  const QString& ProgTitle() const { return progTitle_; }
-  const QString& DataTitle() const { return dataTitle_; }
-  const QString& ProgFileName() const { return progFileName_; }
-  const QString& DataFileName() const { return dataFileName_; }
-  FileKind ProgFileKind() const { return progFileKind_; }
-  FileKind DataFileKind() const { return dataFileKind_; }
-  const QString& ObjPath() const { return objPath_; }
-  int HexType() const { return hexType_; }
-  int BinType() const { return binType_; }
+  TPicFileHistry& ProgHistory() { return progSide_.History(); }
+  TPicFileHistry& DataHistory() { return dataSide_.History(); }
+  const QString& ProgTitle() const { return progSide_.Title(); }
+  const QString& DataTitle() const { return dataSide_.Title(); }
+  const QString& ProgFileName() const { return progSide_.FileName(); }
+  const QString& DataFileName() const { return dataSide_.FileName(); }
+  FileKind ProgFileKind() const { return progSide_.Kind(); }
+  FileKind DataFileKind() const { return dataSide_.Kind(); }
+  const QString& ObjPath() const { return fileOptions_.objPath; }
+  int HexType() const { return fileOptions_.hexType; }
+  int BinType() const { return fileOptions_.binType; }
   bool StartPowerON() const { return startPowerON_; }
   bool EndPowerOFF() const { return endPowerOFF_; }
   bool StartGiveIO() const { return startGiveIO_; }
@@ -146,13 +147,6 @@ class TPWMainForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // A file the image was loaded from or saved to since its last New: the
-  // file that overwrite-save may write.
-  struct SaveTarget {
-    QString path;
-    FileKind kind = FileKind::Hex;
-  };
-
   void FormCreate();
   void FormClose();
   void CreateCommands();
@@ -189,36 +183,22 @@ class TPWMainForm : public QMainWindow {
   void DispProgWindowClick();
   void DispDataWindowClick();
   void Exit1Click();
-  void ProgNewClick();
-  void ProgHexOpenClick();
-  void ProgBinOpenClick();
-  void ProgReloadClick();
-  void ProgBinSaveClick();
-  void ProgSaveClick();
-  void DataNewClick();
-  void DataHexOpenClick();
-  void DataBinOpenClick();
-  void DataReloadClick();
-  void DataBinSaveClick();
-  void DataSaveClick();
+  void ProgNewClick() { progSide_.New(); }
+  void ProgHexOpenClick() { progSide_.OpenHex(); }
+  void ProgBinOpenClick() { progSide_.OpenBinary(); }
+  void ProgReloadClick() { progSide_.Reload(); }
+  void ProgBinSaveClick() { progSide_.SaveBinary(); }
+  void ProgSaveClick() { progSide_.Save(); }
+  void DataNewClick() { dataSide_.New(); }
+  void DataHexOpenClick() { dataSide_.OpenHex(); }
+  void DataBinOpenClick() { dataSide_.OpenBinary(); }
+  void DataReloadClick() { dataSide_.Reload(); }
+  void DataBinSaveClick() { dataSide_.SaveBinary(); }
+  void DataSaveClick() { dataSide_.Save(); }
   void OptionWriteClick();
   void OptionFileSetClick();
   void OptionWriterTestClick();
   void HelpVersionClick();
-
-  // File command steps.
-  void SetProgTitle(const QString& title);
-  void SetDataTitle(const QString& title);
-  void ProgramFileLoaded(const QString& path, FileKind kind);
-  void DataFileLoaded(const QString& path, FileKind kind);
-  void ProgramImageEmptied();
-  void DataImageEmptied();
-  // The save dialog, the overwrite question and its loop; the chosen path or
-  // an empty string.
-  QString AskSavePath(const QString& title, const QString& overwriteQuestion, const QString& overwriteCaption);
-  bool WriteProgramBinary(const QString& path);
-  bool WriteDataBinary(const QString& path);
-  static bool IsReadOnly(const QString& path);
 
   WindowMessages& messages_;
   Clock& clock_;
@@ -227,10 +207,13 @@ class TPWMainForm : public QMainWindow {
   TParallelPort parallelPort_;
   TSRomWrite sromWrite_;
   std::unique_ptr<TPicWrite> picWrite_;
-  THexSource hexSource_;
-  THexSource dataHexSource_;
   MainMenus menus_;
   MainFormLayout form_;
+  FileOptions fileOptions_;
+  ProgramImageFormat programFormat_;
+  DataImageFormat dataFormat_;
+  ImageSide progSide_;
+  ImageSide dataSide_;
   Commands commands_{};
   // The dialogs that live as long as the window, owned by it.
   TConfigDlg* configDlg_;
@@ -241,8 +224,6 @@ class TPWMainForm : public QMainWindow {
   TProtectConfirmDlg* protectConfirmDlg_;
   std::unique_ptr<PicChipCommands> picCommands_;
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
-  std::unique_ptr<TPicFileHistry> progHistory_;
-  std::unique_ptr<TPicFileHistry> dataHistory_;
 
   bool startPowerON_ = false;
   bool endPowerOFF_ = false;
@@ -253,17 +234,6 @@ class TPWMainForm : public QMainWindow {
   bool categoryEntered_ = false;
   // The unsupported device the user was last told about, or -1.
   int unsupportedTold_ = -1;
-  QString progTitle_;
-  QString dataTitle_;
-  QString objPath_;
-  QString progFileName_;
-  QString dataFileName_;
-  FileKind progFileKind_ = FileKind::Hex;
-  FileKind dataFileKind_ = FileKind::Hex;
-  SaveTarget progSaveTarget_;
-  SaveTarget dataSaveTarget_;
-  int hexType_ = 0;
-  int binType_ = 0;
 };
 
 }  // namespace tarvel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/main/ImageFormat.h"
+
+namespace tarvel {
+
+// Data memory, a PIC's data EEPROM or a whole serial EEPROM: bytes, in the
+// grid's size, which the device change has already set.
+class DataImageFormat : public ImageFormat {
+ public:
+  void PrepareGrid(THexGrid& grid) const override;
+  ImageCells FromHex(const THexSource& source, int32_t lastAddress) const override;
+  ImageCells ReadBinary(const std::string& path, int32_t lastAddress) const override;
+  bool SaveBinary(const std::string& path, const THexGrid& grid) const override;
+};
+
+}  // namespace tarvel

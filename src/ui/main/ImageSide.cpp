@@ -1,0 +1,186 @@
+#include "ui/main/ImageSide.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "ui/components/HexGrid.h"
+#include "ui/main/FileFilters.h"
+#include "ui/main/FileOptions.h"
+#include "ui/main/ImageFormat.h"
+#include "ui/main/PicFileHistry.h"
+#include "ui/main/TitlePanel.h"
+#include "ui/main/WindowCommand.h"
+#include "ui/main/WindowMessages.h"
+
+namespace tarvel {
+namespace {
+
+std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+bool IsReadOnly(const QString& path) {
+  const QFileInfo file(path);
+  return file.exists() && !file.isWritable();
+}
+
+}  // namespace
+
+ImageSide::ImageSide(WindowMessages& messages, Pane pane, const ImageFormat& format, const FileOptions& options,
+                     Texts texts)
+    : messages_(messages),
+      pane_(pane),
+      format_(format),
+      options_(options),
+      texts_(std::move(texts)),
+      hexSource_(messages) {}
+
+ImageSide::~ImageSide() = default;
+
+void ImageSide::UseCommands(WindowCommand& reload, WindowCommand& save) {
+  reload_ = &reload;
+  save_ = &save;
+}
+
+void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, SettingsStore& store, const QString& keyPath,
+                            const QString& valuePrefix) {
+  history_ = std::make_unique<TPicFileHistry>(
+      menu, anchor,
+      [this](const QString& path, const QString& type) {
+        WindowCommand::RunGuarded(messages_, [&] {
+          if (type == "Hex") LoadHex(path);
+          if (type == "Bin") LoadBinary(path);
+        });
+      },
+      maxCount, store, keyPath, valuePrefix);
+}
+
+void ImageSide::CloseHistory() { history_.reset(); }
+
+void ImageSide::SetTitle(const QString& title) {
+  title_ = title;
+  pane_.title.SetCaption(title);
+}
+
+void ImageSide::ReadFromChip(const QString& title) {
+  SetTitle(title);
+  fileName_.clear();
+  reload_->SetAvailable(false);
+  ImageEmptied();
+}
+
+// New, a read from the chip, or a device change that emptied the grid:
+// overwrite-save would write that image over the file. After a device change
+// reload stays, to bring the file back in the new device's size.
+void ImageSide::ImageEmptied() {
+  saveTarget_ = SaveTarget();
+  save_->SetAvailable(false);
+}
+
+void ImageSide::FileLoaded(const QString& path, FileKind kind) {
+  const QString& readOnlyMark = kind == FileKind::Binary ? texts_.binaryReadOnlyMark : texts_.hexReadOnlyMark;
+  SetTitle(path + (IsReadOnly(path) ? readOnlyMark : ""));
+  fileName_ = path;
+  fileKind_ = kind;
+  saveTarget_ = {path, kind};
+  reload_->SetAvailable(true);
+  save_->SetAvailable(true);
+}
+
+void ImageSide::ShowCells(const ImageCells& cells) {
+  pane_.grid.Clear();
+  for (size_t address = 0; address < cells.values.size(); ++address) {
+    if (cells.values[address]) pane_.grid.WriteData(static_cast<int32_t>(address), *cells.values[address]);
+  }
+}
+
+void ImageSide::LoadHex(const QString& path) {
+  format_.PrepareGrid(pane_.grid);
+  if (hexSource_.LoadFile(FileSystemPath(path)) != 1) return;
+  FileLoaded(path, FileKind::Hex);
+  const ImageCells cells = format_.FromHex(hexSource_, pane_.grid.MaxAddress());
+  ShowCells(cells);
+  if (!cells.notice.isEmpty()) messages_.Inform(cells.notice);
+  if (cells.fault) return;
+  history_->AddFile(path, "Hex");
+}
+
+void ImageSide::LoadBinary(const QString& path) {
+  format_.PrepareGrid(pane_.grid);
+  const ImageCells cells = format_.ReadBinary(FileSystemPath(path), pane_.grid.MaxAddress());
+  if (!cells.opened) {
+    messages_.Inform(texts_.openError.arg(path));
+    return;
+  }
+  FileLoaded(path, FileKind::Binary);
+  ShowCells(cells);
+  if (!cells.notice.isEmpty()) messages_.Inform(cells.notice);
+  history_->AddFile(path, "Bin");
+}
+
+QString ImageSide::AskSavePath() {
+  for (;;) {
+    const QString path =
+        messages_.SaveFileName({texts_.saveTitle, options_.objPath, FileFilters::Binary(options_.binType)});
+    if (path.isEmpty()) return QString();
+    if (!QFileInfo::exists(path)) return path;
+    if (messages_.Box(path + texts_.overwriteQuestion, texts_.overwriteCaption, MessageIcon::Warning,
+                      WindowMessages::Buttons::YesNo)) {
+      return path;
+    }
+  }
+}
+
+bool ImageSide::WriteBinary(const QString& path) {
+  if (!format_.SaveBinary(FileSystemPath(path), pane_.grid)) {
+    messages_.Box(texts_.saveError.arg(path), texts_.saveErrorCaption, MessageIcon::Error,
+                  WindowMessages::Buttons::Ok);
+    return false;
+  }
+  history_->AddFile(path, "Bin");
+  return true;
+}
+
+void ImageSide::New() {
+  pane_.grid.Clear();
+  SetTitle(texts_.newTitle);
+  reload_->SetAvailable(false);
+  ImageEmptied();
+  history_->AddFile(QString(), QString());
+}
+
+void ImageSide::OpenHex() {
+  const QString path =
+      messages_.OpenFileName({texts_.hexOpenTitle, options_.objPath, FileFilters::Hex(options_.hexType)});
+  if (!path.isEmpty()) LoadHex(path);
+}
+
+void ImageSide::OpenBinary() {
+  const QString path =
+      messages_.OpenFileName({texts_.binaryOpenTitle, options_.objPath, FileFilters::Binary(options_.binType)});
+  if (!path.isEmpty()) LoadBinary(path);
+}
+
+void ImageSide::Reload() {
+  if (fileKind_ == FileKind::Binary) {
+    LoadBinary(fileName_);
+  } else {
+    LoadHex(fileName_);
+  }
+}
+
+void ImageSide::SaveBinary() {
+  const QString path = AskSavePath();
+  if (path.isEmpty() || !WriteBinary(path)) return;
+  save_->SetAvailable(true);
+  // After New the image has no file of its own until this save gives it one.
+  if (saveTarget_.path.isEmpty()) saveTarget_ = {path, FileKind::Binary};
+}
+
+void ImageSide::Save() {
+  if (saveTarget_.kind != FileKind::Binary || saveTarget_.path.isEmpty()) {
+    messages_.Inform("Save as binary.");
+    return;
+  }
+  WriteBinary(saveTarget_.path);
+}
+
+}  // namespace tarvel

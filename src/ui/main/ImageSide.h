@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "files/HexSource.h"
+
+class QAction;
+class QMenu;
+
+namespace tarvel {
+
+class ImageFormat;
+struct ImageCells;
+class SettingsStore;
+class TPicFileHistry;
+class THexGrid;
+class TitlePanel;
+class WindowCommand;
+class WindowMessages;
+struct FileOptions;
+
+// One pane of the window, program or data: its grid's image, the title that
+// names it, the file it came from, its recent files and the file commands
+// New, open HEX, open binary, reload, save binary and overwrite-save.
+class ImageSide {
+ public:
+  enum class FileKind { Hex, Binary };
+
+  // The texts the side shows; the two panes word them differently.
+  struct Texts {
+    QString newTitle;
+    QString hexOpenTitle;
+    QString binaryOpenTitle;
+    QString hexReadOnlyMark;
+    QString binaryReadOnlyMark;
+    QString openError;  // %1 is the path
+    QString saveTitle;
+    QString overwriteQuestion;  // follows the path
+    QString overwriteCaption;
+    QString saveError;  // %1 is the path
+    QString saveErrorCaption;
+  };
+
+  struct Pane {
+    THexGrid& grid;
+    TitlePanel& title;
+  };
+
+  ImageSide(WindowMessages& messages, Pane pane, const ImageFormat& format, const FileOptions& options, Texts texts);
+  ~ImageSide();
+  ImageSide(const ImageSide&) = delete;
+  ImageSide& operator=(const ImageSide&) = delete;
+
+  // The commands the side makes available as its image gains and loses a file.
+  void UseCommands(WindowCommand& reload, WindowCommand& save);
+  // Puts the stored recent files after `anchor` in `menu`.
+  void OpenHistory(QMenu& menu, QAction& anchor, int maxCount, SettingsStore& store, const QString& keyPath,
+                   const QString& valuePrefix);
+  // Stores the recent files, with the file open now at their top.
+  void CloseHistory();
+
+  void SetTitle(const QString& title);
+  void LoadHex(const QString& path);
+  void LoadBinary(const QString& path);
+  // An image read from the chip replaces the grid's: the title names the
+  // read, and the image has no file of its own any more.
+  void ReadFromChip(const QString& title);
+  // The grid no longer shows the file it was loaded from.
+  void ImageEmptied();
+
+  void New();
+  void OpenHex();
+  void OpenBinary();
+  void Reload();
+  void SaveBinary();
+  void Save();
+
+  const QString& Title() const { return title_; }
+  const QString& FileName() const { return fileName_; }
+  FileKind Kind() const { return fileKind_; }
+  TPicFileHistry& History() { return *history_; }
+
+ private:
+  // A file the image was loaded from or saved to since its last New: the
+  // file that overwrite-save may write.
+  struct SaveTarget {
+    QString path;
+    FileKind kind = FileKind::Hex;
+  };
+
+  void FileLoaded(const QString& path, FileKind kind);
+  void ShowCells(const ImageCells& cells);
+  // The save dialog, the overwrite question and its loop; the chosen path or
+  // an empty string.
+  QString AskSavePath();
+  bool WriteBinary(const QString& path);
+
+  WindowMessages& messages_;
+  Pane pane_;
+  const ImageFormat& format_;
+  const FileOptions& options_;
+  const Texts texts_;
+  THexSource hexSource_;
+  std::unique_ptr<TPicFileHistry> history_;
+  WindowCommand* reload_ = nullptr;
+  WindowCommand* save_ = nullptr;
+  QString title_;
+  QString fileName_;
+  FileKind fileKind_ = FileKind::Hex;
+  SaveTarget saveTarget_;
+};
+
+}  // namespace tarvel
