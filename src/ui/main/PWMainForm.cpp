@@ -205,143 +205,82 @@ bool TPWMainForm::event(QEvent* event) {
 // ---------------------------------------------------------------- commands
 
 template <class Target>
-WindowCommand* TPWMainForm::MakeCommand(Target& target, void (Target::*handler)()) {
-  return new WindowCommand(this, messages_, [&target, handler] { (target.*handler)(); });
+WindowCommand* TPWMainForm::MakeCommand(Target& target, void (Target::*handler)(),
+                                        std::initializer_list<QAction*> items,
+                                        std::initializer_list<QToolButton*> buttons) {
+  auto* command = new WindowCommand(this, messages_, [&target, handler] { (target.*handler)(); });
+  for (QAction* item : items) command->AddItem(*item);
+  for (QToolButton* button : buttons) command->AddButton(*button);
+  return command;
 }
-
-void TPWMainForm::BindItem(WindowCommand* command, QAction* item) { command->AddItem(*item); }
-
-void TPWMainForm::BindButton(WindowCommand* command, QToolButton* button) { command->AddButton(*button); }
 
 void TPWMainForm::CreateCommands() {
   Commands& c = commands_;
   const MainMenus& m = menus_;
   const MainFormLayout& f = form_;
 
-  c.Exit1 = MakeCommand(&TPWMainForm::Exit1Click);
-  BindItem(c.Exit1, m.Exit1);
-  BindItem(c.Exit1, m.SRomExit);
+  c.Exit1 = MakeCommand(&TPWMainForm::Exit1Click, {m.Exit1, m.SRomExit});
 
-  c.DeviceWriteAll = MakeCommand(*picCommands_, &PicChipCommands::DeviceWriteAllClick);
-  BindItem(c.DeviceWriteAll, m.DeviceWriteAll);
-  c.DevErase = MakeCommand(*picCommands_, &PicChipCommands::DevEraseClick);
-  BindItem(c.DevErase, m.DevErase);
-  c.DevECheck = MakeCommand(*picCommands_, &PicChipCommands::DevECheckClick);
-  BindItem(c.DevECheck, m.DevECheck);
-  c.DevCodeProtect = MakeCommand(*picCommands_, &PicChipCommands::DevCodeProtectClick);
-  BindItem(c.DevCodeProtect, m.DevCodeProtect);
-  c.DevReset = MakeCommand(*picCommands_, &PicChipCommands::DevResetClick);
-  BindItem(c.DevReset, m.DevReset);
-  BindButton(c.DevReset, f.SBReset);
-  c.ProgWriteC = MakeCommand(*picCommands_, &PicChipCommands::ProgWriteCClick);
-  BindItem(c.ProgWriteC, m.ProgWriteC);
-  c.ProgReadC = MakeCommand(*picCommands_, &PicChipCommands::ProgReadCClick);
-  BindItem(c.ProgReadC, m.ProgReadC);
-  c.ProgWriteID = MakeCommand(*picCommands_, &PicChipCommands::ProgWriteIDClick);
-  BindItem(c.ProgWriteID, m.ProgWriteID);
-  c.ProgReadID = MakeCommand(*picCommands_, &PicChipCommands::ProgReadIDClick);
-  BindItem(c.ProgReadID, m.ProgReadID);
-  BindButton(c.ProgReadID, f.SBReadID);
-  c.ProgWritePC = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePCClick);
-  BindButton(c.ProgWritePC, f.SBWrPC);
-  c.PowerON = MakeCommand(*picCommands_, &PicChipCommands::SBPowerONClick);
-  BindButton(c.PowerON, f.SBPowerON);
-  c.PowerOFF = MakeCommand(*picCommands_, &PicChipCommands::SBPowerOFFClick);
-  BindButton(c.PowerOFF, f.SBPowerOFF);
+  c.DeviceWriteAll = MakeCommand(*picCommands_, &PicChipCommands::DeviceWriteAllClick, {m.DeviceWriteAll});
+  c.DevErase = MakeCommand(*picCommands_, &PicChipCommands::DevEraseClick, {m.DevErase});
+  c.DevECheck = MakeCommand(*picCommands_, &PicChipCommands::DevECheckClick, {m.DevECheck});
+  c.DevCodeProtect = MakeCommand(*picCommands_, &PicChipCommands::DevCodeProtectClick, {m.DevCodeProtect});
+  c.DevReset = MakeCommand(*picCommands_, &PicChipCommands::DevResetClick, {m.DevReset}, {f.SBReset});
+  c.ProgWriteC = MakeCommand(*picCommands_, &PicChipCommands::ProgWriteCClick, {m.ProgWriteC});
+  c.ProgReadC = MakeCommand(*picCommands_, &PicChipCommands::ProgReadCClick, {m.ProgReadC});
+  c.ProgWriteID = MakeCommand(*picCommands_, &PicChipCommands::ProgWriteIDClick, {m.ProgWriteID});
+  c.ProgReadID = MakeCommand(*picCommands_, &PicChipCommands::ProgReadIDClick, {m.ProgReadID}, {f.SBReadID});
+  c.ProgWritePC = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePCClick, {}, {f.SBWrPC});
+  c.PowerON = MakeCommand(*picCommands_, &PicChipCommands::SBPowerONClick, {}, {f.SBPowerON});
+  c.PowerOFF = MakeCommand(*picCommands_, &PicChipCommands::SBPowerOFFClick, {}, {f.SBPowerOFF});
 
-  c.ProgNew = MakeCommand(&TPWMainForm::ProgNewClick);
-  BindItem(c.ProgNew, m.ProgNew);
-  c.ProgHexOpen = MakeCommand(&TPWMainForm::ProgHexOpenClick);
-  BindItem(c.ProgHexOpen, m.ProgHexOpen);
-  BindButton(c.ProgHexOpen, f.SBProgOpen);
-  c.ProgBinOpen = MakeCommand(&TPWMainForm::ProgBinOpenClick);
-  BindItem(c.ProgBinOpen, m.ProgBinOpen);
-  BindButton(c.ProgBinOpen, f.SBBinProgOpen);
-  c.ProgReload = MakeCommand(&TPWMainForm::ProgReloadClick);
-  BindItem(c.ProgReload, m.ProgReload);
-  BindButton(c.ProgReload, f.SBProgReload);
+  c.ProgNew = MakeCommand(&TPWMainForm::ProgNewClick, {m.ProgNew});
+  c.ProgHexOpen = MakeCommand(&TPWMainForm::ProgHexOpenClick, {m.ProgHexOpen}, {f.SBProgOpen});
+  c.ProgBinOpen = MakeCommand(&TPWMainForm::ProgBinOpenClick, {m.ProgBinOpen}, {f.SBBinProgOpen});
+  c.ProgReload = MakeCommand(&TPWMainForm::ProgReloadClick, {m.ProgReload}, {f.SBProgReload});
   c.ProgReload->SetAvailable(false);
-  c.ProgBinSave = MakeCommand(&TPWMainForm::ProgBinSaveClick);
-  BindItem(c.ProgBinSave, m.ProgBinSave);
-  BindButton(c.ProgBinSave, f.SBBinProgSave);
-  c.ProgSave = MakeCommand(&TPWMainForm::ProgSaveClick);
-  BindItem(c.ProgSave, m.ProgSave);
+  c.ProgBinSave = MakeCommand(&TPWMainForm::ProgBinSaveClick, {m.ProgBinSave}, {f.SBBinProgSave});
+  c.ProgSave = MakeCommand(&TPWMainForm::ProgSaveClick, {m.ProgSave});
   c.ProgSave->SetAvailable(false);
   progSide_.UseCommands(*c.ProgReload, *c.ProgSave);
-  c.ProgWriteP = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePClick);
-  BindItem(c.ProgWriteP, m.ProgWriteP);
-  BindButton(c.ProgWriteP, f.SBWriteProg);
-  c.ProgReadP = MakeCommand(*picCommands_, &PicChipCommands::ProgReadPClick);
-  BindItem(c.ProgReadP, m.ProgReadP);
-  BindButton(c.ProgReadP, f.SBReadProg);
-  c.ProgCompare = MakeCommand(*picCommands_, &PicChipCommands::ProgCompareClick);
-  BindItem(c.ProgCompare, m.ProgCompare);
+  c.ProgWriteP = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePClick, {m.ProgWriteP}, {f.SBWriteProg});
+  c.ProgReadP = MakeCommand(*picCommands_, &PicChipCommands::ProgReadPClick, {m.ProgReadP}, {f.SBReadProg});
+  c.ProgCompare = MakeCommand(*picCommands_, &PicChipCommands::ProgCompareClick, {m.ProgCompare});
 
-  c.DataNew = MakeCommand(&TPWMainForm::DataNewClick);
-  BindItem(c.DataNew, m.DataNew);
-  BindItem(c.DataNew, m.SRomDataNew);
-  c.DataHexOpen = MakeCommand(&TPWMainForm::DataHexOpenClick);
-  BindItem(c.DataHexOpen, m.DataHexOpen);
-  BindItem(c.DataHexOpen, m.SRomDataHexOpen);
-  BindButton(c.DataHexOpen, f.SBDataOpen);
-  c.DataBinOpen = MakeCommand(&TPWMainForm::DataBinOpenClick);
-  BindItem(c.DataBinOpen, m.DataBinOpen);
-  BindItem(c.DataBinOpen, m.SRomDataBinOpen);
-  BindButton(c.DataBinOpen, f.SBBinDataOpen);
-  c.DataReload = MakeCommand(&TPWMainForm::DataReloadClick);
-  BindItem(c.DataReload, m.DataReload);
-  BindItem(c.DataReload, m.SRomDataReload);
-  BindButton(c.DataReload, f.SBDataReload);
+  c.DataNew = MakeCommand(&TPWMainForm::DataNewClick, {m.DataNew, m.SRomDataNew});
+  c.DataHexOpen = MakeCommand(&TPWMainForm::DataHexOpenClick, {m.DataHexOpen, m.SRomDataHexOpen}, {f.SBDataOpen});
+  c.DataBinOpen =
+      MakeCommand(&TPWMainForm::DataBinOpenClick, {m.DataBinOpen, m.SRomDataBinOpen}, {f.SBBinDataOpen});
+  c.DataReload = MakeCommand(&TPWMainForm::DataReloadClick, {m.DataReload, m.SRomDataReload}, {f.SBDataReload});
   c.DataReload->SetAvailable(false);
-  c.DataBinSave = MakeCommand(&TPWMainForm::DataBinSaveClick);
-  BindItem(c.DataBinSave, m.DataBinSave);
-  BindItem(c.DataBinSave, m.SRomDataBinSave);
-  BindButton(c.DataBinSave, f.SBBinDataSave);
-  c.DataSave = MakeCommand(&TPWMainForm::DataSaveClick);
-  BindItem(c.DataSave, m.DataSave);
-  BindItem(c.DataSave, m.SRomDataSave);
+  c.DataBinSave =
+      MakeCommand(&TPWMainForm::DataBinSaveClick, {m.DataBinSave, m.SRomDataBinSave}, {f.SBBinDataSave});
+  c.DataSave = MakeCommand(&TPWMainForm::DataSaveClick, {m.DataSave, m.SRomDataSave});
   c.DataSave->SetAvailable(false);
   dataSide_.UseCommands(*c.DataReload, *c.DataSave);
-  c.DataWrite = MakeCommand(*picCommands_, &PicChipCommands::DataWriteClick);
-  BindItem(c.DataWrite, m.DataWrite);
-  BindButton(c.DataWrite, f.SBWriteData);
-  c.DataRead = MakeCommand(*picCommands_, &PicChipCommands::DataReadClick);
-  BindItem(c.DataRead, m.DataRead);
-  BindButton(c.DataRead, f.SBReadData);
-  c.DataCompare = MakeCommand(*picCommands_, &PicChipCommands::DataCompareClick);
-  BindItem(c.DataCompare, m.DataCompare);
+  c.DataWrite = MakeCommand(*picCommands_, &PicChipCommands::DataWriteClick, {m.DataWrite}, {f.SBWriteData});
+  c.DataRead = MakeCommand(*picCommands_, &PicChipCommands::DataReadClick, {m.DataRead}, {f.SBReadData});
+  c.DataCompare = MakeCommand(*picCommands_, &PicChipCommands::DataCompareClick, {m.DataCompare});
 
-  c.SRomDevErase = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseClick);
-  BindItem(c.SRomDevErase, m.SRomDevErase);
-  c.SRomDevEraseCheck = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseCheckClick);
-  BindItem(c.SRomDevEraseCheck, m.SRomDevEraseCheck);
-  c.SRomDataWrite = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataWriteClick);
-  BindItem(c.SRomDataWrite, m.SRomDataWrite);
-  BindButton(c.SRomDataWrite, f.SBSRomWrite);
-  c.SRomDataRead = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataReadClick);
-  BindItem(c.SRomDataRead, m.SRomDataRead);
-  BindButton(c.SRomDataRead, f.SBSRomRead);
-  c.SRomDataCompare = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataCompareClick);
-  BindItem(c.SRomDataCompare, m.SRomDataCompare);
+  c.SRomDevErase = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseClick, {m.SRomDevErase});
+  c.SRomDevEraseCheck =
+      MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseCheckClick, {m.SRomDevEraseCheck});
+  c.SRomDataWrite = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataWriteClick, {m.SRomDataWrite},
+                                {f.SBSRomWrite});
+  c.SRomDataRead =
+      MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataReadClick, {m.SRomDataRead}, {f.SBSRomRead});
+  c.SRomDataCompare =
+      MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataCompareClick, {m.SRomDataCompare});
 
-  c.OptionWrite = MakeCommand(&TPWMainForm::OptionWriteClick);
-  BindItem(c.OptionWrite, m.OptionWrite);
-  BindItem(c.OptionWrite, m.SRomOptionWrite);
-  c.OptionFileSet = MakeCommand(&TPWMainForm::OptionFileSetClick);
-  BindItem(c.OptionFileSet, m.OptionFileSet);
-  BindItem(c.OptionFileSet, m.SRomOptionFileSet);
-  c.OptionWriterTest = MakeCommand(&TPWMainForm::OptionWriterTestClick);
-  BindItem(c.OptionWriterTest, m.OptionWriterTest);
-  BindItem(c.OptionWriterTest, m.SRomOptionWriterTest);
-  c.HelpVersion = MakeCommand(&TPWMainForm::HelpVersionClick);
-  BindItem(c.HelpVersion, m.HelpVersion);
-  BindItem(c.HelpVersion, m.SRomHelpVersion);
+  c.OptionWrite = MakeCommand(&TPWMainForm::OptionWriteClick, {m.OptionWrite, m.SRomOptionWrite});
+  c.OptionFileSet = MakeCommand(&TPWMainForm::OptionFileSetClick, {m.OptionFileSet, m.SRomOptionFileSet});
+  c.OptionWriterTest =
+      MakeCommand(&TPWMainForm::OptionWriterTestClick, {m.OptionWriterTest, m.SRomOptionWriterTest});
+  c.HelpVersion = MakeCommand(&TPWMainForm::HelpVersionClick, {m.HelpVersion, m.SRomHelpVersion});
 
-  c.DispProgWindow = MakeCommand(&TPWMainForm::DispProgWindowClick);
-  BindItem(c.DispProgWindow, m.DispProgWindow);
+  c.DispProgWindow = MakeCommand(&TPWMainForm::DispProgWindowClick, {m.DispProgWindow});
   c.DispProgWindow->SetChecked(true);
-  c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick);
-  BindItem(c.DispDataWindow, m.DispDataWindow);
+  c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick, {m.DispDataWindow});
   c.DispDataWindow->SetChecked(true);
 }
 

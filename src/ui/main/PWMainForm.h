@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <initializer_list>
 #include <memory>
 
 #include "engine/pic/PicWrite.h"
@@ -150,11 +151,14 @@ class TPWMainForm : public QMainWindow {
   void FormCreate();
   void FormClose();
   void CreateCommands();
+  // A command run by `handler` from the menu items and tool buttons given.
   template <class Target>
-  WindowCommand* MakeCommand(Target& target, void (Target::*handler)());
-  WindowCommand* MakeCommand(void (TPWMainForm::*handler)()) { return MakeCommand(*this, handler); }
-  void BindItem(WindowCommand* command, QAction* item);
-  void BindButton(WindowCommand* command, QToolButton* button);
+  WindowCommand* MakeCommand(Target& target, void (Target::*handler)(), std::initializer_list<QAction*> items,
+                             std::initializer_list<QToolButton*> buttons = {});
+  WindowCommand* MakeCommand(void (TPWMainForm::*handler)(), std::initializer_list<QAction*> items,
+                             std::initializer_list<QToolButton*> buttons = {}) {
+    return MakeCommand(*this, handler, items, buttons);
+  }
   void ConnectLists();
   void AssignEnglishHints();
   void ShowMenuOfCategory();
