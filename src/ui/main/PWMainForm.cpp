@@ -81,6 +81,26 @@ ImageSide::Texts DataTexts() {
   return texts;
 }
 
+// Columns, width of the address column, address digits, width of a data cell.
+void ShapeGrid(THexGrid& grid, int columns, int addressWidth, int addressDigits, int cellWidth) {
+  grid.SetDataColCount(columns);
+  grid.SetAddressCellWidth(addressWidth);
+  grid.SetAddressDigits(addressDigits);
+  grid.SetDataCellWidth(cellWidth);
+}
+
+void ShowPane(WindowCommand& display, QWidget& pane, bool visible) {
+  display.SetChecked(visible);
+  pane.setVisible(visible);
+}
+
+// A disabled pane is hidden too, with its menu and its view item.
+void EnablePane(WindowCommand& display, QMenu& menu, QWidget& pane, bool enabled) {
+  display.SetAvailable(enabled);
+  menu.menuAction()->setEnabled(enabled);
+  ShowPane(display, pane, enabled);
+}
+
 void SetHint(QWidget* widget, const QString& hint) {
   const int bar = hint.indexOf('|');
   widget->setToolTip(bar < 0 ? hint : hint.left(bar));
@@ -122,14 +142,8 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
   const auto showGridMessage = [this](const QString& text) { messages_.Inform(text); };
   form_.HexGrid->SetMessageSink(showGridMessage);
   form_.DataHexGrid->SetMessageSink(showGridMessage);
-  form_.HexGrid->SetDataColCount(8);
-  form_.HexGrid->SetAddressCellWidth(50);
-  form_.HexGrid->SetAddressDigits(4);
-  form_.HexGrid->SetDataCellWidth(46);
-  form_.DataHexGrid->SetDataColCount(8);
-  form_.DataHexGrid->SetAddressCellWidth(40);
-  form_.DataHexGrid->SetAddressDigits(3);
-  form_.DataHexGrid->SetDataCellWidth(25);
+  ShapeGrid(*form_.HexGrid, 8, 50, 4, 46);
+  ShapeGrid(*form_.DataHexGrid, 8, 40, 3, 25);
   form_.DataHexGrid->DataDigit = 2;
   form_.DataHexGrid->SetMaxAddress(255);
   sromWrite_.ParallelPort = &parallelPort_;
@@ -360,10 +374,7 @@ void TPWMainForm::EnterPicCategory() {
   form_.NBToolBar->setCurrentWidget(form_.NBToolBarPic);
   form_.NBDataToolBar->setCurrentWidget(form_.NBDataToolBarPic);
   if (form_.CBPICDevice->currentIndex() < 0) form_.CBPICDevice->setCurrentIndex(0);
-  form_.DataHexGrid->SetDataColCount(8);
-  form_.DataHexGrid->SetAddressCellWidth(40);
-  form_.DataHexGrid->SetAddressDigits(3);
-  form_.DataHexGrid->SetDataCellWidth(25);
+  ShapeGrid(*form_.DataHexGrid, 8, 40, 3, 25);
   EnableProgPane(true);
   EnableDataPane(true);
   ApplyPicDevice(form_.CBPICDevice->currentIndex());
@@ -376,10 +387,7 @@ void TPWMainForm::EnterSRomCategory() {
   form_.NBToolBar->setCurrentWidget(form_.NBToolBarSerialRom);
   form_.NBDataToolBar->setCurrentWidget(form_.NBDataToolBarSerialRom);
   if (form_.CBSRomDevice->currentIndex() < 0) form_.CBSRomDevice->setCurrentIndex(0);
-  form_.DataHexGrid->SetDataColCount(16);
-  form_.DataHexGrid->SetAddressCellWidth(60);
-  form_.DataHexGrid->SetAddressDigits(5);
-  form_.DataHexGrid->SetDataCellWidth(30);
+  ShapeGrid(*form_.DataHexGrid, 16, 60, 5, 30);
   EnableDataPane(true);
   EnableProgPane(false);
   ApplySRomDevice(form_.CBSRomDevice->currentIndex());
@@ -450,26 +458,16 @@ void TPWMainForm::UpdateSocket() {
   }
 }
 
-void TPWMainForm::ShowProgPane(bool visible) {
-  commands_.DispProgWindow->SetChecked(visible);
-  form_.PnlProg->setVisible(visible);
-}
+void TPWMainForm::ShowProgPane(bool visible) { ShowPane(*commands_.DispProgWindow, *form_.PnlProg, visible); }
 
 void TPWMainForm::EnableProgPane(bool enabled) {
-  commands_.DispProgWindow->SetAvailable(enabled);
-  menus_.MenuProg->menuAction()->setEnabled(enabled);
-  ShowProgPane(enabled);
+  EnablePane(*commands_.DispProgWindow, *menus_.MenuProg, *form_.PnlProg, enabled);
 }
 
-void TPWMainForm::ShowDataPane(bool visible) {
-  commands_.DispDataWindow->SetChecked(visible);
-  form_.PnlData->setVisible(visible);
-}
+void TPWMainForm::ShowDataPane(bool visible) { ShowPane(*commands_.DispDataWindow, *form_.PnlData, visible); }
 
 void TPWMainForm::EnableDataPane(bool enabled) {
-  commands_.DispDataWindow->SetAvailable(enabled);
-  menus_.MenuData->menuAction()->setEnabled(enabled);
-  ShowDataPane(enabled);
+  EnablePane(*commands_.DispDataWindow, *menus_.MenuData, *form_.PnlData, enabled);
 }
 
 void TPWMainForm::DispProgWindowClick() { ShowProgPane(!commands_.DispProgWindow->Checked()); }
