@@ -78,12 +78,6 @@ QWidget* Strip(QWidget* parent, const char* name, int height) {
   return strip;
 }
 
-TitlePanel* Title(QWidget* tool, const char* name) {
-  auto* title = Named(new TitlePanel(tool), name);
-  title->setGeometry(0, kToolHeight - kTitleHeight, tool->width(), kTitleHeight);
-  return title;
-}
-
 // Keeps a title strip as wide as its tool panel.
 class TitleFollower : public QObject {
  public:
@@ -100,14 +94,28 @@ class TitleFollower : public QObject {
   TitlePanel* title_;
 };
 
+// The title strip along the bottom of a pane's tool panel.
+TitlePanel* Title(QWidget* tool, const char* name) {
+  auto* title = Named(new TitlePanel(tool), name);
+  title->setGeometry(0, kToolHeight - kTitleHeight, tool->width(), kTitleHeight);
+  new TitleFollower(tool, title);
+  return title;
+}
+
+// Widgets stacked without margins or gaps.
+QVBoxLayout* Column(QWidget* parent) {
+  auto* column = new QVBoxLayout(parent);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  return column;
+}
+
 }  // namespace
 
 MainFormLayout::MainFormLayout(QMainWindow& window) {
   using Glyph = ToolGlyphs::Glyph;
   auto* central = new QWidget(&window);
-  auto* column = new QVBoxLayout(central);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = Column(central);
 
   Panel2 = Strip(central, "Panel2", 38);
   CBCategory = DeviceList(Panel2, "CBCategory", 8, 113, QColor(0, 0, 128));
@@ -135,9 +143,7 @@ MainFormLayout::MainFormLayout(QMainWindow& window) {
   column->addWidget(Body, 1);
 
   PnlProg = Named(new QWidget, "PnlProg");
-  auto* progColumn = new QVBoxLayout(PnlProg);
-  progColumn->setContentsMargins(0, 0, 0, 0);
-  progColumn->setSpacing(0);
+  auto* progColumn = Column(PnlProg);
   PnlProgTool = Strip(PnlProg, "PnlProgTool", kToolHeight);
   SBProgOpen = Button(PnlProgTool, "SBProgOpen", 9, 2, Glyph::OpenHex);
   SBBinProgOpen = Button(PnlProgTool, "SBBinProgOpen", 41, 2, Glyph::OpenBinary);
@@ -146,15 +152,12 @@ MainFormLayout::MainFormLayout(QMainWindow& window) {
   SBWriteProg = Button(PnlProgTool, "SBWriteProg", 161, 2, Glyph::WriteChip);
   SBReadProg = Button(PnlProgTool, "SBReadProg", 193, 2, Glyph::ReadChip);
   PnlProgTitle = Title(PnlProgTool, "PnlProgTitle");
-  new TitleFollower(PnlProgTool, PnlProgTitle);
   progColumn->addWidget(PnlProgTool);
   HexGrid = Named(new THexGrid(PnlProg), "HexGrid");
   progColumn->addWidget(HexGrid, 1);
 
   PnlData = Named(new QWidget, "PnlData");
-  auto* dataColumn = new QVBoxLayout(PnlData);
-  dataColumn->setContentsMargins(0, 0, 0, 0);
-  dataColumn->setSpacing(0);
+  auto* dataColumn = Column(PnlData);
   PnlDataTool = Strip(PnlData, "PnlDataTool", kToolHeight);
   SBDataOpen = Button(PnlDataTool, "SBDataOpen", 1, 2, Glyph::OpenHex);
   SBBinDataOpen = Button(PnlDataTool, "SBBinDataOpen", 33, 2, Glyph::OpenBinary);
@@ -171,7 +174,6 @@ MainFormLayout::MainFormLayout(QMainWindow& window) {
   SBSRomWrite = Button(NBDataToolBarSerialRom, "SBSRomWrite", 0, 2, Glyph::WriteChip);
   SBSRomRead = Button(NBDataToolBarSerialRom, "SBSRomRead", kButtonSize + 2, 2, Glyph::ReadChip);
   PnlDataTitle = Title(PnlDataTool, "PnlDataTitle");
-  new TitleFollower(PnlDataTool, PnlDataTitle);
   dataColumn->addWidget(PnlDataTool);
   DataHexGrid = Named(new THexGrid(PnlData), "DataHexGrid");
   dataColumn->addWidget(DataHexGrid, 1);
