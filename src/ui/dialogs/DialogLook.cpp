@@ -1,8 +1,11 @@
 #include "ui/dialogs/DialogLook.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tarvel {
@@ -38,6 +41,22 @@ void SetEditBoxEnabled(QLineEdit& edit, bool enabled) {
   }
   edit.setPalette(palette);
   edit.setEnabled(enabled);
+}
+
+QHBoxLayout* OkCancelRow(QDialog& dialog, bool alignRight) {
+  auto* ok = new QPushButton("OK", &dialog);
+  ok->setObjectName("BitBtn1");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", &dialog);
+  cancel->setObjectName("BtnCancel");
+  cancel->setAutoDefault(false);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  auto* row = new QHBoxLayout;
+  if (alignRight) row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
 }
 
 }  // namespace tarvel

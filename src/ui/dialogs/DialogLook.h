@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+class QDialog;
+class QHBoxLayout;
 class QLineEdit;
 class QWidget;
 
@@ -16,5 +18,9 @@ void SetFontPixels(QWidget& widget, int pixels, bool bold);
 // An available edit box shows the window background colour, an unavailable
 // one the button face, so the state is plain at a glance.
 void SetEditBoxEnabled(QLineEdit& edit, bool enabled);
+
+// The OK (default, accepts) and Cancel (rejects) pair of a small dialog, in a
+// row that the caller places; pushed right when `alignRight`.
+QHBoxLayout* OkCancelRow(QDialog& dialog, bool alignRight);
 
 }  // namespace tarvel

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
 
 namespace tarvel {
@@ -44,24 +45,12 @@ TFileSetDlg::TFileSetDlg(QWidget* parent) : QDialog(parent) {
   objectColumn->addLayout(folderRow);
   objectColumn->addLayout(typeRow);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("BtnCancel");
-  cancel->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = OkCancelRow(*this, true);
 
   auto* form = new QVBoxLayout(this);
   form->addWidget(objectFiles);
   form->addLayout(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TFileSetDlg::SetObjPath(const QString& path) { objPath_->setText(path); }

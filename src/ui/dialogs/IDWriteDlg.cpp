@@ -3,8 +3,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "ui/dialogs/DialogLook.h"
 
 namespace tarvel {
 
@@ -19,23 +20,12 @@ TIDWriteDlg::TIDWriteDlg(QWidget* parent) : QDialog(parent) {
   auto* groupBox = new QVBoxLayout(group);
   groupBox->addWidget(idEdit_);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("BtnCancel");
-  cancel->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = OkCancelRow(*this, false);
 
   auto* form = new QVBoxLayout(this);
   form->addWidget(group);
   form->addLayout(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString TIDWriteDlg::IDText() const { return idEdit_->text(); }
