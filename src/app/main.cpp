@@ -2,14 +2,18 @@
 #include <exception>
 
 #include "platform/SystemClock.h"
+#include "ui/main/CommandLine.h"
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/QtWindowMessages.h"
 
 int main(int argc, char** argv) {
+  tarvel::CommandLine::AnswerTextRequests(argc, argv);
   tarvel::GuardedApplication application(argc, argv);
   tarvel::GuardedApplication::setOrganizationName(tarvel::SettingsStore::kOrganisation);
   tarvel::GuardedApplication::setApplicationName(tarvel::SettingsStore::kApplication);
+  tarvel::CommandLine commandLine;
+  if (!commandLine.Parse(tarvel::GuardedApplication::arguments())) return commandLine.TellMistake();
 
   tarvel::SystemClock clock;
   tarvel::QtWindowMessages messages;
@@ -18,6 +22,7 @@ int main(int argc, char** argv) {
     tarvel::TPWMainForm window(messages, clock);
     messages.SetParent(&window);
     window.show();
+    window.OpenStartFiles(commandLine.ProgramFile(), commandLine.DataFile());
     return application.exec();
   } catch (const std::exception& error) {
     messages.SetParent(nullptr);  // the window is gone by now

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -99,6 +100,17 @@ void EnablePane(WindowCommand& display, QMenu& menu, QWidget& pane, bool enabled
   display.SetAvailable(enabled);
   menu.menuAction()->setEnabled(enabled);
   ShowPane(display, pane, enabled);
+}
+
+void LoadByName(ImageSide& side, const QString& path) {
+  // The title and the recent files keep the name; both outlive the folder
+  // the program was started in.
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (absolute.endsWith(".bin", Qt::CaseInsensitive)) {
+    side.LoadBinary(absolute);
+  } else {
+    side.LoadHex(absolute);
+  }
 }
 
 void SetHint(QWidget* widget, const QString& hint) {
@@ -331,6 +343,27 @@ void TPWMainForm::AssignEnglishHints() {
   SetHint(f.CBPICDevice, "Device|Choose PIC device");
   SetHint(f.CBCategory, "Device Category|Choose category of device");
   SetHint(f.CBSRomDevice, "Device|Choose device");
+}
+
+void TPWMainForm::OpenStartFiles(const QString& programFile, const QString& dataFile) {
+  WindowCommand::RunGuarded(messages_, [&] {
+    if (!programFile.isEmpty()) {
+      // The program pane belongs to the PIC category.
+      if (sromCategory_) {
+        form_.CBCategory->setCurrentIndex(0);
+        CBCategoryChange();
+      }
+      LoadByName(progSide_, programFile);
+    }
+    if (dataFile.isEmpty()) return;
+    if (!commands_.DispDataWindow->Available()) {
+      messages_.Inform("The data file " + dataFile + " was not opened: " + form_.CBPICDevice->currentText() +
+                       " has no data EEPROM.\nChoose a device with data EEPROM or the serial ROM category, "
+                       "then open the file again.");
+      return;
+    }
+    LoadByName(dataSide_, dataFile);
+  });
 }
 
 // ------------------------------------------------- categories and devices

@@ -113,6 +113,10 @@ class TPWMainForm : public QMainWindow {
   void LoadProgramBinary(const QString& path) { progSide_.LoadBinary(path); }
   void LoadDataHex(const QString& path) { dataSide_.LoadHex(path); }
   void LoadDataBinary(const QString& path) { dataSide_.LoadBinary(path); }
+  // Files named on the command line, loaded as the open commands load them:
+  // as binary when the name ends in .bin, as Intel HEX otherwise. An empty
+  // name opens nothing.
+  void OpenStartFiles(const QString& programFile, const QString& dataFile);
 
   void ProgramReadFromChip(const QString& title) { progSide_.ReadFromChip(title); }
   void DataReadFromChip(const QString& title) { dataSide_.ReadFromChip(title); }

@@ -1,0 +1,88 @@
+#include "ui/main/CommandLine.h"
+
+#include "MainWindowFixture.h"
+#include "ui/components/HexGrid.h"
+
+namespace tarvel::test {
+namespace {
+
+TEST(CommandLineTest, TakesOneProgramFileAndADataFileAndNamesMistakes) {
+  struct Case {
+    QStringList arguments;
+    bool ok;
+    QString programFile, dataFile, error;
+  };
+  const Case cases[] = {
+      {{"tarvel"}, true, "", "", ""},
+      {{"tarvel", "--data", "e.bin", "p.hex"}, true, "p.hex", "e.bin", ""},
+      {{"tarvel", "--", "-odd.hex"}, true, "-odd.hex", "", ""},
+      {{"tarvel", "a.hex", "b.hex"}, false, "", "",
+       "Only one program file can be opened; 2 were given. Use --data FILE for the data image."},
+      {{"tarvel", "--data"}, false, "", "", "Missing value after '--data'."},
+      {{"tarvel", "--erase"}, false, "", "", "Unknown option 'erase'."},
+  };
+  for (const Case& c : cases) {
+    CommandLine line;
+    EXPECT_EQ(line.Parse(c.arguments), c.ok) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(line.ErrorText(), c.error);
+    if (!c.ok) continue;
+    EXPECT_EQ(line.ProgramFile(), c.programFile);
+    EXPECT_EQ(line.DataFile(), c.dataFile);
+  }
+}
+
+class StartFilesTest : public MainWindowTest {
+ protected:
+  void TearDown() override {
+    QDir::setCurrent(startFolder);
+    MainWindowTest::TearDown();
+  }
+  const QString startFolder = QDir::currentPath();
+};
+
+// A start in the serial ROM category with a program file and a data file
+// named relative to the folder the program was started in.
+TEST_F(StartFilesTest, ProgramFileTurnsToPicAndBothLoadAsTheirOpenCommandsLoadThem) {
+  WriteCurrentStore("Category=1\nPICDevice=40\nSRomDevice=1");
+  StartShown();
+  ASSERT_TRUE(messages.boxes.empty());
+  QFile::copy(DataFile("pic16f84_blink_inhx8m.hex"), dir.filePath("blink.hex"));
+  TempFile("EEPROM.BIN", QByteArray("\x12\x34\x56", 3));
+  QDir::setCurrent(dir.path());
+  CommandLine line;
+  ASSERT_TRUE(line.Parse({"tarvel", "--data", "EEPROM.BIN", "blink.hex"}));
+
+  window->OpenStartFiles(line.ProgramFile(), line.DataFile());
+  EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('\n').toStdString();
+  EXPECT_EQ(window->Form().CBCategory->currentText(), "PIC");
+  EXPECT_FALSE(window->Form().PnlProg->isHidden());
+  EXPECT_EQ(window->Form().HexGrid->GetHexData(0), "2805");
+  EXPECT_EQ(window->ProgTitle(), dir.filePath("blink.hex"));
+  EXPECT_EQ(window->ProgFileKind(), TPWMainForm::FileKind::Hex);
+  EXPECT_EQ(window->ProgHistory().CurrentName(), dir.filePath("blink.hex"));
+  EXPECT_EQ(window->Form().DataHexGrid->GetHexData(2), "56");
+  EXPECT_FALSE(window->Form().DataHexGrid->IsO(3));
+  EXPECT_EQ(window->DataFileName(), dir.filePath("EEPROM.BIN"));
+  EXPECT_EQ(window->DataFileKind(), TPWMainForm::FileKind::Binary);
+  EXPECT_TRUE(window->Command().DataReload->Enabled());
+}
+
+TEST_F(StartFilesTest, MissingFileAndDeviceWithoutDataMemoryAreTold) {
+  WriteCurrentStore("Category=0\nPICDevice=0");
+  StartShown();
+  messages.Forget();
+  const QString data = TempFile("eeprom.bin", QByteArray(16, '\x5A'));
+
+  window->OpenStartFiles(dir.filePath("missing.hex"), data);
+  EXPECT_EQ(messages.Texts(),
+            QStringList({"ファイルをオープンできませんでした。",
+                         "The data file " + data +
+                             " was not opened: PIC12C508 has no data EEPROM.\nChoose a device with data EEPROM "
+                             "or the serial ROM category, then open the file again."}));
+  EXPECT_FALSE(window->Form().HexGrid->IsO(0));
+  EXPECT_TRUE(window->DataFileName().isEmpty());
+  EXPECT_TRUE(window->ProgFileName().isEmpty());
+}
+
+}  // namespace
+}  // namespace tarvel::test
