@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QIcon>
 #include <cstdio>
 #include <exception>
 
@@ -7,11 +9,24 @@
 #include "ui/main/PWMainForm.h"
 #include "ui/main/QtWindowMessages.h"
 
+namespace {
+
+// The program's icon in every size built into the program.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const QFileInfo& file : QDir(":/icons").entryInfoList(QDir::Files)) icon.addFile(file.filePath());
+  return icon;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   tarvel::CommandLine::AnswerTextRequests(argc, argv);
   tarvel::GuardedApplication application(argc, argv);
   tarvel::GuardedApplication::setOrganizationName(tarvel::SettingsStore::kOrganisation);
   tarvel::GuardedApplication::setApplicationName(tarvel::SettingsStore::kApplication);
+  tarvel::GuardedApplication::setDesktopFileName(TARVEL_APP_ID);
+  tarvel::GuardedApplication::setWindowIcon(ProgramIcon());
   tarvel::CommandLine commandLine;
   if (!commandLine.Parse(tarvel::GuardedApplication::arguments())) return commandLine.TellMistake();
 
