@@ -6,7 +6,9 @@ namespace {
 
 constexpr uint16_t kWordMask = 0x3FFF;
 constexpr uint16_t kConfigSpace = 0x2000;
+constexpr uint16_t kDeviceIdAddress = 0x2006;
 constexpr uint16_t kConfigWordAddress = 0x2007;
+constexpr uint16_t kRevisionBits = 0x001F;
 constexpr uint16_t kIdWords = 4;
 
 enum Command : int {
@@ -176,8 +178,11 @@ uint16_t FlashPicChip::ReadWord() const {
   const uint16_t offset = counter_ - kConfigSpace;
   if (offset < kIdWords) return Ids().Read(offset);
   if (counter_ == kConfigWordAddress) return Config().Read(0);
+  if (counter_ == kDeviceIdAddress && Facts().deviceId != 0) return Facts().deviceId | revision_;
   return kWordMask;
 }
+
+void FlashPicChip::SetRevision(uint16_t revision) { revision_ = revision & kRevisionBits; }
 
 uint16_t FlashPicChip::ReadDataByte() const {
   if (Data().Size() == 0 || IsDataProtected()) return 0;

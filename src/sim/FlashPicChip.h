@@ -8,7 +8,9 @@ namespace tarvel {
 
 // A PIC of the flash family (PIC16C84, PIC16F84, PIC16F627/628,
 // PIC16F873/874/876/877): program and configuration words and a data EEPROM,
-// each cell written by a self-timed erase-then-write cycle.
+// each cell written by a self-timed erase-then-write cycle. The PIC16F62x
+// and PIC16F87x answer their device ID word at 0x2006; on the others it
+// reads all ones.
 class FlashPicChip : public PicChip {
  public:
   // A cycle or chip erase given less time than this before the next command,
@@ -18,6 +20,9 @@ class FlashPicChip : public PicChip {
   FlashPicChip(Clock& clock, PIC_DEVICES device);
 
   bool CyclePending() const { return pending_.kind != PendingKind::None; }
+  // The silicon revision in the low five bits of the device ID word, on the
+  // chips that have one; 0 on a fresh chip.
+  void SetRevision(uint16_t revision);
 
  protected:
   void OnEnter() override;
@@ -53,6 +58,7 @@ class FlashPicChip : public PicChip {
   bool clearStepOne_ = false;  // command 1 came last, so a 7 completes the pair
   bool eraseArmed_ = false;    // 1, 7 at 0x2007: the next Begin erases the chip
   Pending pending_;
+  uint16_t revision_ = 0;
 };
 
 }  // namespace tarvel

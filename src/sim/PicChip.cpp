@@ -9,7 +9,7 @@ constexpr int kIdWords = 4;
 PicChip::PicChip(Clock& clock, PIC_DEVICES device, uint16_t wordErased)
     : clock_(clock),
       device_(device),
-      program_(kPicDevices[device].lastAddress + 1, wordErased),
+      program_(kPicChipFacts[device].programWords, wordErased),
       data_(kPicChipFacts[device].dataBytes, 0xFF),
       ids_(kIdWords, wordErased),
       config_(1, wordErased) {}
@@ -51,7 +51,7 @@ void PicChip::OnLines(const WriterLines& lines) {
 PinDrive PicChip::Rb7Output() const { return programming_ ? port_.Output() : PinDrive::Released; }
 
 int32_t PicChip::ProtectedFrom() const {
-  return tarvel::ProtectedFrom(Facts(), program_.Size(), config_.Read(0));
+  return tarvel::ProtectedFrom(Facts(), config_.Read(0));
 }
 
 bool PicChip::IsDataProtected() const {

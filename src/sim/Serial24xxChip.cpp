@@ -6,9 +6,9 @@ namespace {
 
 // 24xx04/08/16 carry address bits 10..8 in control bits 3..1, as many as the
 // size needs; the remaining bits of 3..1 select the chip by its address pins.
-uint8_t BlockMask(uint32_t lastAddress) {
-  if (SRomUsesTwoAddressBytes(lastAddress)) return 0;
-  return static_cast<uint8_t>((lastAddress >> 7) & 0x0E);
+uint8_t BlockMask(uint32_t bytes) {
+  if (Serial24xxTakesTwoAddressBytes(bytes)) return 0;
+  return static_cast<uint8_t>(((bytes - 1) >> 7) & 0x0E);
 }
 
 }  // namespace
@@ -16,10 +16,10 @@ uint8_t BlockMask(uint32_t lastAddress) {
 Serial24xxChip::Serial24xxChip(Clock& clock, SROM_DEVICE device)
     : clock_(clock),
       device_(device),
-      lastAddress_(kSRomDevices[device].lastAddress),
-      pageSize_(kSRomDevices[device].pageSize),
-      twoAddressBytes_(SRomUsesTwoAddressBytes(lastAddress_)),
-      blockMask_(BlockMask(lastAddress_)),
+      lastAddress_(kSerial24xxFacts[device].bytes - 1),
+      pageSize_(kSerial24xxFacts[device].pageSize),
+      twoAddressBytes_(Serial24xxTakesTwoAddressBytes(kSerial24xxFacts[device].bytes)),
+      blockMask_(BlockMask(kSerial24xxFacts[device].bytes)),
       deviceSelectMask_(static_cast<uint8_t>(0x0E & ~blockMask_)),
       memory_(lastAddress_ + 1, 0xFF) {}
 

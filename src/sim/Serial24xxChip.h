@@ -7,6 +7,7 @@
 #include "engine/srom/SRomDevice.h"
 #include "platform/Clock.h"
 #include "sim/I2cTimingChecker.h"
+#include "sim/Serial24xxFacts.h"
 #include "sim/VirtualChip.h"
 
 namespace tarvel {

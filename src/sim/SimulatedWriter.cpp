@@ -5,6 +5,7 @@
 #include "sim/Eprom12PicChip.h"
 #include "sim/Eprom14PicChip.h"
 #include "sim/FlashPicChip.h"
+#include "sim/PicChipFacts.h"
 #include "sim/Serial24xxChip.h"
 
 namespace tarvel {
@@ -27,10 +28,10 @@ const std::array<WriterLines, 256> kDecoded = [] {
 }();
 
 std::unique_ptr<PicChip> MakePicChip(Clock& clock, PIC_DEVICES device) {
-  switch (kPicDevices[device].family) {
-    case PicFamily::Flash: return std::make_unique<FlashPicChip>(clock, device);
-    case PicFamily::Eprom14: return std::make_unique<Eprom14PicChip>(clock, device);
-    case PicFamily::Eprom12: return std::make_unique<Eprom12PicChip>(clock, device);
+  switch (kPicChipFacts[device].kind) {
+    case PicChipKind::Flash: return std::make_unique<FlashPicChip>(clock, device);
+    case PicChipKind::Eprom14: return std::make_unique<Eprom14PicChip>(clock, device);
+    case PicChipKind::Eprom12: return std::make_unique<Eprom12PicChip>(clock, device);
   }
   return nullptr;
 }

@@ -35,11 +35,21 @@ struct PicDeviceInfo {
   int32_t programWaitMicros;  // flash family only; 0 leaves the wait as it was
   int32_t protectType;
   int32_t dataProtectType;
+  int32_t deviceId;  // the device ID word at 0x2006 without its revision bits; 0: the chip has none
 };
 
 // One row per device, indexed by PIC_DEVICES.
 extern const PicDeviceInfo kPicDevices[kPicDeviceCount];
 
 inline bool IsKnownPicDevice(int device) { return device >= 0 && device < kPicDeviceCount; }
+
+// The low five bits of the device ID word are the silicon revision.
+constexpr int32_t kDeviceIdMask = 0x3FE0;
+// What the device ID word reads where no chip drives the data line.
+constexpr int32_t kNoDeviceIdWord = 0x3FFF;
+
+// The device whose ID the word carries, or nullptr when it is none of the
+// table's.
+const PicDeviceInfo* PicDeviceWithId(int32_t idWord);
 
 }  // namespace tarvel

@@ -37,7 +37,7 @@ TEST_F(PicStateTest, NewEngineHasItsDefaultsUntilADeviceIsSet) {
 TEST_F(PicStateTest, SizesOfTheDeviceGroups) {
   pic.SetDevice(PIC16F628);
   EXPECT_EQ(pic.LastAddress(), 0x7FF);
-  EXPECT_EQ(pic.DataLastAddress(), 0x5F);
+  EXPECT_EQ(pic.DataLastAddress(), 0x7F);
   pic.SetDevice(PIC16C77);
   EXPECT_EQ(pic.LastAddress(), 0x1FFF);
   EXPECT_EQ(pic.DataLastAddress(), 0);

@@ -237,10 +237,12 @@ TEST_F(FlashFamily, FadingProgramBitFailsTheVerifyingPass) {
 }
 
 TEST_F(FlashFamily, DataFailuresReportTheByteAddress) {
+  // The PIC16F628's data EEPROM has 128 bytes, up to 0x7F.
   Use(PIC16F628);
-  Chip().Data().StickBits(0x5F, 0x80, 0);
-  LoadImage(std::vector<int32_t>(0x60, 0xC3));
-  EXPECT_TRUE(IsResult(pic.WriteData(), prWriteError, 0x5F, 0xC3, 0x43));
+  Chip().Data().StickBits(0x7F, 0x80, 0);
+  LoadImage(std::vector<int32_t>(0x80, 0xC3));
+  EXPECT_TRUE(IsResult(pic.WriteData(), prWriteError, 0x7F, 0xC3, 0x43));
+  EXPECT_EQ(Chip().Data().Read(0x7E), 0xC3);
 
   Chip().Data().ClearFaults();
   Chip().Data().SetFading(0x20, 0x0F);

@@ -101,7 +101,7 @@ TEST_F(CategoriesTest, DeviceChangeEmptiesBothGrids) {
   ChooseInList(Form().CBPICDevice, PIC16F628);
   EXPECT_FALSE(Form().HexGrid->IsO(3));
   EXPECT_FALSE(Form().DataHexGrid->IsO(2));
-  EXPECT_EQ(Form().DataHexGrid->MaxAddress(), 0x5F);
+  EXPECT_EQ(Form().DataHexGrid->MaxAddress(), 0x7F);
 }
 
 TEST_F(CategoriesTest, ChoosingTheShownDeviceAgainKeepsTheGrids) {
