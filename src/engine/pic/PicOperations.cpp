@@ -9,6 +9,8 @@ namespace {
 
 constexpr char kUnsupportedDevice[] = "このデバイスは、対応していません。";
 constexpr int32_t kUnreadIdWord = 0x20;  // a space in the ID text
+constexpr int32_t kDeviceIdAddress = 0x2006;
+constexpr int kIncrementsToDeviceId = 6;
 
 using Operation = TPicWriteResult (TPicWrite::*)();
 using Read = void (TPicWrite::*)();
@@ -71,7 +73,10 @@ Routine Find(PIC_DEVICES device, Routine FamilyRoutines::*slot) {
   return routines ? routines->*slot : nullptr;
 }
 
+// A device outside the list is not supported by any operation; `missing` is
+// the answer of a family without the operation.
 TPicWriteResult Run(TPicWrite& engine, Operation FamilyRoutines::*slot, TPicResultCode missing) {
+  if (!RoutinesFor(engine.Device())) return {prNotSupported};
   const Operation routine = Find(engine.Device(), slot);
   if (!routine) return {missing};
   return (engine.*routine)();
@@ -135,14 +140,26 @@ TPicWriteResult TPicWrite::CodeProtect(int32_t level, int32_t data) {
 
 bool TPicWrite::IsCodeProtected() { return Ask(*this, &FamilyRoutines::isCodeProtected); }
 
-// An unknown device compares as the untouched initial record.
 TPicWriteResult TPicWrite::CompareProg() {
-  if (!RoutinesFor(device_)) return {};
   return Run(*this, &FamilyRoutines::compareProg, prNotSupported);
 }
 
 TPicWriteResult TPicWrite::CompareData() {
   return Run(*this, &FamilyRoutines::compareData, prNotSupported);
+}
+
+TPicWriteResult TPicWrite::CheckDeviceID() {
+  const FamilyRoutines* routines = RoutinesFor(device_);
+  if (!routines) return {prNotSupported};
+  const int32_t wanted = kPicDevices[device_].deviceId;
+  if (wanted == 0) return {};
+  PicCommands chip(*this, routines->primitive);
+  chip.EnterAt(CounterStart::IdWords);
+  chip.Increment(kIncrementsToDeviceId);
+  const int32_t read = chip.ReadWord();
+  chip.Leave();
+  if ((read & kDeviceIdMask) == wanted) return {};
+  return {read == kNoDeviceIdWord ? prNoDevice : prOtherDevice, kDeviceIdAddress, wanted, read};
 }
 
 void TPicWrite::ResetTarget() {

@@ -1,5 +1,6 @@
 #include "engine/pic/PicResultText.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace tarvel {
@@ -21,13 +22,43 @@ constexpr DetailLabels kJapaneseWriteLabels = {"アドレス        ", "書き�
 constexpr DetailLabels kJapaneseCompareLabels = {"アドレス        ", "比較データ  ",
                                                  "読み込みデータ  "};
 
+using Composer = std::string (*)(const TPicWriteResult& result, bool english);
+
 struct ResultRendering {
   const char* english;
   MessageIcon icon;
   const char* japanese;
   bool detail;  // followed by the address, wanted and read lines
   bool compare;
+  Composer compose = nullptr;  // builds the text from the record instead
 };
+
+// The name of the device a device ID word names, or the word itself.
+std::string DeviceNamed(int32_t idWord, bool english) {
+  if (const PicDeviceInfo* info = PicDeviceWithId(idWord)) return info->displayName;
+  const std::string id = "(ID " + ResultHex(idWord) + "H)";
+  return english ? "an unknown device " + id : "不明なデバイス " + id;
+}
+
+std::string NoDeviceText(const TPicWriteResult& result, bool english) {
+  const std::string wanted = DeviceNamed(result.WantedValue, english);
+  return english ? "No device answers in the socket.\nPut the " + wanted +
+                       " in the socket and check the writer's connection."
+                 : "ソケットのデバイスが応答しません。\n" + wanted +
+                       " をソケットに入れ、ライターの接続を確かめてください。";
+}
+
+std::string OtherDeviceText(const TPicWriteResult& result, bool english) {
+  std::string found = DeviceNamed(result.ReadValue, english);
+  const std::string wanted = DeviceNamed(result.WantedValue, english);
+  if (english) {
+    found[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(found[0])));
+    return found + " is in the socket, not the " + wanted +
+           ".\nSelect the device in the socket, or put the " + wanted + " in.";
+  }
+  return "ソケットのデバイスは " + found + " です。" + wanted +
+         " ではありません。\nソケットのデバイスを選ぶか、" + wanted + " を入れてください。";
+}
 
 // Indexed by TPicResultCode.
 constexpr ResultRendering kRenderings[] = {
@@ -62,6 +93,8 @@ constexpr ResultRendering kRenderings[] = {
      "データ領域コンペア結果\u3000一致しました。", false, false},
     {"Different data is found in \n", MessageIcon::Warning,
      "データ領域コンペア結果 不一致でした。\n\n", true, true},
+    {"", MessageIcon::Error, "", false, false, &NoDeviceText},
+    {"", MessageIcon::Error, "", false, false, &OtherDeviceText},
 };
 
 constexpr int kRenderingCount = sizeof(kRenderings) / sizeof(kRenderings[0]);
@@ -81,6 +114,7 @@ std::string DetailBlock(const TPicWriteResult& result, const DetailLabels& label
 std::string Render(const TPicWriteResult& result, bool english) {
   const ResultRendering* rendering = RenderingOf(result.Code);
   if (!rendering) return {};
+  if (rendering->compose) return rendering->compose(result, english);
   std::string text = english ? rendering->english : rendering->japanese;
   if (rendering->detail) {
     const DetailLabels& labels =

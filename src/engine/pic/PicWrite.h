@@ -31,7 +31,9 @@ enum TPicResultCode : uint8_t {
   prCompareMatch,
   prCompareMismatch,
   prDataCompareMatch,
-  prDataCompareMismatch
+  prDataCompareMismatch,
+  prNoDevice,     // the device ID word reads all ones: nothing answers in the socket
+  prOtherDevice,  // the device ID word names another device
 };
 
 // Fields a code does not use stay -1.
@@ -108,6 +110,13 @@ class TPicWrite {
   bool IsCodeProtected();
   TPicWriteResult CompareProg();
   TPicWriteResult CompareData();
+  // Reads the device ID word (0x2006) of the devices that carry one and holds
+  // it against Device, before an operation touches the chip: prNoDevice when
+  // it reads all ones, prOtherDevice when it names another chip (Address
+  // 0x2006, WantedValue the selected device's ID, ReadValue the word read).
+  // A device without an ID word passes without a port access; one outside
+  // the list gets prNotSupported.
+  TPicWriteResult CheckDeviceID();
   // The result in Japanese, in the simple message box.
   void ShowResultMessage(const TPicWriteResult& result);
 

@@ -236,6 +236,27 @@ TEST_F(FlashFamily, FadingProgramBitFailsTheVerifyingPass) {
   EXPECT_TRUE(IsResult(pic.WriteProgram(), prVerifyError, 0x1FF, 0x0000, 0x0400));
 }
 
+TEST_F(FlashFamily, DeviceIdCheckTellsAnEmptySocketAndAnotherChipFromTheRightOne) {
+  Use(PIC16F628);
+  writer.FlashPic()->SetRevision(0x13);
+  EXPECT_TRUE(IsResult(pic.CheckDeviceID(), prSuccess)) << "the revision bits do not count";
+  EXPECT_TRUE(LeftRunning());
+  EXPECT_EQ(Chip().Counters().commands, 8u) << "load configuration, six increments, one read";
+
+  writer.InsertPic(PIC16F877);
+  EXPECT_TRUE(IsResult(pic.CheckDeviceID(), prOtherDevice, 0x2006, 0x07C0, 0x09A0));
+  writer.RemoveTarget();
+  EXPECT_TRUE(IsResult(pic.CheckDeviceID(), prNoDevice, 0x2006, 0x07C0, 0x3FFF));
+
+  // Chips without an ID word are not asked: an all-ones word proves nothing.
+  for (PIC_DEVICES device : {PIC16F84, PIC16C84, PIC16C711, PIC12C509}) {
+    pic.SetDevice(device);
+    const uint64_t accesses = writer.Accesses();
+    EXPECT_TRUE(IsResult(pic.CheckDeviceID(), prSuccess)) << kPicDevices[device].displayName;
+    EXPECT_EQ(writer.Accesses(), accesses);
+  }
+}
+
 TEST_F(FlashFamily, DataFailuresReportTheByteAddress) {
   // The PIC16F628's data EEPROM has 128 bytes, up to 0x7F.
   Use(PIC16F628);

@@ -65,10 +65,11 @@ TEST_F(RoutingTest, AnUnknownDeviceGetsNothingDone) {
   ExpectCode(pic.WriteData(), prNotSupported);
   ExpectCode(pic.WriteID(), prNotSupported);
   ExpectCode(pic.WriteConfig(), prNotSupported);
-  ExpectCode(pic.Erase(), prEraseNotPossible);
+  ExpectCode(pic.Erase(), prNotSupported);
   ExpectCode(pic.CodeProtect(0, 1), prNotSupported);
-  ExpectCode(pic.CompareProg(), prSuccess);  // the untouched initial record
+  ExpectCode(pic.CompareProg(), prNotSupported);
   ExpectCode(pic.CompareData(), prNotSupported);
+  ExpectCode(pic.CheckDeviceID(), prNotSupported);
   EXPECT_FALSE(pic.IsErased());
   EXPECT_FALSE(pic.IsCodeProtected());
   pic.ReadID();

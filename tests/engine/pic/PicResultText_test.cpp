@@ -143,8 +143,24 @@ TEST(ResultText, HeadersOfTheDetailedCodes) {
   }
 }
 
+TEST(ResultText, SocketCheckNamesTheDeviceFoundAndTheOneSelected) {
+  EXPECT_EQ(ResultText(Result(prNoDevice, 0x2006, 0x07C0, 0x3FFF)),
+            "No device answers in the socket.\nPut the PIC16F628 in the socket and check the writer's connection.");
+  EXPECT_EQ(ResultText(Result(prOtherDevice, 0x2006, 0x07C0, 0x09A3)),
+            "PIC16F877 is in the socket, not the PIC16F628.\n"
+            "Select the device in the socket, or put the PIC16F628 in.");
+  EXPECT_EQ(ResultText(Result(prOtherDevice, 0x2006, 0x09E0, 0x0561))
+                .rfind("An unknown device (ID 0561H) is in the socket, not the PIC16F876.\n", 0),
+            0u);
+  EXPECT_EQ(ResultMessageText(Result(prOtherDevice, 0x2006, 0x07A0, 0x0920))
+                .rfind("ソケットのデバイスは PIC16F874 です。PIC16F627 ではありません。", 0),
+            0u);
+  EXPECT_EQ(ResultIcon(prNoDevice), MessageIcon::Error);
+  EXPECT_EQ(ResultIcon(prOtherDevice), MessageIcon::Error);
+}
+
 TEST(ResultText, CodesOutsideTheTableAreEmpty) {
-  for (int code : {18, 19, 100, 255}) {
+  for (int code : {20, 100, 255}) {
     const TPicWriteResult result = Result(static_cast<TPicResultCode>(code), 1, 2, 3);
     EXPECT_EQ(ResultText(result), "");
     EXPECT_EQ(ResultMessageText(result), "");
