@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <algorithm>
+#include <functional>
 
 #include "engine/pic/PicResultText.h"
 #include "ui/components/HexGrid.h"
@@ -21,6 +22,16 @@ const char* const kBlankID = "       ";
 QString FromID(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<int>(text.size())); }
 std::string ToID(const QString& text) { return text.toLatin1().toStdString(); }
 
+// Blanks in the ID words are written for good on an EPROM chip: a text
+// without a character is never written.
+bool HasIDText(const QString& text) { return !text.trimmed().isEmpty(); }
+
+// The chip is checked against the selected device before anything touches it.
+TPicWriteResult OnDevice(TPicWrite& engine, const std::function<TPicWriteResult()>& run) {
+  const TPicWriteResult check = engine.CheckDeviceID();
+  return check.Code == prSuccess ? run() : check;
+}
+
 }  // namespace
 
 PicChipCommands::PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs)
@@ -37,6 +48,18 @@ void PicChipCommands::ShowResult(const TPicWriteResult& result) {
                 WindowMessages::Buttons::Ok);
 }
 
+bool PicChipCommands::SocketHoldsDevice() {
+  const TPicWriteResult check = Engine().CheckDeviceID();
+  if (check.Code == prSuccess) return true;
+  ShowResult(check);
+  return false;
+}
+
+TPicWriteResult PicChipCommands::RunOnDevice(Operation operation) {
+  TPicWrite& engine = Engine();
+  return OnDevice(engine, [&] { return (engine.*operation)(); });
+}
+
 void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) {
   TPicWrite& engine = Engine();
   // The image has a fixed size, whatever the grid holds.
@@ -47,24 +70,33 @@ void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) {
   }
 }
 
-void PicChipCommands::WriteImage(const QString& question, const THexGrid& grid, int32_t lastAddress, Operation write) {
+void PicChipCommands::WriteImage(const QString& question, const QString& nothingToWrite, const THexGrid& grid,
+                                 int32_t lastAddress, Operation write) {
+  // Without a value and without filling, a write would do nothing and call it a success.
+  bool anyValue = Engine().FillUpEnable;
+  for (int32_t address = 0; address <= lastAddress && !anyValue; ++address) anyValue = grid.IsO(address);
+  if (!anyValue) {
+    messages_.Inform(nothingToWrite);
+    return;
+  }
   if (!Ask(question)) return;
   TPicWriteResult result;
   {
     StatusNotice notice(dialogs_.status);
     GridToImage(grid, lastAddress);
-    result = (Engine().*write)();
+    result = RunOnDevice(write);
   }
   ShowResult(result);
 }
 
 void PicChipCommands::CompareImage(const THexGrid& grid, Operation compare) {
   GridToImage(grid, grid.MaxAddress());
-  ShowResult((Engine().*compare)());
+  ShowResult(RunOnDevice(compare));
 }
 
 void PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
                             const QString& titleHead, ReadReport report) {
+  if (!SocketHoldsDevice()) return;
   TPicWrite& engine = Engine();
   grid.SetMaxAddress(lastAddress);
   grid.DataDigit = digits;
@@ -76,12 +108,14 @@ void PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t dig
 }
 
 void PicChipCommands::ProgWritePClick() {
-  WriteImage("You are going to program. OK?\n" + window_.ProgTitle(), *window_.Form().HexGrid,
+  WriteImage("You are going to program. OK?\n" + window_.ProgTitle(),
+             "There is nothing to write: the program holds no data.", *window_.Form().HexGrid,
              Engine().LastAddress(), &TPicWrite::WriteProgram);
 }
 
 void PicChipCommands::DataWriteClick() {
-  WriteImage("You are going to program in data memory. OK?\n" + window_.DataTitle(), *window_.Form().DataHexGrid,
+  WriteImage("You are going to program in data memory. OK?\n" + window_.DataTitle(),
+             "There is nothing to write: the data holds no values.", *window_.Form().DataHexGrid,
              Engine().DataLastAddress(), &TPicWrite::WriteData);
 }
 
@@ -99,9 +133,9 @@ void PicChipCommands::ProgWriteCClick() {
   // stand-in would report a configuration that was never set, and burn the ID.
   if (!dialog.MakesFuse()) return;
   engine.Fuse = fuse;
-  TPicWriteResult result = engine.WriteConfig();
+  TPicWriteResult result = RunOnDevice(&TPicWrite::WriteConfig);
   // The ID follows only a configuration that was written.
-  if (result.Code == prSuccess && dialog.WriteIDChecked()) {
+  if (result.Code == prSuccess && dialog.WriteIDChecked() && HasIDText(dialog.IDText())) {
     engine.SetIDStr(ToID(dialog.IDText()));
     result = engine.WriteID();
   }
@@ -131,6 +165,7 @@ void PicChipCommands::DataReadClick() {
 }
 
 void PicChipCommands::ProgReadCClick() {
+  if (!SocketHoldsDevice()) return;
   TPicWrite& engine = Engine();
   engine.ReadConfig();
   TConfigDlg& dialog = dialogs_.config;
@@ -144,9 +179,13 @@ void PicChipCommands::ProgCompareClick() { CompareImage(*window_.Form().HexGrid,
 
 void PicChipCommands::DataCompareClick() { CompareImage(*window_.Form().DataHexGrid, &TPicWrite::CompareData); }
 
-void PicChipCommands::DevEraseClick() { ShowResult(Engine().Erase()); }
+void PicChipCommands::DevEraseClick() {
+  if (!Ask("You are going to erase the chip. OK?")) return;
+  ShowResult(RunOnDevice(&TPicWrite::Erase));
+}
 
 void PicChipCommands::DevECheckClick() {
+  if (!SocketHoldsDevice()) return;
   if (Engine().IsErased()) {
     messages_.Box("This device is erased.", "Erase Check", MessageIcon::Information, WindowMessages::Buttons::Ok);
   } else {
@@ -157,6 +196,7 @@ void PicChipCommands::DevECheckClick() {
 void PicChipCommands::DevResetClick() { Engine().ResetTarget(); }
 
 void PicChipCommands::ProgReadIDClick() {
+  if (!SocketHoldsDevice()) return;
   TPicWrite& engine = Engine();
   engine.ReadID();
   QString words;
@@ -167,9 +207,14 @@ void PicChipCommands::ProgReadIDClick() {
 
 void PicChipCommands::ProgWriteIDClick() {
   if (messages_.RunModal(dialogs_.idWrite) != QDialog::Accepted) return;
+  const QString text = dialogs_.idWrite.IDText();
+  if (!HasIDText(text)) {
+    messages_.Inform("There is nothing to write: the ID text is empty.");
+    return;
+  }
   TPicWrite& engine = Engine();
-  engine.SetIDStr(ToID(dialogs_.idWrite.IDText()));
-  ShowResult(engine.WriteID());
+  engine.SetIDStr(ToID(text));
+  ShowResult(RunOnDevice(&TPicWrite::WriteID));
 }
 
 void PicChipCommands::DevCodeProtectClick() {
@@ -178,7 +223,9 @@ void PicChipCommands::DevCodeProtectClick() {
   if (messages_.RunModal(dialog) != QDialog::Accepted) return;
   const int32_t level = dialog.ProtectLevel();
   if (level < 0) return;
-  ShowResult(Engine().CodeProtect(level, dialog.DataProtect() ? 1 : 0));
+  const int32_t data = dialog.DataProtect() ? 1 : 0;
+  TPicWrite& engine = Engine();
+  ShowResult(OnDevice(engine, [&] { return engine.CodeProtect(level, data); }));
 }
 
 void PicChipCommands::SBPowerONClick() { Engine().PowerON(); }

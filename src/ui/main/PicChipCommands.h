@@ -59,8 +59,15 @@ class PicChipCommands {
 
   TPicWrite& Engine();
   bool Ask(const QString& question);
-  // Question, notice, grid into the image, the write, result.
-  void WriteImage(const QString& question, const THexGrid& grid, int32_t lastAddress, Operation write);
+  // The engine's device check; false, after its message, when the socket
+  // holds no chip or another one.
+  bool SocketHoldsDevice();
+  // The operation after the device check, or the check's result.
+  TPicWriteResult RunOnDevice(Operation operation);
+  // Question, notice, grid into the image, the write, result; an image
+  // without a value is not written, and the user is told so.
+  void WriteImage(const QString& question, const QString& nothingToWrite, const THexGrid& grid, int32_t lastAddress,
+                  Operation write);
   void CompareImage(const THexGrid& grid, Operation compare);
   void ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read, const QString& titleHead,
                  ReadReport report);

@@ -172,6 +172,7 @@ TEST_F(PicChipCommandsTest, StuckBitIsReportedWithAddressWantedAndReadValues) {
 }
 
 TEST_F(PicChipCommandsTest, WriteAllAsksEachStepOnItsOwnAndSkipsHiddenPanes) {
+  Program().WriteData(0, 0x1234);
   Data().WriteData(0, 0x55);
   // Declining the program still leads to the configuration and the data.
   messages.answers = {false, true};
@@ -196,6 +197,7 @@ TEST_F(PicChipCommandsTest, WriteAllAsksEachStepOnItsOwnAndSkipsHiddenPanes) {
 
   // A device without data memory hides the pane by itself.
   Use(PIC12C508);
+  Program().WriteData(0, 0x0123);
   messages.answers = {false};
   Decline();
   PressKey(Qt::Key_F5);
@@ -204,10 +206,13 @@ TEST_F(PicChipCommandsTest, WriteAllAsksEachStepOnItsOwnAndSkipsHiddenPanes) {
 
 TEST_F(PicChipCommandsTest, ConfigurationWithIdIsWrittenAndTheIdReadsBack) {
   int32_t fuse = -1;
-  messages.answers = {false};  // the program question of the combined write
   AcceptConfig(&fuse, "TARVEL7");
   ClickButton(Form().SBWrPC);
+  ASSERT_EQ(messages.boxes.size(), 2u) << messages.Texts().join('|').toStdString();
+  EXPECT_EQ(messages.boxes[0].text, "There is nothing to write: the program holds no data.")
+      << "an empty program is not asked about nor written";
   ExpectResult(kSuccess, MessageIcon::Information);
+  EXPECT_EQ(Chip().Program().TotalWrites(), 0u);
   EXPECT_EQ(Chip().Config().Read(0), fuse & 0x3FFF);
 
   window->PicWrite().SetIDStr("");
@@ -277,7 +282,7 @@ TEST_F(PicChipCommandsTest, ReadConfigShowsTheChipsWordInReadMode) {
   EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST_F(PicChipCommandsTest, EraseNeedsNoQuestionAndEraseCheckTellsBothStates) {
+TEST_F(PicChipCommandsTest, EraseAsksFirstAndEraseCheckTellsBothStates) {
   Chip().Program().Set(3, 0x0123);
   ClickMenuItem(Menus().KI1, Menus().DevECheck);
   EXPECT_EQ(LastBox().text, "This device is not erased.");
@@ -285,14 +290,121 @@ TEST_F(PicChipCommandsTest, EraseNeedsNoQuestionAndEraseCheckTellsBothStates) {
   EXPECT_EQ(LastBox().icon, MessageIcon::Warning);
 
   messages.Forget();
+  messages.answers = {false};
   ClickMenuItem(Menus().KI1, Menus().DevErase);
   ASSERT_EQ(messages.boxes.size(), 1u);
+  EXPECT_EQ(LastBox().text, "You are going to erase the chip. OK?");
+  EXPECT_EQ(LastBox().caption, "Confirm");
+  EXPECT_EQ(LastBox().buttons, WindowMessages::Buttons::YesNo);
+  EXPECT_EQ(Chip().Counters().entries, 1u) << "only the erase check entered; No leaves the chip alone";
+
+  messages.answers = {true};
+  ClickMenuItem(Menus().KI1, Menus().DevErase);
   ExpectResult("Erasing finished successfully", MessageIcon::Information);
   EXPECT_EQ(Chip().Program().Read(3), 0x3FFF);
 
   ClickMenuItem(Menus().KI1, Menus().DevECheck);
   EXPECT_EQ(LastBox().text, "This device is erased.");
   EXPECT_EQ(LastBox().icon, MessageIcon::Information);
+}
+
+// The device ID word tells an empty socket or another chip from the chip
+// chosen; nothing is written, erased or read, and no success is reported.
+TEST_F(PicChipCommandsTest, EmptySocketOrAnotherChipStopsEveryCommandWithItsMessage) {
+  Use(PIC16F628);
+  const QString noChip =
+      "No device answers in the socket.\nPut the PIC16F628 in the socket and check the writer's connection.";
+  Simulator().RemoveTarget();
+  ClickMenuItem(Menus().KI1, Menus().DevECheck);
+  ExpectResult(noChip, MessageIcon::Error);
+  Program().WriteData(0, 0x1234);
+  messages.answers = {true};
+  PressKey(Qt::Key_F6);
+  ExpectResult(noChip, MessageIcon::Error);
+  EXPECT_FALSE(NoticeShown());
+  ClickMenuItem(Menus().MenuProg, Menus().ProgCompare);
+  ExpectResult(noChip, MessageIcon::Error);
+  const QString title = window->ProgTitle();
+  PressKey(Qt::Key_F9);
+  ExpectResult(noChip, MessageIcon::Error);
+  EXPECT_EQ(Program().GetIntData(0), 0x1234) << "a read that did not happen leaves the grid";
+  EXPECT_EQ(window->ProgTitle(), title);
+  messages.Forget();
+  PressKey(Qt::Key_F11);
+  ExpectResult(noChip, MessageIcon::Error);
+  EXPECT_TRUE(messages.dialogs.isEmpty()) << "no configuration is shown";
+
+  Simulator().InsertPic(PIC16F877);
+  Chip().Program().Set(0, 0x0AAA);
+  messages.answers = {true};
+  ClickMenuItem(Menus().KI1, Menus().DevErase);
+  ExpectResult("PIC16F877 is in the socket, not the PIC16F628.\n"
+               "Select the device in the socket, or put the PIC16F628 in.",
+               MessageIcon::Error);
+  EXPECT_EQ(Chip().Program().Read(0), 0x0AAA);
+  EXPECT_EQ(Chip().Counters().chipErases, 0u);
+
+  // Without an ID word an all-ones chip is blank, socket or not.
+  Use(PIC16F84);
+  Simulator().RemoveTarget();
+  ClickMenuItem(Menus().KI1, Menus().DevECheck);
+  EXPECT_EQ(LastBox().text, "This device is erased.");
+}
+
+// Blanks in the ID words would be burnt into an EPROM for good.
+TEST_F(PicChipCommandsTest, BlankIdTextIsNeverWrittenAndAnEmptyImageIsNotWritten) {
+  Use(PIC16C711);
+  AcceptConfig(nullptr, "       ");
+  ClickMenuItem(Menus().KI1, Menus().ProgWriteC);
+  ExpectResult(kSuccess, MessageIcon::Information);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Chip().Ids().Writes(i), 0u) << i;
+
+  messages.dialogAnswers.push_back([](QDialog& dialog) {
+    dialog.findChild<QLineEdit*>("EdtID")->clear();
+    return int(QDialog::Accepted);
+  });
+  ClickMenuItem(Menus().KI1, Menus().ProgWriteID);
+  EXPECT_EQ(LastBox().text, "There is nothing to write: the ID text is empty.");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Chip().Ids().Writes(i), 0u) << i;
+
+  Use(PIC16F84);
+  ClickButton(Form().SBWriteData);
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  EXPECT_EQ(LastBox().text, "There is nothing to write: the data holds no values.");
+  EXPECT_EQ(Chip().Counters().entries, 0u);
+  // With filling on, every empty cell has a value to write.
+  window->PicWrite().FillUpEnable = true;
+  messages.answers = {true};
+  ClickButton(Form().SBWriteData);
+  ExpectResult(kSuccess, MessageIcon::Information);
+  EXPECT_EQ(Chip().Data().Read(0x3F), window->PicWrite().FillUpData & 0xFF);
+}
+
+TEST_F(PicChipCommandsTest, DeviceOutsideTheListIsNotSupportedByAnyCommand) {
+  Program().WriteData(0, 0x3FFF);
+  window->PicWrite().SetDevice(static_cast<PIC_DEVICES>(60));
+  ClickMenuItem(Menus().MenuProg, Menus().ProgCompare);
+  ExpectResult("This device is not supported.", MessageIcon::Error);
+  ClickMenuItem(Menus().KI1, Menus().DevECheck);
+  ExpectResult("This device is not supported.", MessageIcon::Error);
+}
+
+// The PIC16F628 holds 128 bytes of data: a file of that size loads whole
+// and its last byte reaches the chip.
+TEST_F(PicChipCommandsTest, FullDataEepromOfThe628LoadsWritesAndReadsBack) {
+  Use(PIC16F628);
+  QByteArray bytes(128, '\0');
+  for (int i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i + 0x10);
+  window->LoadDataBinary(TempFile("data628.bin", bytes));
+  EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('|').toStdString();
+  messages.answers = {true};
+  PressKey(Qt::Key_F7);
+  ExpectResult(kSuccess, MessageIcon::Information);
+  EXPECT_EQ(Chip().Data().Read(0x7F), 0x8F);
+  Data().Clear();
+  PressKey(Qt::Key_F10);
+  EXPECT_EQ(Data().GetIntData(0x60), 0x70);
+  EXPECT_EQ(Data().MaxAddress(), 0x7F);
 }
 
 TEST_F(PicChipCommandsTest, CodeProtectionMakesTheProgramUnreadable) {
