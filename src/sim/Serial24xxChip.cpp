@@ -137,7 +137,7 @@ void Serial24xxChip::Start(uint64_t now) {
 
 void Serial24xxChip::Stop(uint64_t now) {
   if (!timing_.OnStop(now)) return;
-  if (pending_.filled != 0) BeginWriteCycle(now);
+  if (pending_.filled != 0 && !writeProtected_) BeginWriteCycle(now);
   ResetBus();
 }
 

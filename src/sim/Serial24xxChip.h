@@ -50,6 +50,9 @@ class Serial24xxChip : public VirtualChip {
   void SetWriteCycleMicros(uint64_t micros) { writeCycleMicros_ = micros; }
   // The bit reads `level` whatever is written to the cell.
   void SetStuckBit(uint32_t address, int bit, bool level);
+  // The WP pin: while it is high the chip acknowledges every byte of a write
+  // but keeps none of them and starts no write cycle; reads work.
+  void SetWriteProtected(bool high) { writeProtected_ = high; }
 
  private:
   enum class Phase : uint8_t {
@@ -139,6 +142,7 @@ class Serial24xxChip : public VirtualChip {
 
   bool neverAnswers_ = false;
   bool cycleNeverEnds_ = false;
+  bool writeProtected_ = false;
   uint64_t writeCycleMicros_ = kDefaultWriteCycleMicros;
 
   uint32_t completedWriteCycles_ = 0;

@@ -180,10 +180,17 @@ uint32_t TSRomWrite::WriteControlByte(uint32_t address) const {
   return kControlWrite | ((address >> 7) & kBlockBitsMask);
 }
 
-void TSRomWrite::SendAddress(uint32_t address) {
-  Transmit(WriteControlByte(address));
-  if (SRomUsesTwoAddressBytes(lastAddress_)) Transmit(address >> 8);
-  Transmit(address);
+bool TSRomWrite::SendAddress(uint32_t address) {
+  bool answered = Transmit(WriteControlByte(address)) == 1;
+  if (SRomUsesTwoAddressBytes(lastAddress_)) answered = (Transmit(address >> 8) == 1) && answered;
+  return (Transmit(address) == 1) && answered;
+}
+
+bool TSRomWrite::SendReadAddress(uint32_t address) {
+  StartCondition();
+  const bool answered = SendAddress(address);
+  StartCondition();
+  return (Transmit(WriteControlByte(address) | kControlRead) == 1) && answered;
 }
 
 void TSRomWrite::Write(uint32_t address, uint32_t data) {
@@ -194,13 +201,23 @@ void TSRomWrite::Write(uint32_t address, uint32_t data) {
 }
 
 int32_t TSRomWrite::Read(uint32_t address) {
-  StartCondition();
-  SendAddress(address);
-  StartCondition();
-  Transmit(WriteControlByte(address) | kControlRead);
+  SendReadAddress(address);
   const int32_t value = Receive(false);
   StopCondition();
   return value;
+}
+
+bool TSRomWrite::BeginRead(uint32_t address) {
+  if (SendReadAddress(address)) return true;
+  StopCondition();
+  return false;
+}
+
+bool TSRomWrite::ReadChecked(uint32_t address, int32_t& value) {
+  if (!BeginRead(address)) return false;
+  value = Receive(false);
+  StopCondition();
+  return true;
 }
 
 // No stop follows: the next operation opens with its own start condition.
@@ -212,16 +229,34 @@ int32_t TSRomWrite::Polling() {
 bool TSRomWrite::IsErased(bool showMessage) {
   for (uint32_t address = 0; address <= lastAddress_; ++address) {
     if (Read(address) != kErased) {
-      if (showMessage) {
-        messages_.ShowBox("イレースされていません。", "イレースチェック", MessageIcon::Warning);
-      }
+      TellErased(false, showMessage);
       return false;
     }
   }
-  if (showMessage) {
-    messages_.ShowBox("イレースされています。", "イレースチェック", MessageIcon::Information);
-  }
+  TellErased(true, showMessage);
   return true;
+}
+
+SRomEraseCheck TSRomWrite::CheckErased(bool showMessage) {
+  for (uint32_t address = 0; address <= lastAddress_; ++address) {
+    int32_t value = 0;
+    if (!ReadChecked(address, value)) return {SRomEraseCheck::NoAnswer, address};
+    if (value != kErased) {
+      TellErased(false, showMessage);
+      return {SRomEraseCheck::NotErased, address};
+    }
+  }
+  TellErased(true, showMessage);
+  return {};
+}
+
+void TSRomWrite::TellErased(bool erased, bool showMessage) {
+  if (!showMessage) return;
+  if (erased) {
+    messages_.ShowBox("イレースされています。", "イレースチェック", MessageIcon::Information);
+  } else {
+    messages_.ShowBox("イレースされていません。", "イレースチェック", MessageIcon::Warning);
+  }
 }
 
 }  // namespace tarvel

@@ -10,6 +10,14 @@
 
 namespace tarvel {
 
+// What a blank check with checked reads found; `address` is the first byte
+// that is not erased or that the chip did not answer for.
+struct SRomEraseCheck {
+  enum Outcome : uint8_t { Erased, NotErased, NoAnswer };
+  Outcome outcome = Erased;
+  uint32_t address = 0;
+};
+
 // The serial EEPROM engine: I2C bit-banged on the writer's PIC lines (RB6 as
 // SCL, RB7 as SDA) and the byte-wise operations of the 24xx parts. Every read
 // is a whole random-read transaction and every write a single-byte write that
@@ -59,12 +67,28 @@ class TSRomWrite {
   int32_t Polling();  // 1 once the write cycle has ended and the chip answers
   bool IsErased(bool showMessage);
 
+  // Reads that tell a chip that does not answer from a byte. BeginRead sends
+  // the address phase of a read (START, write control byte, address bytes,
+  // repeated START, read control byte); when every byte was acknowledged the
+  // chip then sends from `address` for as many Receive calls as the caller
+  // makes (acknowledging all but the last), and StopCondition ends the read.
+  // Otherwise it sends STOP and returns false.
+  bool BeginRead(uint32_t address);
+  // A random read of one byte; false when the chip did not answer.
+  bool ReadChecked(uint32_t address, int32_t& value);
+  // IsErased with every read checked: it stops at the first address the chip
+  // does not answer for, without a message.
+  SRomEraseCheck CheckErased(bool showMessage);
+
   // The control byte for a write to `address` (the read control byte is this
   // OR 1): block bits for the one-byte sizes, plain 0xA0 for the others.
   uint32_t WriteControlByte(uint32_t address) const;
 
  private:
-  void SendAddress(uint32_t address);
+  // True when the chip acknowledged every byte; all are sent regardless.
+  bool SendAddress(uint32_t address);
+  bool SendReadAddress(uint32_t address);
+  void TellErased(bool erased, bool showMessage);
 
   Clock& clock_;
   UserMessages& messages_;

@@ -92,6 +92,33 @@ TEST_P(SRomWriteEveryDevice, IsErasedTellsABlankChipFromAWrittenOne) {
   EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
 }
 
+// Checked reads tell a silent chip from 0xFF bytes.
+TEST_P(SRomWriteEveryDevice, CheckedReadsTellASilentChipFromErasedBytes) {
+  SRomOnSimulator sim(GetParam());
+  const uint32_t last = sim.rom.LastAddress();
+  sim.Chip().SetByte(0, 0x40);
+  sim.Chip().SetByte(last, 0x41);
+  ASSERT_TRUE(sim.rom.BeginRead(0));
+  EXPECT_EQ(sim.rom.Receive(false), 0x40);
+  sim.rom.StopCondition();
+  int32_t value = -1;
+  EXPECT_TRUE(sim.rom.ReadChecked(last, value));
+  EXPECT_EQ(value, 0x41);
+  const SRomEraseCheck notErased = sim.rom.CheckErased(false);
+  EXPECT_EQ(notErased.outcome, SRomEraseCheck::NotErased);
+  EXPECT_EQ(notErased.address, 0u);
+
+  sim.Chip().SetNeverAnswers(true);
+  EXPECT_FALSE(sim.rom.ReadChecked(last, value));
+  EXPECT_EQ(sim.rom.Read(last), 0xFF) << "the unchecked read gives what the bus shows";
+  const SRomEraseCheck silent = sim.rom.CheckErased(true);
+  EXPECT_EQ(silent.outcome, SRomEraseCheck::NoAnswer);
+  EXPECT_EQ(silent.address, 0u);
+  EXPECT_TRUE(sim.messages.boxes.empty());
+  EXPECT_EQ(sim.writer.Lines().rb6, PinDrive::High) << "the bus is released";
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSizes, SRomWriteEveryDevice,
                          ::testing::Values(SROM24xx01, SROM24xx02, SROM24xx04, SROM24xx08, SROM24xx16,
                                            SROM24xx32, SROM24xx64, SROM24xx128, SROM24xx256),

@@ -105,15 +105,53 @@ TEST_F(SerialRomCommandsTest, CompareNamesOnlyTheFirstDifference) {
   EXPECT_TRUE(LastBox().text.contains("Addr = 05H\n")) << "at least two digits";
 }
 
-TEST_F(SerialRomCommandsTest, StuckBitShowsInTheCompareAfterTheWrite) {
+// A chip that acknowledges a write need not keep it; the write reads every
+// byte back and reports the first difference as the compare would.
+TEST_F(SerialRomCommandsTest, WriteThatTheChipDidNotKeepIsReportedNotCompleted) {
   Chip().SetStuckBit(0x10, 0, true);
   Grid().WriteData(0x10, 0x00);
   messages.answers = {true};
   ClickButton(window->Form().SBSRomWrite);
-  ExpectBox("書き込みました。", "書き込み完了", MessageIcon::Information);
+  ExpectBox("Different data is found in \nAddr = 10H\nROM Data = 01H\nCOMPARED Data = 00H", "書き込みエラー",
+            MessageIcon::Error);
+  EXPECT_FALSE(NoticeShown());
+
+  Chip().SetWriteProtected(true);
+  Grid().Clear();
+  Grid().WriteData(0x30, 0x5A);
+  messages.Forget();
+  messages.answers = {true};
+  PressKey(Qt::Key_F7);
+  ASSERT_EQ(messages.boxes.size(), 2u) << messages.Texts().join('|').toStdString();
+  ExpectBox("Different data is found in \nAddr = 30H\nROM Data = FFH\nCOMPARED Data = 5AH", "書き込みエラー",
+            MessageIcon::Error);
+
+  // An empty grid is not written at all.
+  Grid().Clear();
+  messages.Forget();
+  PressKey(Qt::Key_F7);
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  ExpectBox("書き込むデータがありません。", "書き込みの確認", MessageIcon::Information);
+}
+
+// A control byte nobody acknowledges is no 0xFF byte: an empty socket is
+// neither erased nor equal to a grid of 0xFF, and a read of it fills nothing.
+TEST_F(SerialRomCommandsTest, SilentEepromIsReportedByEveryReadingCommand) {
+  Chip().SetNeverAnswers(true);
+  ClickMenuItem(Menus().SRomDevice, Menus().SRomDevEraseCheck);
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  ExpectBox("ROMが応答しません。\nアドレス 0000H", "イレースチェック", MessageIcon::Error);
+
+  Grid().WriteData(5, 0xFF);
   ClickMenuItem(Menus().SROMData, Menus().SRomDataCompare);
-  ExpectBox("Different data is found in \nAddr = 10H\nROM Data = 01H\nCOMPARED Data = 00H", "Melfort Result",
-            MessageIcon::Warning);
+  ExpectBox("ROMが応答しません。\nアドレス 0005H", "コンペアエラー", MessageIcon::Error);
+
+  const QString title = window->DataTitle();
+  ClickButton(window->Form().SBSRomRead);
+  ExpectBox("ROMが応答しません。\nアドレス 0000H", "読み込みエラー", MessageIcon::Error);
+  EXPECT_EQ(Grid().GetHexData(5), "FF");
+  EXPECT_FALSE(Grid().IsO(6)) << "the grid is left as it was";
+  EXPECT_EQ(window->DataTitle(), title);
 }
 
 TEST_F(SerialRomCommandsTest, SilentEepromStopsTheWriteWithItsAddressWithinTheBound) {
@@ -130,27 +168,43 @@ TEST_F(SerialRomCommandsTest, SilentEepromStopsTheWriteWithItsAddressWithinTheBo
   EXPECT_LT(clock.Nanos() - before, 200'000'000u) << "about 50 ms of polling, then it gives up";
 }
 
-TEST_F(SerialRomCommandsTest, EraseFillsWithFfLeavesTheGridAndAnEraseCheckAgrees) {
+TEST_F(SerialRomCommandsTest, EraseAsksFillsWithFfLeavesTheGridAndAnEraseCheckAgrees) {
   Chip().SetByte(0x20, 0x00);
   Grid().WriteData(0x21, 0x42);
   ClickMenuItem(Menus().SRomDevice, Menus().SRomDevEraseCheck);
   ExpectBox("イレースされていません。", "イレースチェック", MessageIcon::Warning);
 
   messages.Forget();
+  messages.answers = {false};
   ClickMenuItem(Menus().SRomDevice, Menus().SRomDevErase);
-  ASSERT_EQ(messages.boxes.size(), 1u) << "no question before an erase";
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  ExpectBox("ROMをイレースします。\nよろしいですか？", "イレースの確認", MessageIcon::None);
+  EXPECT_EQ(LastBox().buttons, WindowMessages::Buttons::YesNo);
+  EXPECT_EQ(Chip().CompletedWriteCycles(), 0u) << "No erases nothing";
+
+  messages.answers = {true};
+  ClickMenuItem(Menus().SRomDevice, Menus().SRomDevErase);
   ExpectBox("イレースしました。", "イレース完了", MessageIcon::Information);
   for (uint32_t address = 0; address < Chip().Size(); ++address) ASSERT_EQ(Chip().Byte(address), 0xFF) << address;
   EXPECT_EQ(Grid().GetHexData(0x21), "42");
 
   ClickMenuItem(Menus().SRomDevice, Menus().SRomDevEraseCheck);
   ExpectBox("イレースされています。", "イレースチェック", MessageIcon::Information);
+
+  // A write-protected chip acknowledges the erase and keeps its bytes.
+  Chip().SetByte(0x07, 0x12);
+  Chip().SetWriteProtected(true);
+  messages.answers = {true};
+  ClickMenuItem(Menus().SRomDevice, Menus().SRomDevErase);
+  ExpectBox("Different data is found in \nAddr = 07H\nROM Data = 12H\nCOMPARED Data = FFH", "イレースエラー",
+            MessageIcon::Error);
 }
 
 TEST_F(SerialRomCommandsTest, EraseStopsWhereTheWriteCycleNeverEnds) {
   Chip().SetWriteCycleNeverEnds(true);
+  messages.answers = {true};
   ClickMenuItem(Menus().SRomDevice, Menus().SRomDevErase);
-  ASSERT_EQ(messages.boxes.size(), 1u);
+  ASSERT_EQ(messages.boxes.size(), 2u);
   ExpectBox("ROMが応答しません。\nアドレス 0000H", "イレースエラー", MessageIcon::Error);
 }
 
