@@ -8,6 +8,10 @@ namespace tarvel {
 
 namespace {
 
+// The pairs of the PIC16C62x, PIC16CE62x and PIC16C712 protect from 0200H
+// (level 1) and 0400H (level 2) whatever the size: on a 512-word part only
+// "all" protects, on a 1K-word part level 1 is the upper half and level 2
+// protects nothing. Such a level is never offered.
 enum class Scheme : uint8_t {
   AllOnly,   // one protection bit or level ignored: all or nothing
   Quarters,  // all / upper three quarters / upper half (levels 0, 1, 2)
@@ -22,6 +26,7 @@ struct DeviceProtection {
 
 constexpr DeviceProtection kAll{Scheme::AllOnly, false};
 constexpr DeviceProtection kQuarters{Scheme::Quarters, false};
+constexpr DeviceProtection kHalves{Scheme::Halves, false};
 
 // One row per device, in the order of PIC_DEVICES.
 constexpr DeviceProtection kProtection[kPicDeviceCount] = {
@@ -31,11 +36,11 @@ constexpr DeviceProtection kProtection[kPicDeviceCount] = {
     kAll,       // PIC16C61
     kQuarters,  // PIC16C62
     kQuarters,  // PIC16C62A
-    kQuarters,  // PIC16C620
-    kQuarters,  // PIC16C621
+    kAll,       // PIC16C620
+    kHalves,    // PIC16C621
     kQuarters,  // PIC16C622
-    kQuarters,  // PIC16CE623
-    kQuarters,  // PIC16CE624
+    kAll,       // PIC16CE623
+    kHalves,    // PIC16CE624
     kQuarters,  // PIC16CE625
     kQuarters,  // PIC16C63
     kQuarters,  // PIC16C64
@@ -47,7 +52,7 @@ constexpr DeviceProtection kProtection[kPicDeviceCount] = {
     kAll,       // PIC16C71
     kAll,       // PIC16C710
     kAll,       // PIC16C711
-    kQuarters,  // PIC16C712
+    kHalves,    // PIC16C712
     kQuarters,  // PIC16C716
     kQuarters,  // PIC16C72
     kQuarters,  // PIC16C73

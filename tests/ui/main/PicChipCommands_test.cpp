@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "sim/PicChip.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/ConfigDlg.h"
+#include "ui/dialogs/RadioGroup.h"
 #include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/main/TitlePanel.h"
 
@@ -427,6 +429,31 @@ TEST_F(PicChipCommandsTest, CodeProtectionMakesTheProgramUnreadable) {
   PressKey(Qt::Key_F9);
   EXPECT_EQ(Program().GetIntData(0), 0);
   EXPECT_EQ(Program().GetIntData(15), 0);
+}
+
+// The 1K-word PIC16C621's pairs protect from 0200H: the choice offered first
+// protects exactly the upper half it names.
+TEST_F(PicChipCommandsTest, ProtectedC621ReadsZerosExactlyWhereTheDialogSaid) {
+  Use(PIC16C621);
+  Program().WriteData(0x1FF, 0x1234);
+  Program().WriteData(0x200, 0x2345);
+  messages.answers = {true};
+  PressKey(Qt::Key_F6);
+  ExpectResult(kSuccess, MessageIcon::Information);
+  QStringList offered;
+  messages.dialogAnswers.push_back([&offered](QDialog& dialog) {
+    const auto* range = dialog.findChild<RadioGroup*>("RGRange");
+    for (int i = 0; i < range->Count(); ++i) offered << range->Item(i)->text();
+    EXPECT_EQ(range->ItemIndex(), 1);
+    return int(QDialog::Accepted);
+  });
+  ClickMenuItem(Menus().KI1, Menus().DevCodeProtect);
+  EXPECT_EQ(offered, (QStringList{"All (0000H-03FFH)", "Upper half (0200H-03FFH)"}));
+  ExpectResult(kSuccess, MessageIcon::Information);
+  PressKey(Qt::Key_F9);
+  EXPECT_EQ(Program().GetIntData(0x1FF), 0x1234);
+  EXPECT_EQ(Program().GetIntData(0x200), 0);
+  EXPECT_EQ(Program().GetIntData(0x3FF), 0);
 }
 
 TEST_F(PicChipCommandsTest, PowerButtonsAndResetDriveTheWriterSilently) {
