@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +18,8 @@
 namespace tarvel {
 
 namespace {
+
+const QStringList kDefaultOscNames = {"LP", "XT", "HS", "RC"};
 
 // Page order of the two page sets, as ConfigWordLayout numbers them.
 const char* const kOscPageNames[] = {"DefaultOSC", "InternalOSC", "VariousOSC"};
@@ -64,7 +67,7 @@ TConfigDlg::TConfigDlg(UserMessages& messages, QWidget* parent) : QDialog(parent
 
   oscPages_ = new QStackedWidget(this);
   oscPages_->setObjectName("NoteOSC");
-  makeRadio(ConfigRadio::DefaultOsc, "RGDefaultOSC", "Oscillator", {"LP", "XT", "HS", "RC"}, -1,
+  makeRadio(ConfigRadio::DefaultOsc, "RGDefaultOSC", "Oscillator", kDefaultOscNames, -1,
             MakePage(kOscPageNames[0], oscPages_));
   makeRadio(ConfigRadio::InternalOsc, "RGInternalOSC", "Oscillator", {"LP", "XT", "IntRC", "ExtRC"}, -1,
             MakePage(kOscPageNames[1], oscPages_));
@@ -206,6 +209,16 @@ void TConfigDlg::SelectDevice(int device) {
     SetEditBoxEnabled(*idEdit_, false);
   }
   deviceLabel_->setText(name);
+  QStringList oscNames = kDefaultOscNames;
+  if (!layout.oscNames.empty()) {
+    oscNames.clear();
+    for (const char* oscName : layout.oscNames) oscNames << oscName;
+  }
+  // Renaming clears the choice, so the names change only with them.
+  RadioGroup& defaultOsc = *radios_[static_cast<int>(ConfigRadio::DefaultOsc)];
+  QStringList shownNames;
+  for (int i = 0; i < defaultOsc.Count(); ++i) shownNames << defaultOsc.Item(i)->text();
+  if (shownNames != oscNames) defaultOsc.SetItems(oscNames);
   oscPages_->setCurrentIndex(layout.oscPage);
   optionPages_->setCurrentIndex(layout.optionPage);
   for (ConfigCheck extra : {ConfigCheck::Lvp87x, ConfigCheck::Wrt87x, ConfigCheck::Debug87x}) {

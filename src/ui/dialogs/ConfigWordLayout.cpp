@@ -29,6 +29,10 @@ const Layout kBasicTimerLow{Layout::DefaultOSC, Layout::Default, false, true, tr
 // These chips' words can be shown but their writable bits are not known here.
 const Layout kBasicTimerLowDisplayOnly{Layout::DefaultOSC, Layout::Default, false,
                                        true, false, 0xFFFF, {{C::Wdt, 2, false}, {C::Pwt, 3, true}}, {kOscBits}};
+// The USB parts run from a crystal or an external clock, directly or with
+// the 4x PLL.
+const Layout kUsbDisplayOnly{Layout::DefaultOSC, Layout::Default, false, true, false, 0xFFFF,
+                             {{C::Wdt, 2, false}, {C::Pwt, 3, true}}, {kOscBits}, {"HS", "EC", "H4", "E4"}};
 const Layout kBrownOut{Layout::DefaultOSC, Layout::F87x, false, true, true, 0xFFB0,
                        {{C::Wdt, 2, false}, {C::Pwrte87x, 3, true}, {C::Boden87x, 6, false}}, {kOscBits}};
 const Layout kFlash87x{Layout::DefaultOSC, Layout::F87x, true, true, true, 0x3530,
@@ -51,7 +55,7 @@ const Layout kUnsupported{Layout::DefaultOSC, Layout::Default, false, false, fal
 // One row per device, in the order of PIC_DEVICES.
 const Layout* const kDeviceLayouts[kPicDeviceCount] = {
     &kEightPin,             // PIC12C508
-    &kUnsupported,          // PIC12C508A
+    &kEightPin,             // PIC12C508A
     &kEightPin,             // PIC12C509
     &kBasicTimerHighFull,   // PIC16C61
     &kBasicTimerHigh,       // PIC16C62
@@ -79,9 +83,9 @@ const Layout* const kDeviceLayouts[kPicDeviceCount] = {
     &kBrownOut,             // PIC16C73A
     &kBasicTimerHigh,       // PIC16C74
     &kBrownOut,             // PIC16C74A
-    &kBasicTimerLowDisplayOnly,  // PIC16C745
+    &kUsbDisplayOnly,       // PIC16C745
     &kBrownOut,             // PIC16C76
-    &kBasicTimerLowDisplayOnly,  // PIC16C765
+    &kUsbDisplayOnly,       // PIC16C765
     &kBrownOut,             // PIC16C77
     &kBrownOutVoltage,      // PIC16C773
     &kBrownOutVoltage,      // PIC16C774

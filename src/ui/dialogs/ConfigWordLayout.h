@@ -55,6 +55,9 @@ struct ConfigWordLayout {
   uint16_t constant;
   std::vector<CheckBit> checks;
   std::vector<RadioBits> radios;
+  // The items of the oscillator page where the chip names its oscillators
+  // otherwise; empty: the page's own names.
+  std::vector<const char*> oscNames = {};
 
   // The layout of a PIC_DEVICES value; anything outside the list is unsupported.
   static const ConfigWordLayout& ForDevice(int device);

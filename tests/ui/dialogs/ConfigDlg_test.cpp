@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "DialogTestSupport.h"
 #include "engine/pic/PicDevice.h"
@@ -123,7 +124,7 @@ TEST_F(ConfigDlgTest, EachLayoutShowsItsPagesAndOptions) {
   dlg.SelectDevice(PIC12C509);
   EXPECT_EQ(CurrentPage(dlg, "NoteOSC"), "InternalOSC");
   EXPECT_EQ(CurrentPage(dlg, "NoteOption"), "8pin");
-  for (int device : {int{PIC16C84}, int{PIC16C745}, int{PIC12C508A}, 60}) {
+  for (int device : {int{PIC16C84}, int{PIC16C745}, 60}) {
     dlg.SelectDevice(device);
     EXPECT_EQ(CurrentPage(dlg, "NoteOSC"), "DefaultOSC");
     EXPECT_EQ(CurrentPage(dlg, "NoteOption"), "Default");
@@ -216,6 +217,13 @@ TEST_F(ConfigDlgTest, DisplayOnlyDevicesShowAWordButCannotMakeOne) {
   Use(PIC16C745, 0x3FF6);
   EXPECT_TRUE(messages.boxes.empty());
   EXPECT_EQ(ItemIndex(dlg, "RGDefaultOSC"), 2);
+  auto& oscillator = Child<RadioGroup>(dlg, "RGDefaultOSC");
+  EXPECT_EQ(oscillator.Item(2)->text(), "H4") << "the USB parts name their own oscillators";
+  EXPECT_EQ(oscillator.Item(3)->text(), "E4");
+  Use(PIC16C923, 0x3FF6);
+  EXPECT_EQ(oscillator.Item(2)->text(), "HS");
+  EXPECT_EQ(ItemIndex(dlg, "RGDefaultOSC"), 2);
+  Use(PIC16C765, 0x3FF4);
   EXPECT_TRUE(Checked("CBPwt"));
   EXPECT_EQ(dlg.Fuse(), 0xFFFF);
   ASSERT_EQ(messages.boxes.size(), 1u);
@@ -225,7 +233,7 @@ TEST_F(ConfigDlgTest, DisplayOnlyDevicesShowAWordButCannotMakeOne) {
 
 TEST_F(ConfigDlgTest, UnsupportedDevicesRefuseBothWaysAndKeepTheControls) {
   Use(PIC16F84, 0x3FF9);
-  dlg.SelectDevice(PIC12C508A);
+  dlg.SelectDevice(60);
   dlg.SetFuse(0x0000);
   ASSERT_EQ(messages.boxes.size(), 1u);
   EXPECT_EQ(messages.boxes[0].text, "このデバイスには対応していません。");

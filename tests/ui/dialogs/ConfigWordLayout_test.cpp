@@ -89,7 +89,7 @@ TEST(ConfigWordLayout, EightPinPacksItsFiveBits) {
 }
 
 TEST(ConfigWordLayout, UnsupportedAndDisplayOnlyLayouts) {
-  for (int device : {int{PIC12C508A}, 45, 200, -1}) {
+  for (int device : {45, 200, -1}) {
     const ConfigWordLayout& layout = ConfigWordLayout::ForDevice(device);
     EXPECT_FALSE(layout.unpacks) << device;
     EXPECT_FALSE(layout.packs) << device;
@@ -140,7 +140,7 @@ TEST(ConfigWordLayout, EachDeviceOpensItsPages) {
                             Expected{PIC16F627, L::VariousOSC, L::F62x, false},
                             Expected{PIC16C774, L::DefaultOSC, L::MvBoden, false},
                             Expected{PIC16F84, L::DefaultOSC, L::Default, false},
-                            Expected{PIC12C508A, L::DefaultOSC, L::Default, false}}) {
+                            Expected{PIC12C508A, L::InternalOSC, L::EightPin, false}}) {
     const ConfigWordLayout& layout = ConfigWordLayout::ForDevice(e.device);
     EXPECT_EQ(layout.oscPage, e.osc) << e.device;
     EXPECT_EQ(layout.optionPage, e.option) << e.device;
