@@ -44,9 +44,7 @@ enum class PicGroup { TwelveBit, WithDataEeprom, NotSupported, Other };
 PicGroup GroupOf(PIC_DEVICES device) {
   if (device <= PIC12C509) return PicGroup::TwelveBit;
   if (device == PIC16C84 || (device >= PIC16F627 && device <= PIC16F877)) return PicGroup::WithDataEeprom;
-  if (device == PIC16C65A || device == PIC16C73A || device == PIC16C74A || !IsKnownPicDevice(device)) {
-    return PicGroup::NotSupported;
-  }
+  if (!IsKnownPicDevice(device)) return PicGroup::NotSupported;
   return PicGroup::Other;
 }
 

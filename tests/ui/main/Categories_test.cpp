@@ -61,12 +61,13 @@ TEST_F(CategoriesTest, EpromDeviceWithoutDataMemoryKeepsIdButNotDataCommands) {
   EXPECT_FALSE(Commands().DevErase->Available());
 }
 
-TEST_F(CategoriesTest, UnsupportedDeviceIsToldAndLeavesThePanesAsTheyWere) {
+TEST_F(CategoriesTest, RevisedEpromDeviceIsOfferedAsItsSibling) {
   ChooseInList(Form().CBPICDevice, PIC16C65A);
-  EXPECT_EQ(messages.Texts(), QStringList{"This device is not supported"});
-  EXPECT_FALSE(Form().PnlData->isHidden()) << "the data pane of PIC16F84 stays";
+  EXPECT_TRUE(messages.Texts().isEmpty()) << messages.Texts().join('|').toStdString();
+  EXPECT_TRUE(Form().PnlData->isHidden());
   EXPECT_EQ(Form().CBPICDevice->currentText(), "PIC16C65A,B");
-  EXPECT_FALSE(Commands().DataRead->Available());
+  EXPECT_TRUE(Commands().ProgReadID->Available());
+  EXPECT_EQ(Form().HexGrid->MaxAddress(), 0xFFF);
 }
 
 TEST_F(CategoriesTest, SerialRomCategoryHasItsOwnBarAndAWideDataGrid) {
