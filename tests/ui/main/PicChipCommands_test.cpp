@@ -255,6 +255,16 @@ TEST_F(PicChipCommandsTest, DeviceWhoseWordCannotBeMadeWritesNeitherConfiguratio
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Chip().Ids().Read(i), Chip().Ids().Erased());
 }
 
+TEST_F(PicChipCommandsTest, TwelveC508AConfigurationIsWrittenLikeThe508s) {
+  Use(PIC12C508A);
+  int32_t fuse = -1;
+  AcceptConfig(&fuse);
+  ClickMenuItem(Menus().KI1, Menus().ProgWriteC);
+  ExpectResult(kSuccess, MessageIcon::Information);
+  EXPECT_EQ(fuse & 0x0008, 0x0008) << "never protected by the dialog";
+  EXPECT_EQ(Chip().Config().Read(0) & 0x001F, fuse & 0x001F);
+}
+
 TEST_F(PicChipCommandsTest, IdWriteDialogTextReachesTheChip) {
   messages.dialogAnswers.push_back([](QDialog& dialog) {
     dialog.findChild<QLineEdit*>("EdtID")->setText("ABC");
