@@ -2,41 +2,14 @@
 // chip: what the item says is exactly what the chip then refuses to show.
 #include <gtest/gtest.h>
 
-#include <regex>
-
-#include "engine/pic/PicWrite.h"
-#include "platform/VirtualClock.h"
-#include "sim/PicChip.h"
-#include "sim/SimulatedWriter.h"
-#include "support/RecordingMessages.h"
+#include "ProtectedChip.h"
 #include "ui/dialogs/CodeProtectRanges.h"
 
 namespace tarvel {
 namespace {
 
-// The first and last address an item names, "Upper half (0200H-03FFH)".
-std::pair<int32_t, int32_t> AddressesOf(const std::string& text) {
-  std::smatch match;
-  EXPECT_TRUE(std::regex_search(text, match, std::regex(R"(\(([0-9A-F]{4})H-([0-9A-F]{4})H\)$)"))) << text;
-  return {std::stoi(match[1], nullptr, 16), std::stoi(match[2], nullptr, 16)};
-}
-
-class ProtectedChip {
- public:
-  explicit ProtectedChip(PIC_DEVICES device) : writer(clock), port(writer, messages), engine(clock, messages) {
-    writer.InsertPic(device);
-    engine.ParallelPort = &port;
-    engine.WaitTime = 3333;  // what the write setup measures on this clock
-    engine.SetDevice(device);
-  }
-  PicChip& Chip() { return *writer.Pic(); }
-
-  VirtualClock clock;
-  test::RecordingMessages messages;
-  SimulatedWriter writer;
-  TParallelPort port;
-  TPicWrite engine;
-};
+using test::AddressesOf;
+using test::ProtectedChip;
 
 TEST(CodeProtectOnTheChip, EveryOfferedRangeIsWhatTheChipProtects) {
   for (int device = 0; device < kPicDeviceCount; ++device) {

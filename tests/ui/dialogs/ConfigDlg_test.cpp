@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "DialogTestSupport.h"
 #include "engine/pic/PicDevice.h"
@@ -217,11 +216,9 @@ TEST_F(ConfigDlgTest, DisplayOnlyDevicesShowAWordButCannotMakeOne) {
   Use(PIC16C745, 0x3FF6);
   EXPECT_TRUE(messages.boxes.empty());
   EXPECT_EQ(ItemIndex(dlg, "RGDefaultOSC"), 2);
-  auto& oscillator = Child<RadioGroup>(dlg, "RGDefaultOSC");
-  EXPECT_EQ(oscillator.Item(2)->text(), "H4") << "the USB parts name their own oscillators";
-  EXPECT_EQ(oscillator.Item(3)->text(), "E4");
+  EXPECT_EQ(test::ItemTexts(dlg, "RGDefaultOSC"), (QStringList{"HS", "EC", "H4", "E4"})) << "the USB parts' own names";
   Use(PIC16C923, 0x3FF6);
-  EXPECT_EQ(oscillator.Item(2)->text(), "HS");
+  EXPECT_EQ(test::ItemTexts(dlg, "RGDefaultOSC"), (QStringList{"LP", "XT", "HS", "RC"}));
   EXPECT_EQ(ItemIndex(dlg, "RGDefaultOSC"), 2);
   Use(PIC16C765, 0x3FF4);
   EXPECT_TRUE(Checked("CBPwt"));

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,12 +20,8 @@
 #include <optional>
 #include <set>
 
+#include "ProtectedChip.h"
 #include "engine/pic/PicConfigRules.h"
-#include "engine/pic/PicWrite.h"
-#include "platform/VirtualClock.h"
-#include "sim/PicChip.h"
-#include "sim/SimulatedWriter.h"
-#include "support/RecordingMessages.h"
 #include "ui/dialogs/CodeProtectRanges.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/RadioGroup.h"
@@ -181,28 +177,14 @@ std::optional<std::pair<int32_t, int32_t>> ProtectedRange(const HeaderValue& val
   return std::make_pair(0, last);
 }
 
-std::pair<int32_t, int32_t> OfferedRange(const std::string& text) {
-  const auto match = QRegularExpression(R"(\(([0-9A-F]{4})H-([0-9A-F]{4})H\)$)").match(QString::fromStdString(text));
-  EXPECT_TRUE(match.hasMatch()) << text;
-  return {match.captured(1).toInt(nullptr, 16), match.captured(2).toInt(nullptr, 16)};
-}
-
 // The configuration word the engine leaves on a simulated chip whose word
 // was `before`, protecting at `level`.
 uint32_t ProtectedWord(int device, uint32_t before, int32_t level, int32_t data) {
-  VirtualClock clock;
-  test::RecordingMessages messages;
-  SimulatedWriter writer(clock);
-  TParallelPort port(writer, messages);
-  TPicWrite engine(clock, messages);
-  writer.InsertPic(static_cast<PIC_DEVICES>(device));
-  writer.Pic()->Config().Set(0, static_cast<uint16_t>(before));
-  engine.ParallelPort = &port;
-  engine.WaitTime = 3333;  // what the write setup measures on this clock
-  engine.SetDevice(static_cast<PIC_DEVICES>(device));
-  const TPicResultCode code = engine.CodeProtect(level, data).Code;
+  test::ProtectedChip target(static_cast<PIC_DEVICES>(device));
+  target.Chip().Config().Set(0, static_cast<uint16_t>(before));
+  const TPicResultCode code = target.engine.CodeProtect(level, data).Code;
   EXPECT_TRUE(code == prSuccess || code == prProtectSuccess) << int(code);
-  return writer.Pic()->Config().Stored(0);
+  return target.Chip().Config().Stored(0);
 }
 
 void ExpectCodeProtection(int device, const std::map<QString, HeaderValue>& header) {
@@ -217,7 +199,7 @@ void ExpectCodeProtection(int device, const std::map<QString, HeaderValue>& head
       return entry.first.startsWith("_CP_") && entry.second.value == word;
     });
     ASSERT_NE(value, header.end()) << std::hex << "the engine writes " << word << ", which the header does not name";
-    EXPECT_EQ(ProtectedRange(value->second, last), std::optional(OfferedRange(range.text)))
+    EXPECT_EQ(ProtectedRange(value->second, last), std::optional(test::AddressesOf(range.text)))
         << value->first.toStdString() << " ; " << value->second.comment.toStdString();
     offered.insert(value->first);
     if (CodeProtectRanges::OffersDataProtect(device)) {
@@ -244,8 +226,8 @@ class DeviceDataAgainstGputils : public ::testing::Test {
     }
   }
 
-  // The lines of a one-line-per-probe source that gpasm finds beyond the
-  // processor's memory (Warning 220).
+  // The source lines, one probe after the other, that gpasm finds beyond
+  // the processor's memory (Warning 220).
   std::set<int> LinesBeyondMemory(int device, const QStringList& probes) {
     QFile source(folder_.filePath("probe.asm"));
     EXPECT_TRUE(source.open(QIODevice::WriteOnly | QIODevice::Truncate));
