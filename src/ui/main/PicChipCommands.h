@@ -17,7 +17,9 @@ class WindowMessages;
 
 // The window's PIC commands. Each moves the grids into the engine's image,
 // runs one engine operation to its end on the user interface thread, moves
-// what it read back into the grids and tells the user the outcome.
+// what it read back into the grids and tells the user the outcome. Before
+// anything touches the chip, the chip in the socket is checked against the
+// selected device.
 class PicChipCommands {
  public:
   // The window's long-lived dialogs these commands use.
