@@ -109,6 +109,35 @@ int WriteRefusal(const std::string& path, const struct stat& info) {
   return 0;
 }
 
+// Writes the bytes over the file's own contents, for a folder that takes no
+// new file. Nothing is written before the space for every byte is held.
+int WriteInPlace(const std::string& target, const std::vector<uint8_t>& bytes) {
+  FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+  if (file.get() < 0) return errno;
+  if (!bytes.empty()) {
+    const int reserved = ::posix_fallocate(file.get(), 0, static_cast<off_t>(bytes.size()));
+    // A file system that cannot reserve space is written all the same.
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) return reserved;
+  }
+  int error = 0;
+  if (!WriteFully(file.get(), bytes.data(), bytes.size())) {
+    error = errno;
+  } else if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) {
+    error = errno;
+  } else if (::fsync(file.get()) != 0) {
+    error = errno;
+  }
+  if (!file.Close() && error == 0) error = errno;
+  return error;
+}
+
+FileSave Outcome(int error) {
+  FileSave save;
+  save.saved = error == 0;
+  if (error != 0) save.reason = std::strerror(error);
+  return save;
+}
+
 }  // namespace
 
 bool FileIsReadOnly(const std::string& path) {
@@ -147,28 +176,22 @@ FileHead ReadFileHead(const std::string& path, size_t limit) {
 }
 
 FileSave SaveFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-  FileSave save;
   std::string target = path;
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists) {
-    if (const int refusal = WriteRefusal(path, existing); refusal != 0) {
-      save.reason = std::strerror(refusal);
-      return save;
-    }
+    if (const int refusal = WriteRefusal(path, existing); refusal != 0) return Outcome(refusal);
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr) {
-      save.reason = ErrnoText();
-      return save;
-    }
+    if (::realpath(path.c_str(), resolved) == nullptr) return Outcome(errno);
     target = resolved;
   }
 
   std::string tempPath;
   FileDescriptor temp(CreateTemporaryBeside(target, tempPath));
   if (temp.get() < 0) {
-    save.reason = ErrnoText();
-    return save;
+    const int refused = errno;
+    if (exists && (refused == EACCES || refused == EPERM)) return Outcome(WriteInPlace(target, bytes));
+    return Outcome(refused);
   }
   // Only the super-user may hand the new file back to the old one's owner;
   // for anyone else it belongs to whoever saved it, like any new file.
@@ -186,12 +209,10 @@ FileSave SaveFileAtomically(const std::string& path, const std::vector<uint8_t>&
   if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(tempPath.c_str());
-    save.reason = std::strerror(error);
-    return save;
+    return Outcome(error);
   }
   SyncFolder(FolderOf(target));
-  save.saved = true;
-  return save;
+  return Outcome(0);
 }
 
 }  // namespace tarvel

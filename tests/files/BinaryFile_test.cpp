@@ -4,7 +4,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <functional>
 
 #include <filesystem>
 #include <string>
@@ -22,6 +26,33 @@ mode_t ModeOf(const std::string& path) {
   struct stat info {};
   ::stat(path.c_str(), &info);
   return info.st_mode & 07777;
+}
+
+// Saves under the given file size limit, with SIGXFSZ ignored as the program does.
+FileSave SaveWithSizeLimit(const std::string& path, size_t size, rlim_t limit) {
+  struct rlimit previous {};
+  ::getrlimit(RLIMIT_FSIZE, &previous);
+  struct rlimit small = previous;
+  small.rlim_cur = limit;
+  const sighandler_t handler = ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const FileSave save = SaveFileAtomically(path, std::vector<uint8_t>(size, 0x55));
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  ::signal(SIGXFSZ, handler);
+  return save;
+}
+
+// Runs `check` as an ordinary user, whom folder permissions bind: the
+// super-user runs it in a child process that has given up its rights.
+bool AsOrdinaryUser(const std::function<bool()>& check) {
+  if (::geteuid() != 0) return check();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST(SaveFileAtomically, CreatesANewFileWithTheUsualPermissions) {
@@ -99,19 +130,30 @@ TEST(SaveFileAtomically, FailsWithAReasonWhereNoFileCanBe) {
 TEST(SaveFileAtomically, FailedWriteLeavesTheOldFileWhole) {
   TempFolder folder;
   const std::string path = folder.Write("program.bin", "the user's program");
-  struct rlimit previous {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-  struct rlimit small = previous;
-  small.rlim_cur = 1000;
-  const sighandler_t handler = ::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const FileSave save = SaveFileAtomically(path, std::vector<uint8_t>(5000, 0x55));
-  ::setrlimit(RLIMIT_FSIZE, &previous);
-  ::signal(SIGXFSZ, handler);
-
+  const FileSave save = SaveWithSizeLimit(path, 5000, 1000);
   EXPECT_FALSE(save.saved);
-  EXPECT_FALSE(save.reason.empty());
+  EXPECT_EQ(save.reason, std::strerror(EFBIG));
   EXPECT_EQ(TempFolder::Contents(path), "the user's program");
+  EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+// A writable file in a folder that takes no new file is written in place;
+// a save that cannot fit still leaves the old contents whole.
+TEST(SaveFileAtomically, WritesInPlaceWhereTheFolderTakesNoNewFile) {
+  TempFolder folder;
+  const std::string path = folder.Write("program.bin", "the user's longer program");
+  ASSERT_EQ(::chown(path.c_str(), ::geteuid() == 0 ? 65534 : ::geteuid(), ::getegid()), 0);
+  ::chmod(path.c_str(), 0640);
+  ::chmod(folder.Path().c_str(), 0555);
+  EXPECT_TRUE(AsOrdinaryUser([&] {
+    if (FileIsReadOnly(path)) return false;
+    const FileSave tooBig = SaveWithSizeLimit(path, 5000, 1000);
+    if (tooBig.saved || tooBig.reason != std::strerror(EFBIG)) return false;
+    if (TempFolder::Contents(path) != "the user's longer program") return false;
+    return SaveFileAtomically(path, Bytes("new")).saved;
+  }));
+  EXPECT_EQ(TempFolder::Contents(path), "new");
+  EXPECT_EQ(ModeOf(path), 0640u);
   EXPECT_EQ(folder.EntryCount(), 1);
 }
 
