@@ -22,9 +22,9 @@ struct DataHexBytes {
   int32_t bytesTaken = 0;
 };
 
-// Takes bytes 0 to `lastAddress` from a reader that has loaded a file. The
-// reader keeps 16 KB, so on a larger memory a file that reaches beyond that
-// is reported too big as well, with the 16384 bytes that were taken.
+// Takes bytes 0 to `lastAddress` from a reader that has loaded a file. A
+// memory larger than the reader's image could take only what the image
+// holds, and would report the rest too big.
 DataHexBytes DataBytesFromHex(const THexSource& source, int32_t lastAddress);
 
 struct DataBinaryBytes {

@@ -9,11 +9,12 @@
 namespace tarvel {
 
 // Reads an Intel HEX file (8-bit merged form, 16-bit addresses) into a flat
-// byte image of 16 KB with a presence flag per byte. It knows nothing of
+// byte image with a presence flag per byte. The image holds the largest
+// memory a file is read for, a 24xx256's 32 KB. The reader knows nothing of
 // words or devices: each data byte lands at the byte address of its record.
 class THexSource {
  public:
-  static constexpr int32_t kImageSize = 16384;
+  static constexpr int32_t kImageSize = 32768;
 
   explicit THexSource(UserMessages& messages);
 

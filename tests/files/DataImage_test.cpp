@@ -74,18 +74,16 @@ TEST_F(DataImageTest, FileWithoutDataLeavesEveryCellBlank) {
   for (const auto& byte : image.bytes) ASSERT_FALSE(byte.has_value());
 }
 
-// The reader keeps 16 KB; a 24xx128/256 image reaching past that cannot be
-// taken whole and must not be cut silently.
-TEST_F(DataImageTest, FilePastTheReadersImageOnALargeMemoryIsReported) {
-  const DataHexBytes fits = DataBytesFromHex(Load(CountingRecords(0x3FF0, 16)), 0x7FFF);
-  EXPECT_FALSE(fits.tooBig);
-  EXPECT_EQ(fits.bytes[0x3FFF], 0xFF);
+TEST_F(DataImageTest, AWhole24xx256FileLoadsAndOneByteMoreIsTooBig) {
+  const DataHexBytes whole = DataBytesFromHex(Load(CountingRecords(0, 0x8000)), 0x7FFF);
+  EXPECT_FALSE(whole.tooBig);
+  EXPECT_EQ(whole.bytes[0x4000], 0x00);
+  EXPECT_EQ(whole.bytes[0x7FFF], 0xFF);
 
-  const DataHexBytes cut = DataBytesFromHex(Load(CountingRecords(0x3FF0, 32)), 0x7FFF);
-  EXPECT_TRUE(cut.tooBig);
-  EXPECT_EQ(cut.bytesTaken, 16384);
-  EXPECT_EQ(cut.bytes[0x3FFF], 0xFF);
-  EXPECT_FALSE(cut.bytes[0x4000].has_value());
+  const DataHexBytes over = DataBytesFromHex(Load(CountingRecords(0x7FF0, 17)), 0x7FFF);
+  EXPECT_TRUE(over.tooBig);
+  EXPECT_EQ(over.bytesTaken, 0x8000);
+  EXPECT_EQ(over.bytes[0x7FFF], 0xFF);
 }
 
 TEST_F(DataImageTest, BinaryOfExactlyTheMemoryLoadsWithoutReport) {

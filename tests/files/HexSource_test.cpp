@@ -39,7 +39,7 @@ TEST_F(HexSourceTest, NewReaderIsEmpty) {
   for (uint8_t byte : hex.Buffer()) ASSERT_EQ(byte, 0);
 }
 
-TEST_F(HexSourceTest, Reads14BitProgramFileAndDropsWhatLiesAboveTheImage) {
+TEST_F(HexSourceTest, Reads14BitProgramFileWithItsIdConfigurationAndDataBytes) {
   ASSERT_EQ(hex.LoadFile(Fixture("pic16f84_blink_inhx8m.hex")), 1);
   EXPECT_TRUE(messages.boxes.empty());
   // goto start at word 0, retfie at word 4; words 1 to 3 are not in the file.
@@ -49,8 +49,10 @@ TEST_F(HexSourceTest, Reads14BitProgramFileAndDropsWhatLiesAboveTheImage) {
   EXPECT_FALSE(hex.Written()[7]);
   EXPECT_EQ(hex.Buffer()[8], 0x09);
   EXPECT_EQ(hex.Buffer()[25], 0x28);
-  EXPECT_EQ(WrittenCount(), 2 + 8 + 10);
   // IDs at 0x4000, configuration at 0x400E, data EEPROM at 0x4200..0x4207.
+  EXPECT_EQ(hex.Buffer()[0x400E], 0xF1);
+  EXPECT_EQ(hex.Buffer()[0x400F], 0x3F);
+  EXPECT_TRUE(hex.Written()[0x4207]);
   EXPECT_EQ(hex.EndAddress(), 0x4207);
 }
 
@@ -154,10 +156,11 @@ TEST_F(HexSourceTest, LaterRecordsOverwriteEarlierBytes) {
 }
 
 TEST_F(HexSourceTest, BytesAboveTheImageAreDroppedButCounted) {
-  ASSERT_EQ(LoadText(":023FFF00AABB00\n" + kEndOfFile), 1);
-  EXPECT_TRUE(hex.Written()[0x3FFF]);
-  EXPECT_EQ(hex.Buffer()[0x3FFF], 0xAA);
-  EXPECT_EQ(hex.EndAddress(), 0x4000);
+  ASSERT_EQ(LoadText(":027FFF00AABB00\n" + kEndOfFile), 1);
+  EXPECT_TRUE(hex.Written()[0x7FFF]);
+  EXPECT_EQ(hex.Buffer()[0x7FFF], 0xAA);
+  EXPECT_EQ(WrittenCount(), 1);
+  EXPECT_EQ(hex.EndAddress(), 0x8000);
   ASSERT_EQ(LoadText(":FFFFFF00" + std::string(2 * 255, 'E') + "00\n" + kEndOfFile), 1);
   EXPECT_EQ(WrittenCount(), 0);
   EXPECT_EQ(hex.EndAddress(), 0xFFFF + 255 - 1);
