@@ -27,12 +27,12 @@ ImageCells DataImageFormat::ReadBinary(const std::string& path, int32_t lastAddr
   return cells;
 }
 
-bool DataImageFormat::SaveBinary(const std::string& path, const THexGrid& grid) const {
+FileSave DataImageFormat::SaveBinary(const std::string& path, const THexGrid& grid) const {
   std::vector<uint8_t> bytes(static_cast<size_t>(grid.MaxAddress()) + 1);
   for (size_t address = 0; address < bytes.size(); ++address) {
     bytes[address] = static_cast<uint8_t>(grid.GetIntData(static_cast<int32_t>(address)));
   }
-  return SaveDataBinary(path, bytes).saved;
+  return SaveDataBinary(path, bytes);
 }
 
 }  // namespace tarvel

@@ -11,7 +11,7 @@ class DataImageFormat : public ImageFormat {
   void PrepareGrid(THexGrid& grid) const override;
   ImageCells FromHex(const THexSource& source, int32_t lastAddress) const override;
   ImageCells ReadBinary(const std::string& path, int32_t lastAddress) const override;
-  bool SaveBinary(const std::string& path, const THexGrid& grid) const override;
+  FileSave SaveBinary(const std::string& path, const THexGrid& grid) const override;
 };
 
 }  // namespace tarvel

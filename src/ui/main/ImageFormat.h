@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/BinaryFile.h"
+
 namespace tarvel {
 
 class THexGrid;
@@ -33,8 +35,8 @@ class ImageFormat {
   virtual void PrepareGrid(THexGrid& grid) const = 0;
   virtual ImageCells FromHex(const THexSource& source, int32_t lastAddress) const = 0;
   virtual ImageCells ReadBinary(const std::string& path, int32_t lastAddress) const = 0;
-  // Every address of the grid, blank cells as 0. True when saved.
-  virtual bool SaveBinary(const std::string& path, const THexGrid& grid) const = 0;
+  // Every address of the grid, blank cells as 0.
+  virtual FileSave SaveBinary(const std::string& path, const THexGrid& grid) const = 0;
 };
 
 }  // namespace tarvel

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "files/BinaryFile.h"
 #include "ui/components/HexGrid.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/FileOptions.h"
@@ -16,11 +17,6 @@ namespace tarvel {
 namespace {
 
 std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-bool IsReadOnly(const QString& path) {
-  const QFileInfo file(path);
-  return file.exists() && !file.isWritable();
-}
 
 }  // namespace
 
@@ -62,25 +58,37 @@ void ImageSide::SetTitle(const QString& title) {
 
 void ImageSide::ReadFromChip(const QString& title) {
   SetTitle(title);
+  titleNamesImage_ = true;
   fileName_.clear();
   reload_->SetAvailable(false);
-  ImageEmptied();
+  ForgetSaveTarget();
 }
 
-// New, a read from the chip, or a device change that emptied the grid:
-// overwrite-save would write that image over the file. After a device change
-// reload stays, to bring the file back in the new device's size.
 void ImageSide::ImageEmptied() {
+  ForgetSaveTarget();
+  if (!titleNamesImage_) return;
+  SetTitle(texts_.newTitle);
+  titleNamesImage_ = false;
+}
+
+// New, a read from the chip, or a device change: overwrite-save would write
+// an image that is not the file's over it.
+void ImageSide::ForgetSaveTarget() {
   saveTarget_ = SaveTarget();
   save_->SetAvailable(false);
 }
 
-void ImageSide::FileLoaded(const QString& path, FileKind kind) {
+void ImageSide::NameFile(const QString& path, FileKind kind) {
   const QString& readOnlyMark = kind == FileKind::Binary ? texts_.binaryReadOnlyMark : texts_.hexReadOnlyMark;
-  SetTitle(path + (IsReadOnly(path) ? readOnlyMark : ""));
+  SetTitle(path + (FileIsReadOnly(FileSystemPath(path)) ? readOnlyMark : ""));
+  titleNamesImage_ = true;
+  saveTarget_ = {path, kind};
+}
+
+void ImageSide::FileLoaded(const QString& path, FileKind kind) {
+  NameFile(path, kind);
   fileName_ = path;
   fileKind_ = kind;
-  saveTarget_ = {path, kind};
   reload_->SetAvailable(true);
   save_->SetAvailable(true);
 }
@@ -130,9 +138,10 @@ QString ImageSide::AskSavePath() {
 }
 
 bool ImageSide::WriteBinary(const QString& path) {
-  if (!format_.SaveBinary(FileSystemPath(path), pane_.grid)) {
-    messages_.Box(texts_.saveError.arg(path), texts_.saveErrorCaption, MessageIcon::Error,
-                  WindowMessages::Buttons::Ok);
+  const FileSave save = format_.SaveBinary(FileSystemPath(path), pane_.grid);
+  if (!save.saved) {
+    messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
+                  MessageIcon::Error, WindowMessages::Buttons::Ok);
     return false;
   }
   history_->AddFile(path, "Bin");
@@ -142,8 +151,9 @@ bool ImageSide::WriteBinary(const QString& path) {
 void ImageSide::New() {
   pane_.grid.Clear();
   SetTitle(texts_.newTitle);
+  titleNamesImage_ = false;
   reload_->SetAvailable(false);
-  ImageEmptied();
+  ForgetSaveTarget();
   history_->AddFile(QString(), QString());
 }
 
@@ -170,9 +180,10 @@ void ImageSide::Reload() {
 void ImageSide::SaveBinary() {
   const QString path = AskSavePath();
   if (path.isEmpty() || !WriteBinary(path)) return;
+  // The title names the saved file now, and overwrite-save writes it; reload
+  // still reads the file last loaded.
+  NameFile(path, FileKind::Binary);
   save_->SetAvailable(true);
-  // After New the image has no file of its own until this save gives it one.
-  if (saveTarget_.path.isEmpty()) saveTarget_ = {path, FileKind::Binary};
 }
 
 void ImageSide::Save() {

@@ -38,7 +38,7 @@ class ImageSide {
     QString saveTitle;
     QString overwriteQuestion;  // follows the path
     QString overwriteCaption;
-    QString saveError;  // %1 is the path
+    QString saveError;  // %1 is the path, %2 the system's reason
     QString saveErrorCaption;
   };
 
@@ -66,7 +66,9 @@ class ImageSide {
   // An image read from the chip replaces the grid's: the title names the
   // read, and the image has no file of its own any more.
   void ReadFromChip(const QString& title);
-  // The grid no longer shows the file it was loaded from.
+  // A device change emptied the grid: overwrite-save is off, and a title that
+  // named a file or a read says "New" as New does. Reload stays, to bring the
+  // file back in the new device's size.
   void ImageEmptied();
 
   void New();
@@ -82,14 +84,17 @@ class ImageSide {
   TPicFileHistry& History() { return *history_; }
 
  private:
-  // A file the image was loaded from or saved to since its last New: the
-  // file that overwrite-save may write.
+  // The file the title names, last loaded or saved since the last New or
+  // emptying: the file that overwrite-save may write.
   struct SaveTarget {
     QString path;
     FileKind kind = FileKind::Hex;
   };
 
   void FileLoaded(const QString& path, FileKind kind);
+  // The title names the file, marked when a save would be refused.
+  void NameFile(const QString& path, FileKind kind);
+  void ForgetSaveTarget();
   void ShowCells(const ImageCells& cells);
   // The save dialog, the overwrite question and its loop; the chosen path or
   // an empty string.
@@ -109,6 +114,8 @@ class ImageSide {
   QString fileName_;
   FileKind fileKind_ = FileKind::Hex;
   SaveTarget saveTarget_;
+  // The title names a file or a read rather than an empty image.
+  bool titleNamesImage_ = false;
 };
 
 }  // namespace tarvel

@@ -59,7 +59,7 @@ ImageSide::Texts ProgramTexts() {
   texts.saveTitle = "Save binary";
   texts.overwriteQuestion = "is already exist. Overwrite OK?";
   texts.overwriteCaption = "Confirm overwriting";
-  texts.saveError = "Can not open %1";
+  texts.saveError = "Can not open %1\n%2";
   texts.saveErrorCaption = "SaveError";
   return texts;
 }
@@ -75,7 +75,7 @@ ImageSide::Texts DataTexts() {
   texts.saveTitle = "ﾊﾞｲﾅﾘ保存";
   texts.overwriteQuestion = "は存在します。上書きしますか？";
   texts.overwriteCaption = "上書き確認";
-  texts.saveError = "%1を開けません.";
+  texts.saveError = "%1を開けません.\n%2";
   texts.saveErrorCaption = "保存エラー";
   return texts;
 }

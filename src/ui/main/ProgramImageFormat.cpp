@@ -32,12 +32,12 @@ ImageCells ProgramImageFormat::ReadBinary(const std::string& path, int32_t lastA
   return cells;
 }
 
-bool ProgramImageFormat::SaveBinary(const std::string& path, const THexGrid& grid) const {
+FileSave ProgramImageFormat::SaveBinary(const std::string& path, const THexGrid& grid) const {
   std::vector<uint16_t> words(static_cast<size_t>(grid.MaxAddress()) + 1);
   for (size_t address = 0; address < words.size(); ++address) {
     words[address] = static_cast<uint16_t>(grid.GetIntData(static_cast<int32_t>(address)));
   }
-  return SaveProgramBinary(path, words).saved;
+  return SaveProgramBinary(path, words);
 }
 
 }  // namespace tarvel
