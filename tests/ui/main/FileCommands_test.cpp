@@ -1,4 +1,3 @@
-
 #include "MainWindowFixture.h"
 #include "ui/components/HexGrid.h"
 #include "ui/main/TitlePanel.h"
