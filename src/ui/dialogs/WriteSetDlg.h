@@ -26,6 +26,8 @@ class TWriteSetDlg : public QDialog {
  public:
   // The port access choices, in the order of CBPortAccess.
   static constexpr int kPortAccessCount = 4;
+  // The fill value is one program word of up to four hexadecimal digits.
+  static constexpr int32_t kMaxFillUpData = 0xFFFF;
 
   explicit TWriteSetDlg(Clock& clock, QWidget* parent = nullptr);
 

@@ -9,6 +9,9 @@ namespace tarvel {
 // pick the order; the first filter is the one the dialog opens with.
 class FileFilters {
  public:
+  // HexType and BinType run from 0 (all files first) to 3.
+  static constexpr int kTypeCount = 4;
+
   static QStringList Hex(int hexType);
   static QStringList Binary(int binType);
   // "desc|pattern|desc|pattern" to Qt's filters. Qt reads the patterns from

@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
+#include <algorithm>
+#include <cstdint>
 
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/AboutBox.h"
@@ -24,6 +26,7 @@
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
+#include "ui/main/FileFilters.h"
 #include "ui/main/PicChipCommands.h"
 #include "ui/main/SerialRomCommands.h"
 #include "ui/main/TitlePanel.h"
@@ -109,6 +112,13 @@ void LoadByName(ImageSide& side, const QString& path) {
   } else {
     side.LoadHex(absolute);
   }
+}
+
+// Whether a window placed at (left, top) would show on the area; counted in
+// 64 bits, since stored positions may be anything.
+bool Overlaps(const QRect& area, int64_t left, int64_t top, int64_t width, int64_t height) {
+  return left < int64_t{area.x()} + area.width() && area.x() < left + width &&
+         top < int64_t{area.y()} + area.height() && area.y() < top + height;
 }
 
 void SetHint(QWidget* widget, const QString& hint) {
@@ -201,11 +211,12 @@ void TPWMainForm::FormCreate() {
 }
 
 void TPWMainForm::FormClose() {
-  SaveWindowPosition();
-  SaveWriteSettings();
-  SaveFileSettings();
-  SaveVersion();
-  if (!settings_.Sync()) {
+  if (!settings_.ReadProblem().isEmpty()) {
+    messages_.Box("The settings of this run were not saved: " + settings_.FileName() + " cannot be read (" +
+                      settings_.ReadProblem() +
+                      ").\nMake that file readable for this user, or remove it, to keep settings again.",
+                  QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
+  } else if (!SaveSettings()) {
     messages_.Box("The settings could not be saved to " + settings_.FileName() +
                       ".\nMake sure that this folder can be written to; the next start keeps the settings of before.",
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
@@ -510,6 +521,15 @@ void TPWMainForm::Exit1Click() { close(); }
 // ---------------------------------------------------------------- settings
 
 void TPWMainForm::CheckSettingsVersion() {
+  if (!settings_.ReadProblem().isEmpty()) {
+    // Not a first run: the file may hold the settings of another run, which
+    // are neither used nor replaced.
+    messages_.Box("The settings file " + settings_.FileName() + " cannot be read (" + settings_.ReadProblem() +
+                      ").\ntarvel starts with its default settings and leaves that file as it is.",
+                  QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
+    CBCategoryChange();
+    return;
+  }
   if (settings_.Version() == SettingsStore::kVersion) {
     LoadWriteSettings();
     LoadFileSettings();
@@ -533,31 +553,29 @@ void TPWMainForm::LoadWriteSettings() {
   if (!settings_.HasKey(kWriteKey)) return;
   SettingsStore& s = settings_;
   picWrite_->OverWriteEnable = s.ReadFlag(kWriteKey, "OverWriteEnable", picWrite_->OverWriteEnable);
-  // Outside the measurement's range the loop waits would be missing or all but
-  // endless; the default 0 waits on the tick counter instead, which is safe.
-  const int32_t waitTime = s.ReadInt(kWriteKey, "WaitTime", picWrite_->WaitTime);
-  if (waitTime >= 0 && waitTime <= WaitTimeMeasurement::kMaxWaitTime) picWrite_->WaitTime = waitTime;
+  // Each value outside its range keeps the default, which is what the close
+  // saves back. A wait outside the measurement's range would be missing or
+  // all but endless; the default 0 waits on the tick counter instead.
+  picWrite_->WaitTime = s.ReadInt(kWriteKey, "WaitTime", picWrite_->WaitTime, 0, WaitTimeMeasurement::kMaxWaitTime);
   picWrite_->FillUpEnable = s.ReadFlag(kWriteKey, "FillUpEnable", picWrite_->FillUpEnable);
-  picWrite_->FillUpData = s.ReadInt(kWriteKey, "FillUpData", picWrite_->FillUpData);
-  parallelPort_.SetPortType(
-      static_cast<PPortType>(static_cast<uint8_t>(s.ReadInt(kWriteKey, "PortType", parallelPort_.PortType()))));
-  const int category = s.ReadInt(kWriteKey, "Category", 0);
-  form_.CBCategory->setCurrentIndex(category >= 0 && category < form_.CBCategory->count() ? category : -1);
-  ApplyPicDevice(s.ReadInt(kWriteKey, "PICDevice", picWrite_->Device()));
-  ApplySRomDevice(s.ReadInt(kWriteKey, "SRomDevice", sromWrite_.Device()));
+  picWrite_->FillUpData = s.ReadInt(kWriteKey, "FillUpData", picWrite_->FillUpData, 0, TWriteSetDlg::kMaxFillUpData);
+  parallelPort_.SetPortType(static_cast<PPortType>(
+      s.ReadInt(kWriteKey, "PortType", parallelPort_.PortType(), 0, kParallelPortTypeCount - 1)));
+  form_.CBCategory->setCurrentIndex(s.ReadInt(kWriteKey, "Category", 0, 0, form_.CBCategory->count() - 1));
+  ApplyPicDevice(s.ReadInt(kWriteKey, "PICDevice", picWrite_->Device(), 0, kPicDeviceCount - 1));
+  ApplySRomDevice(s.ReadInt(kWriteKey, "SRomDevice", sromWrite_.Device(), 0, kSRomDeviceCount - 1));
   startPowerON_ = s.ReadFlag(kWriteKey, "StartPowerON", startPowerON_);
   endPowerOFF_ = s.ReadFlag(kWriteKey, "EndPowerOFF", endPowerOFF_);
   startGiveIO_ = s.ReadFlag(kWriteKey, "StartGiveIO", startGiveIO_);
-  const int access = s.ReadInt(kWriteKey, "PortAccess", WriterAccess::Automatic);
-  portAccess_ = access >= WriterAccess::Automatic && access <= WriterAccess::Simulated ? access
-                                                                                         : WriterAccess::Automatic;
+  portAccess_ =
+      s.ReadInt(kWriteKey, "PortAccess", WriterAccess::Automatic, WriterAccess::Automatic, WriterAccess::Simulated);
 }
 
 void TPWMainForm::LoadFileSettings() {
   if (!settings_.HasKey(kFileKey)) return;
   fileOptions_.objPath = settings_.ReadString(kFileKey, "ObjPath");
-  fileOptions_.hexType = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "HexType", fileOptions_.hexType));
-  fileOptions_.binType = static_cast<uint8_t>(settings_.ReadInt(kFileKey, "BinType", fileOptions_.binType));
+  fileOptions_.hexType = settings_.ReadInt(kFileKey, "HexType", fileOptions_.hexType, 0, FileFilters::kTypeCount - 1);
+  fileOptions_.binType = settings_.ReadInt(kFileKey, "BinType", fileOptions_.binType, 0, FileFilters::kTypeCount - 1);
 }
 
 void TPWMainForm::LoadWindowPosition() {
@@ -566,13 +584,26 @@ void TPWMainForm::LoadWindowPosition() {
   const int left = settings_.ReadInt(kFormKey, "Left", x());
   const int width = settings_.ReadInt(kFormKey, "Width", this->width());
   const int height = settings_.ReadInt(kFormKey, "Height", this->height());
-  move(left, top);
-  if (width > 0 && height > 0) resize(width, height);
-  // A window saved on a screen that is gone would open out of reach.
+  // A window larger than the screens would make the start allocate for all
+  // of it; one on a screen that is gone would open out of reach.
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  const QSize room = primary ? primary->availableVirtualSize() : QSize(width, height);
+  if (width > 0 && height > 0) resize(std::min(width, room.width()), std::min(height, room.height()));
   for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(frameGeometry())) return;
+    if (Overlaps(screen->availableGeometry(), left, top, this->width(), this->height())) {
+      move(left, top);
+      return;
+    }
   }
   CentreOnScreen();
+}
+
+bool TPWMainForm::SaveSettings() {
+  SaveWindowPosition();
+  SaveWriteSettings();
+  SaveFileSettings();
+  SaveVersion();
+  return settings_.Sync();
 }
 
 void TPWMainForm::SaveWindowPosition() {

@@ -172,6 +172,9 @@ class TPWMainForm : public QMainWindow {
   void LoadWriteSettings();
   void LoadFileSettings();
   void LoadWindowPosition();
+  // The window position, the write and file settings and the version, in
+  // this order; false when they did not reach the file.
+  bool SaveSettings();
   void SaveWindowPosition();
   void SaveWriteSettings();
   void SaveFileSettings();

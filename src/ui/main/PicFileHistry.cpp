@@ -7,6 +7,29 @@
 #include "ui/main/SettingsStore.h"
 
 namespace tarvel {
+namespace {
+
+// Two paths name one file only where the file system folds letter case.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
+// The entry number of a stored path or type value of this prefix, or -1.
+int EntryNumber(const QString& name, const QString& valuePrefix) {
+  for (const QString& head : {valuePrefix + "HistryType", valuePrefix + "Histry"}) {
+    if (!name.startsWith(head)) continue;
+    const QString digits = name.mid(head.size());
+    bool ok = false;
+    const int number = digits.toInt(&ok);
+    const bool plain = std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c.isDigit(); });
+    return ok && plain ? number : -1;
+  }
+  return -1;
+}
+
+}  // namespace
 
 TPicFileHistry::TPicFileHistry(QMenu& parentMenu, QAction& anchorItem, OpenHandler onOpen, int maxCount,
                                SettingsStore& store, const QString& keyPath, const QString& valuePrefix)
@@ -40,7 +63,7 @@ void TPicFileHistry::PushCurrent(const QString& path, const QString& type) {
   }
   if (!path.isEmpty()) {
     for (int k = 0; k < fileNames_.size(); ++k) {
-      if (fileNames_[k].compare(path, Qt::CaseInsensitive) == 0) {
+      if (fileNames_[k].compare(path, kPathCase) == 0) {
         fileNames_.removeAt(k);
         fileTypes_.removeAt(k);
         break;
@@ -107,6 +130,10 @@ void TPicFileHistry::Store() {
     store_.WriteString(keyPath_, valuePrefix_ + "HistryType" + QString::number(n), fileTypes_[n]);
   }
   store_.WriteInt(keyPath_, valuePrefix_ + "HistryNum", fileNames_.size());
+  // Entries of an earlier, longer list would otherwise stay in the file.
+  for (const QString& name : store_.ValueNames(keyPath_)) {
+    if (EntryNumber(name, valuePrefix_) >= fileNames_.size()) store_.Remove(keyPath_, name);
+  }
   store_.Sync();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 namespace tarvel {
 
@@ -18,23 +19,34 @@ class SettingsStore {
 
   SettingsStore();
 
+  // Why the settings file that is there cannot be read, or empty when it can
+  // (or is not there). Such a file may hold another run's settings: the
+  // store then reads as empty, and writes and deletion leave the file alone.
+  const QString& ReadProblem() const { return readProblem_; }
+
   // The stored Version, empty when there is none.
   QString Version();
   // Whether the key (a group of values) exists.
   bool HasKey(const QString& key);
-  // Deletes the organisation's whole tree: every settings file of Melfort.
+  // Deletes this program's settings; other programs' files in the same
+  // folder stay.
   void DeleteTree();
 
   // Reads give `fallback` for a value that is missing or not of the stored
   // type, so that a damaged store never stops the program.
   int ReadInt(const QString& key, const QString& name, int fallback);
+  // The same for a value outside [lowest, highest].
+  int ReadInt(const QString& key, const QString& name, int fallback, int lowest, int highest);
   bool ReadFlag(const QString& key, const QString& name, bool fallback);
   QString ReadString(const QString& key, const QString& name);
+  // The names of the values under the key.
+  QStringList ValueNames(const QString& key);
 
   // An empty key writes at the top of the tree.
   void WriteInt(const QString& key, const QString& name, int value);
   void WriteFlag(const QString& key, const QString& name, bool value);
   void WriteString(const QString& key, const QString& name, const QString& value);
+  void Remove(const QString& key, const QString& name);
 
   // Writes what is pending to the file; false when the file could not be
   // written (the folder is not writable, or is not a folder).
@@ -43,8 +55,10 @@ class SettingsStore {
 
  private:
   static QString Path(const QString& key, const QString& name);
+  bool Writable() const { return readProblem_.isEmpty(); }
 
   QSettings settings_;
+  QString readProblem_;
 };
 
 }  // namespace tarvel

@@ -87,14 +87,14 @@ TEST_F(HistoryTest, SixFilesKeepFiveEntriesAndARestartBringsThemBackInOrder) {
   EXPECT_EQ(StoredText("File", "PICProgHistryType0"), "Bin");
 }
 
-TEST_F(HistoryTest, APathDifferingOnlyInCaseReplacesItsEntry) {
+TEST_F(HistoryTest, PathsDifferingOnlyInCaseAreTwoFiles) {
   const QString lower = ProgramFile("same.bin");
   const QString upper = ProgramFile("SAME.bin");
   const QString other = ProgramFile("other.bin");
   Open(lower, false);
   Open(other, false);
   Open(upper, false);
-  EXPECT_EQ(ProgramEntries(), QStringList{"&1 " + other + "\t[Bin]"});
+  EXPECT_EQ(ProgramEntries(), (QStringList{"&1 " + other + "\t[Bin]", "&2 " + lower + "\t[Bin]"}));
 }
 
 TEST_F(HistoryTest, DataHistoryStandsInTheDataMenuOnly) {

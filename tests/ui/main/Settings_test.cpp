@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFileInfo>
 
 #include "MainWindowFixture.h"
 
@@ -106,6 +107,28 @@ TEST_F(SettingsTest, SettingsThatCannotBeWrittenAreToldAtCloseButADamagedStoreRe
   ASSERT_EQ(messages.boxes.size(), 1u);
   EXPECT_TRUE(messages.boxes[0].text.startsWith("The settings could not be saved to " + StorePath()));
   EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Warning);
+}
+
+// A settings file that cannot be read may hold the settings of another run
+// (one as root, say). Here a folder stands in its place, which not even the
+// super-user reads. The start says so once and runs on the defaults, not as a
+// first run; the close says that nothing was saved, and the file stays.
+TEST_F(SettingsTest, AnUnreadableSettingsFileIsToldAndLeftAlone) {
+  ASSERT_TRUE(QDir().mkpath(StorePath()));
+  StartShown();
+  EXPECT_FALSE(window->FirstRun());
+  ASSERT_EQ(messages.boxes.size(), 1u) << messages.Texts().join('|').toStdString();
+  EXPECT_TRUE(messages.boxes[0].text.startsWith("The settings file " + StorePath() + " cannot be read ("))
+      << messages.boxes[0].text.toStdString();
+  EXPECT_EQ(window->PicWrite().Device(), PIC16F84);
+  ChooseInList(window->Form().CBCategory, 1);
+  messages.Forget();
+  window->close();
+  ASSERT_EQ(messages.boxes.size(), 1u);
+  EXPECT_TRUE(messages.boxes[0].text.startsWith("The settings of this run were not saved: " + StorePath()));
+  window.reset();
+  EXPECT_TRUE(QFileInfo(StorePath()).isDir());
+  EXPECT_TRUE(QDir(StorePath()).isEmpty());
 }
 
 TEST_F(SettingsTest, QuittingWithEndPowerOffSwitchesTheWriterOffAfterSaving) {

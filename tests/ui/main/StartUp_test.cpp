@@ -59,7 +59,7 @@ TEST_F(StartUpTest, CurrentStoreInSerialRomCategoryStartsThereWithItsDevice) {
       "[Write]\nCategory=1\nPICDevice=44\nSRomDevice=5\nWaitTime=1234\nOverWriteEnable=1\nFillUpEnable=1\n"
       "FillUpData=16383\nPortType=2\n"
       "[File]\nObjPath=/tmp/objects\nHexType=3\nBinType=2\n"
-      "[Form]\nTop=40\nLeft=30\nWidth=900\nHeight=500\n");
+      "[Form]\nTop=40\nLeft=30\nWidth=700\nHeight=500\n");
   TPWMainForm& w = Start();
   EXPECT_FALSE(w.FirstRun());
   EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('|').toStdString();
@@ -84,23 +84,26 @@ TEST_F(StartUpTest, CurrentStoreInSerialRomCategoryStartsThereWithItsDevice) {
   EXPECT_EQ(w.HexType(), 3);
   EXPECT_EQ(w.BinType(), 2);
   EXPECT_EQ(w.pos(), QPoint(30, 40));
-  EXPECT_EQ(w.size(), QSize(900, 500));
+  EXPECT_EQ(w.size(), QSize(700, 500));
 }
 
 TEST_F(StartUpTest, ForeignStoreIsDeletedWithItsHistoryAndTakesTheFirstRunPath) {
   WriteStore(
       "[General]\nVersion=2.36\n[Write]\nCategory=1\nPICDevice=2\n"
       "[File]\nPICProgHistryNum=1\nPICProgHistry0=/tmp/old.hex\nPICProgHistryType0=Hex\n");
-  QFile organisation(configDir + "/Melfort.conf");
-  ASSERT_TRUE(organisation.open(QIODevice::WriteOnly));
-  organisation.write("[General]\nSomething=1\n");
-  organisation.close();
+  // Other programs' settings beside ours are not ours to delete.
+  for (const QString& name : {configDir + "/Melfort.conf", configDir + "/Melfort/other.conf"}) {
+    QFile other(name);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("[General]\nSomething=1\n");
+  }
 
   TPWMainForm& w = Start();
   EXPECT_TRUE(w.FirstRun());
   EXPECT_EQ(messages.Texts(), QStringList{kFirstRunText});
   EXPECT_FALSE(QFile::exists(StorePath()));
-  EXPECT_FALSE(QFile::exists(configDir + "/Melfort.conf"));
+  EXPECT_EQ(FileBytes(configDir + "/Melfort.conf"), "[General]\nSomething=1\n");
+  EXPECT_EQ(FileBytes(configDir + "/Melfort/other.conf"), "[General]\nSomething=1\n");
   EXPECT_EQ(w.PicWrite().Device(), PIC16F84);
   EXPECT_EQ(w.Form().CBCategory->currentIndex(), 0);
   EXPECT_TRUE(w.ProgHistory().FileNames().isEmpty());
@@ -150,22 +153,44 @@ TEST_F(StartUpTest, DeviceOutsideTheListIsToldOncePerChoice) {
   EXPECT_EQ(messages.Texts().size(), 2) << "a new choice is told again";
 }
 
-TEST_F(StartUpTest, StoredDeviceBeyondTheListEndsOnTheFirstEntry) {
-  WriteCurrentStore("Category=0\nPICDevice=60");
+// A value outside its range keeps the default, quietly, and the close saves
+// back what was in use; history entries past the five kept leave the file.
+TEST_F(StartUpTest, StoredValuesOutsideTheirRangesKeepTheDefaultsAndAreNotSavedBack) {
+  WriteStore(
+      "[General]\nVersion=2.37\n"
+      "[Write]\nPortAccess=3\nCategory=7\nPICDevice=60\nSRomDevice=20\nPortType=9\nFillUpData=65536\n"
+      "[File]\nHexType=4\nBinType=-1\nPICProgHistryNum=9\nPICProgHistry0=/a.bin\nPICProgHistryType0=Bin\n"
+      "PICProgHistry6=/g.bin\nPICProgHistryType6=Bin\nPICDataHistry5=/f.bin\n"
+      "[Form]\nLeft=2147483647\nTop=2147483647\nWidth=2147483647\nHeight=2147483647\n");
   TPWMainForm& w = Start();
-  ASSERT_FALSE(messages.Texts().isEmpty());
-  EXPECT_EQ(messages.Texts().first(), "This device is not supported");
-  EXPECT_EQ(w.Form().CBPICDevice->currentIndex(), PIC12C508);
-  EXPECT_EQ(w.PicWrite().Device(), PIC12C508);
-}
+  EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('|').toStdString();
+  EXPECT_EQ(w.Form().CBCategory->currentText(), "PIC");
+  EXPECT_EQ(w.Form().CBPICDevice->currentText(), "PIC16F84");
+  EXPECT_EQ(w.SRomWrite().Device(), SROM24xx02);
+  EXPECT_EQ(w.ParallelPort().PortType(), AT378);
+  EXPECT_EQ(w.PicWrite().FillUpData, 0);
+  EXPECT_EQ(w.HexType(), 0);
+  EXPECT_EQ(w.BinType(), 0);
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE(w.width(), available.width()) << "held to the screen";
+  EXPECT_LE(w.height(), available.height());
+  EXPECT_LE((w.geometry().center() - available.center()).manhattanLength(), 2) << "and brought back onto it";
 
-TEST_F(StartUpTest, StoredCategoryOutsideTheListMeansSerialRom) {
-  WriteCurrentStore("Category=7\nSRomDevice=20");
-  TPWMainForm& w = Start();
-  EXPECT_EQ(w.Form().CBCategory->currentText(), "");
-  EXPECT_FALSE(w.Menus().PicMenuShown(*w.menuBar()));
-  EXPECT_EQ(w.Form().CBSRomDevice->currentIndex(), 0);
-  EXPECT_EQ(w.SRomWrite().Device(), SROM24xx01);
+  w.close();
+  EXPECT_EQ(StoredText("Write", "Category"), "0");
+  EXPECT_EQ(StoredText("Write", "PICDevice"), "40");
+  EXPECT_EQ(StoredText("Write", "SRomDevice"), "1");
+  EXPECT_EQ(StoredText("Write", "PortType"), "0");
+  EXPECT_EQ(StoredText("Write", "FillUpData"), "0");
+  EXPECT_EQ(StoredText("File", "HexType"), "0");
+  EXPECT_EQ(StoredText("Form", "Width").toInt(), w.width());
+  EXPECT_LE(StoredText("Form", "Left").toInt(), available.right());
+  window.reset();
+  EXPECT_EQ(StoredText("File", "PICProgHistryNum"), "5");
+  EXPECT_EQ(StoredText("File", "PICProgHistry0"), "/a.bin");
+  EXPECT_EQ(StoredText("File", "PICProgHistry6"), "<absent>");
+  EXPECT_EQ(StoredText("File", "PICProgHistryType6"), "<absent>");
+  EXPECT_EQ(StoredText("File", "PICDataHistry5"), "<absent>");
 }
 
 TEST_F(StartUpTest, PermissionFailureIsToldOnceAndTheSimulatedWriterServes) {
