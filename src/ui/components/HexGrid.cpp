@@ -65,6 +65,7 @@ THexGrid::THexGrid(QWidget* parent) : QTableView(parent), model_(new HexGridMode
   SetAddressCellWidth(35);
   SetDataCellWidth(25);
   setCurrentIndex(model_->index(0, 0));
+  connect(qApp, &QApplication::focusChanged, this, &THexGrid::FocusMoved);
 }
 
 THexGrid::~THexGrid() = default;
@@ -178,6 +179,30 @@ void THexGrid::GotoNextCell() {
   if (next.isValid() && MoveTo(next)) StartEditing();
 }
 
+bool THexGrid::SettleCurrentCell() {
+  clickEditDelay_.stop();
+  EndEditing();
+  const QModelIndex cell = currentIndex();
+  if (!cell.isValid()) return true;
+  const QString text = model_->Text(cell.row(), cell.column());
+  if (TooLong(text)) {
+    model_->SetText(cell.row(), cell.column(), savedCellText_);
+    ShowMessage(kTooManyDigits);
+    return false;
+  }
+  model_->SetText(cell.row(), cell.column(), PaddedText(text));
+  return true;
+}
+
+void THexGrid::FocusMoved(QWidget* from, QWidget* to) {
+  // Focus that goes to another window (a box, a dialog, another program)
+  // comes back to the edit; focus taken by another widget of this window
+  // ends it.
+  const auto inGrid = [this](QWidget* widget) { return widget == this || isAncestorOf(widget); };
+  if (from == nullptr || to == nullptr || !inGrid(from) || inGrid(to) || to->window() != window()) return;
+  SettleCurrentCell();
+}
+
 int32_t THexGrid::RowCount() const { return model_->rowCount() + 1; }
 
 int32_t THexGrid::ColCount() const { return model_->columnCount() + 1; }
@@ -271,6 +296,8 @@ QString THexGrid::PaddedText(const QString& text) const {
   return text.rightJustified(DataDigit, QLatin1Char('0'));
 }
 
+bool THexGrid::TooLong(const QString& text) const { return text.size() > DataDigit && !IsAllDashes(text); }
+
 bool THexGrid::HandleKey(QKeyEvent* event) {
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   switch (event->key()) {
@@ -309,7 +336,7 @@ void THexGrid::EnterKey() {
   }
   EndEditing();
   const QString text = model_->Text(cell.row(), cell.column());
-  if (text.size() > DataDigit && !IsAllDashes(text)) {
+  if (TooLong(text)) {
     ShowMessage(kTooManyDigits);
     return;
   }
@@ -345,7 +372,7 @@ bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
   const QModelIndex current = currentIndex();
   if (current.isValid() && current != next) {
     const QString text = model_->Text(current.row(), current.column());
-    if (text.size() > DataDigit && !IsAllDashes(text)) {
+    if (TooLong(text)) {
       ShowMessage(kTooManyDigits);
       return false;
     }

@@ -90,6 +90,13 @@ class THexGrid : public QTableView {
   // starts editing there. From the very last cell it stays put, not editing.
   void GotoNextCell();
 
+  // Finishes the current cell's entry as leaving the grid does: a text too
+  // long for DataDigit is told ("ビット数が多すぎます") and the cell goes back
+  // to its text from before the edit (false); any other text is padded
+  // (true). Focus that moves to another widget of the window does this too,
+  // so a cell never keeps a text that stands for another number.
+  bool SettleCurrentCell();
+
   // String-grid view of the widget, counting the header row and the address
   // column: what the user sees, for callers and tests.
   int32_t RowCount() const;
@@ -127,6 +134,8 @@ class THexGrid : public QTableView {
   QString BlankText() const;
   QString ValueText(int32_t value) const;
   QString PaddedText(const QString& text) const;
+  bool TooLong(const QString& text) const;
+  void FocusMoved(QWidget* from, QWidget* to);
 
   // The editing keys, for the grid and for its cell editor alike; true when
   // the key was taken.

@@ -244,6 +244,7 @@ WindowCommand* TPWMainForm::MakeCommand(Target& target, void (Target::*handler)(
                                         std::initializer_list<QAction*> items,
                                         std::initializer_list<QToolButton*> buttons) {
   auto* command = new WindowCommand(this, messages_, [&target, handler] { (target.*handler)(); });
+  command->SetGate([this] { return SettleGridEdits(); });
   for (QAction* item : items) command->AddItem(*item);
   for (QToolButton* button : buttons) command->AddButton(*button);
   return command;
@@ -317,6 +318,14 @@ void TPWMainForm::CreateCommands() {
   c.DispProgWindow->SetChecked(true);
   c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick, {m.DispDataWindow});
   c.DispDataWindow->SetChecked(true);
+}
+
+// A command never reads a cell whose text stands for another number: an
+// entry still open is finished first, and an over-long one stops the command.
+bool TPWMainForm::SettleGridEdits() {
+  const bool program = form_.HexGrid->SettleCurrentCell();
+  const bool data = form_.DataHexGrid->SettleCurrentCell();
+  return program && data;
 }
 
 void TPWMainForm::ConnectLists() {

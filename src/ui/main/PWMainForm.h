@@ -163,6 +163,7 @@ class TPWMainForm : public QMainWindow {
                              std::initializer_list<QToolButton*> buttons = {}) {
     return MakeCommand(*this, handler, items, buttons);
   }
+  bool SettleGridEdits();
   void ConnectLists();
   void AssignEnglishHints();
   void ShowMenuOfCategory();

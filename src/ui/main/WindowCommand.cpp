@@ -42,7 +42,8 @@ void WindowCommand::Run() {
   // A checkable item has toggled itself already; the command's own mark is
   // what the handler reads, and the handler sets the mark anew.
   Refresh();
-  if (Enabled()) RunGuarded(messages_, handler_);
+  if (!Enabled() || (gate_ && !gate_())) return;
+  RunGuarded(messages_, handler_);
 }
 
 void WindowCommand::RunGuarded(WindowMessages& messages, const Handler& handler) {

@@ -25,6 +25,8 @@ class WindowCommand : public QObject {
   void AddItem(QAction& item);
   void AddButton(QAbstractButton& button);
   void SetHandler(Handler handler);
+  // Asked before every run; the handler runs only when it answers true.
+  void SetGate(std::function<bool()> gate) { gate_ = std::move(gate); }
 
   // Availability by the window's rules; the items are enabled only when the
   // command is also implemented.
@@ -48,6 +50,7 @@ class WindowCommand : public QObject {
 
   WindowMessages& messages_;
   Handler handler_;
+  std::function<bool()> gate_;
   bool available_ = true;
   bool checked_ = false;
   QList<QPointer<QAction>> items_;

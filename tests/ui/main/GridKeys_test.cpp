@@ -56,6 +56,38 @@ TEST_F(GridKeysTest, OverLongTextIsToldThroughTheWindow) {
   EXPECT_EQ(messages.boxes[0].caption, "") << "the simple box";
 }
 
+// A cell never keeps a text that stands for another number than the one it
+// shows: focus that leaves the grid, or a command, puts an over-long entry
+// back with the message, and the command does not run on it.
+TEST_F(GridKeysTest, AnOverLongEntryIsPutBackWhenFocusLeavesOrACommandComes) {
+  THexGrid& program = *window->Form().HexGrid;
+  THexGrid& data = *window->Form().DataHexGrid;
+  program.WriteData(2, 0x1111);
+  ClickAddress(program, 2);
+  Type("123456");
+  ClickAddress(data, 0);
+  ASSERT_TRUE(WaitFor([&] { return !messages.boxes.empty(); }));
+  EXPECT_EQ(messages.Texts(), QStringList{"ビット数が多すぎます"});
+  EXPECT_EQ(program.GetHexData(2), "1111");
+
+  messages.Forget();
+  ClickAddress(program, 3);
+  Type("123456");
+  Press(Qt::Key_Return);
+  ClickButton(window->Form().SBBinProgSave);
+  EXPECT_EQ(messages.Texts(), (QStringList{"ビット数が多すぎます", "ビット数が多すぎます"}));
+  EXPECT_TRUE(messages.saveRequests.empty()) << "the save did not run";
+  EXPECT_FALSE(program.IsO(3));
+
+  ClickAddress(program, 4);
+  Type("12");
+  const QString path = dir.filePath("saved.bin");
+  messages.saveAnswers.push_back(path);
+  ClickButton(window->Form().SBBinProgSave);
+  EXPECT_EQ(program.GetHexData(4), "0012");
+  EXPECT_EQ(FileBytes(path).mid(4, 6), QByteArray("\x11\x11\x00\x00\x12\x00", 6));
+}
+
 TEST_F(GridKeysTest, EscapeRestoresTheDataCell) {
   THexGrid& grid = *window->Form().DataHexGrid;
   grid.WriteData(3, 0x5A);
