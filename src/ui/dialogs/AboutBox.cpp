@@ -157,6 +157,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   connect(memoButton_, &QPushButton::clicked, this, &TAboutBox::BtnMemoClick);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  OpenWithFocusOn(*this);
 }
 
 void TAboutBox::SetVersion(const QString& caption) { version_->setText(caption); }

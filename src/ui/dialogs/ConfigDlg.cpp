@@ -182,6 +182,7 @@ TConfigDlg::TConfigDlg(UserMessages& messages, QWidget* parent) : QDialog(parent
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+  OpenWithFocusOn(*this);
 
   CBWriteIDClick();
   ClearFuseLabel();

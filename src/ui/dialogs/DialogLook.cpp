@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -42,6 +43,34 @@ void SetEditBoxEnabled(QLineEdit& edit, bool enabled) {
   edit.setPalette(palette);
   edit.setEnabled(enabled);
 }
+
+namespace {
+
+class FocusOnOpen : public QObject {
+ public:
+  FocusOnOpen(QDialog& dialog, QWidget* control) : QObject(&dialog), dialog_(dialog), control_(control) {
+    dialog.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    QWidget* target = control_;
+    for (QPushButton* button : dialog_.findChildren<QPushButton*>()) {
+      if (target == nullptr && button->isDefault() && button->isVisible()) target = button;
+    }
+    if (target != nullptr) target->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+
+ private:
+  QDialog& dialog_;
+  QPointer<QWidget> control_;
+};
+
+}  // namespace
+
+void OpenWithFocusOn(QDialog& dialog, QWidget* control) { new FocusOnOpen(dialog, control); }
 
 QHBoxLayout* OkCancelRow(QDialog& dialog, bool alignRight) {
   auto* ok = new QPushButton("OK", &dialog);

@@ -51,6 +51,7 @@ TFileSetDlg::TFileSetDlg(QWidget* parent) : QDialog(parent) {
   form->addWidget(objectFiles);
   form->addLayout(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
+  OpenWithFocusOn(*this);
 }
 
 void TFileSetDlg::SetObjPath(const QString& path) { objPath_->setText(path); }

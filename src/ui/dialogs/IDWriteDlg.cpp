@@ -26,6 +26,7 @@ TIDWriteDlg::TIDWriteDlg(QWidget* parent) : QDialog(parent) {
   form->addWidget(group);
   form->addLayout(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
+  OpenWithFocusOn(*this, idEdit_);
 }
 
 QString TIDWriteDlg::IDText() const { return idEdit_->text(); }

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,7 +39,8 @@ QCheckBox* NamedCheckBox(const char* name, const QString& caption, QWidget* pare
 
 }  // namespace
 
-TWriteSetDlg::TWriteSetDlg(Clock& clock, QWidget* parent) : QDialog(parent), clock_(clock) {
+TWriteSetDlg::TWriteSetDlg(Clock& clock, UserMessages& messages, QWidget* parent)
+    : QDialog(parent), clock_(clock), messages_(messages) {
   setWindowTitle("Write Setup");
 
   overWriteEnable_ = NamedCheckBox("CBOverWriteEnable", "Don't overwrite the same data.", this);
@@ -49,6 +52,7 @@ TWriteSetDlg::TWriteSetDlg(Clock& clock, QWidget* parent) : QDialog(parent), clo
   withLabel->setObjectName("Label1");
   fillUpData_ = new QLineEdit("0000", fillGroup);
   fillUpData_->setObjectName("EdtFillUpData");
+  fillUpData_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9A-Fa-f]{1,4}"), fillUpData_));
   fillUpData_->setFixedWidth(fillUpData_->fontMetrics().horizontalAdvance("00000000") + 12);
   auto* hexLabel = new QLabel("Ｈ", fillGroup);
   hexLabel->setObjectName("Label2");
@@ -137,8 +141,9 @@ TWriteSetDlg::TWriteSetDlg(Clock& clock, QWidget* parent) : QDialog(parent), clo
 
   connect(fillUpEnable_, &QCheckBox::toggled, this, &TWriteSetDlg::CBFillUpEnableClick);
   connect(measure_, &QPushButton::clicked, this, &TWriteSetDlg::BtnMeasureClick);
-  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok_, &QPushButton::clicked, this, &TWriteSetDlg::OkButtonClick);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  OpenWithFocusOn(*this);
 
   CBFillUpEnableClick();
 }
@@ -152,6 +157,16 @@ void TWriteSetDlg::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+// An empty fill value would program 0 into every empty cell.
+void TWriteSetDlg::OkButtonClick() {
+  if (!fillUpData_->hasAcceptableInput()) {
+    messages_.Show("Enter the fill value as one to four hexadecimal digits (0 to FFFF).");
+    fillUpData_->setFocus();
+    return;
+  }
+  accept();
 }
 
 void TWriteSetDlg::BtnMeasureClick() { wait_->setValue(WaitTimeMeasurement::Measure(clock_)); }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/Clock.h"
+#include "platform/UserMessages.h"
 #include "port/ParallelPort.h"
 
 class QCheckBox;
@@ -29,7 +30,8 @@ class TWriteSetDlg : public QDialog {
   // The fill value is one program word of up to four hexadecimal digits.
   static constexpr int32_t kMaxFillUpData = 0xFFFF;
 
-  explicit TWriteSetDlg(Clock& clock, QWidget* parent = nullptr);
+  // `messages` shows the dialog's own message (a fill value it cannot take).
+  TWriteSetDlg(Clock& clock, UserMessages& messages, QWidget* parent = nullptr);
 
   // Disabled on the first start, when the settings have to be made.
   void SetCancelEnabled(bool enabled);
@@ -49,7 +51,8 @@ class TWriteSetDlg : public QDialog {
   int32_t WaitTime() const;
   bool FillUpEnable() const;
   // Hexadecimal digits in either case; any other character counts as 0, and
-  // more than eight digits wrap around 32 bits.
+  // more than eight digits wrap around 32 bits. The edit box takes one to
+  // four digits only, and OK refuses it empty.
   int32_t FillUpData() const;
   PPortType PortType() const;
   bool StartPowerON() const;
@@ -61,10 +64,12 @@ class TWriteSetDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void OkButtonClick();
   void BtnMeasureClick();
   void CBFillUpEnableClick();
 
   Clock& clock_;
+  UserMessages& messages_;
   QCheckBox* overWriteEnable_;
   QCheckBox* fillUpEnable_;
   QLineEdit* fillUpData_;

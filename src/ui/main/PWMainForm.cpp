@@ -658,7 +658,7 @@ void TPWMainForm::CentreOnScreen() {
 // ---------------------------------------------------------- option commands
 
 bool TPWMainForm::RunWriteSetup(bool cancelEnabled) {
-  TWriteSetDlg dialog(clock_, this);
+  TWriteSetDlg dialog(clock_, messages_, this);
   dialog.SetCancelEnabled(cancelEnabled);
   dialog.SetOverWriteEnable(picWrite_->OverWriteEnable);
   dialog.SetWaitTime(picWrite_->WaitTime);

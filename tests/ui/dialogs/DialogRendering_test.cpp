@@ -76,7 +76,8 @@ void ShowAndCheck(QWidget& dialog, const QString& name) {
 
 TEST(DialogRendering, WriteSetup) {
   VirtualClock clock;
-  TWriteSetDlg dlg(clock);
+  test::RecordingMessages messages;
+  TWriteSetDlg dlg(clock, messages);
   dlg.SetWaitTime(0);
   dlg.SetFillUpEnable(true);
   dlg.SetFillUpData(0x3FFF);

@@ -13,6 +13,7 @@
 
 #include "DialogTestSupport.h"
 #include "platform/VirtualClock.h"
+#include "support/RecordingMessages.h"
 
 namespace tarvel {
 namespace {
@@ -29,8 +30,9 @@ class WriteSetDlgTest : public ::testing::Test {
     return dlg.FillUpData();
   }
 
+  test::RecordingMessages messages;
   VirtualClock clock;  // the measurement loop takes 30.6 ms: 3333
-  TWriteSetDlg dlg{clock};
+  TWriteSetDlg dlg{clock, messages};
 };
 
 TEST_F(WriteSetDlgTest, OpensWithTheEnglishCaptionsAndTheResourceState) {
@@ -134,12 +136,12 @@ TEST_F(WriteSetDlgTest, AnUnmeasuredWaitIsMeasuredBeforeTheUserTouchesAnything) 
   EXPECT_EQ(Wait().text(), "3,333");
 
   VirtualClock fresh;
-  TWriteSetDlg again(fresh);
+  TWriteSetDlg again(fresh, messages);
   again.SetWaitTime(1);
   EXPECT_EQ(again.WaitTime(), 3333);
 
   const uint64_t spun = clock.SpunRounds();
-  TWriteSetDlg stored(clock);
+  TWriteSetDlg stored(clock, messages);
   stored.SetWaitTime(2);
   EXPECT_EQ(stored.WaitTime(), 2);
   EXPECT_EQ(clock.SpunRounds(), spun);
@@ -147,17 +149,17 @@ TEST_F(WriteSetDlgTest, AnUnmeasuredWaitIsMeasuredBeforeTheUserTouchesAnything) 
 
 TEST_F(WriteSetDlgTest, MeasureKeepsTheValueInRangeOnAnyMachine) {
   VirtualClock instant(1000, 0);  // the loop takes no time at all
-  TWriteSetDlg fast(instant);
+  TWriteSetDlg fast(instant, messages);
   Click(Child<QPushButton>(fast, "BtnMeasure"));
   EXPECT_EQ(fast.WaitTime(), 30000);
 
   VirtualClock quick(1000, 0);
-  TWriteSetDlg veryFast(quick);
+  TWriteSetDlg veryFast(quick, messages);
   veryFast.SetWaitTime(0);
   EXPECT_EQ(veryFast.WaitTime(), 30000);
 
   VirtualClock crawling(1000, 5000);  // 5 us a round: 153 s
-  TWriteSetDlg slow(crawling);
+  TWriteSetDlg slow(crawling, messages);
   Click(Child<QPushButton>(slow, "BtnMeasure"));
   EXPECT_EQ(slow.WaitTime(), 1);
 }
@@ -177,6 +179,25 @@ TEST_F(WriteSetDlgTest, FillValueIsShownInHexWithAtLeastFourDigits) {
   EXPECT_EQ(FillEdit().text(), "0012");
   dlg.SetFillUpData(0x1ABCDE);
   EXPECT_EQ(FillEdit().text(), "1ABCDE");
+}
+
+// The edit box takes one to four hex digits; OK with it empty tells the user
+// and stays open instead of filling every empty cell with 0.
+TEST_F(WriteSetDlgTest, FillValueTakesOneToFourHexDigitsOnly) {
+  dlg.SetFillUpEnable(true);
+  FillEdit().clear();
+  QTest::keyClicks(&FillEdit(), "3fG-x12");
+  EXPECT_EQ(FillEdit().text(), "3f12");
+  FillEdit().clear();
+  test::OpenModal(dlg);
+  Click(Child<QPushButton>(dlg, "OkButton"));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Enter the fill value as one to four hexadecimal digits (0 to FFFF)."});
+  EXPECT_TRUE(dlg.isVisible());
+  QTest::keyClicks(&FillEdit(), "7");
+  Click(Child<QPushButton>(dlg, "OkButton"));
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_EQ(dlg.FillUpData(), 7);
 }
 
 TEST_F(WriteSetDlgTest, FillTextIsReadDigitByDigit) {
