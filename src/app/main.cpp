@@ -8,6 +8,7 @@
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/QtWindowMessages.h"
+#include "ui/main/StopSignals.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     messages.SetParent(&window);
     window.show();
     window.OpenStartFiles(commandLine.ProgramFile(), commandLine.DataFile());
+    tarvel::StopSignals stopSignals([&window] { window.RequestClose(); });
     return application.exec();
   } catch (const std::exception& error) {
     messages.SetParent(nullptr);  // the window is gone by now

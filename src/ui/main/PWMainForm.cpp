@@ -1,6 +1,7 @@
 #include "ui/main/PWMainForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdint>
@@ -40,6 +42,8 @@ const QString kWriteKey = QStringLiteral("Write");
 const QString kFileKey = QStringLiteral("File");
 const QString kFormKey = QStringLiteral("Form");
 constexpr int kHistoryCount = 5;
+// How often a stop from outside looks again whether the command has ended.
+constexpr int kStopRetryMs = 50;
 
 // The device groups the window tells apart.
 enum class PicGroup { TwelveBit, WithDataEeprom, NotSupported, Other };
@@ -221,7 +225,28 @@ void TPWMainForm::FormClose() {
                       ".\nMake sure that this folder can be written to; the next start keeps the settings of before.",
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
   }
-  if (endPowerOFF_) picWrite_->PowerOFF();
+  // Nobody may be at the writer after a stop from outside.
+  if (endPowerOFF_ || stopRequested_) picWrite_->PowerOFF();
+}
+
+void TPWMainForm::RequestClose() {
+  if (stopRequested_ || isHidden()) return;
+  stopRequested_ = true;
+  CloseWhenIdle();
+}
+
+void TPWMainForm::CloseWhenIdle() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(widget);
+    if (dialog != nullptr && dialog->isVisible() && dialog->isModal()) dialog->reject();
+  }
+  // A command still on the stack would go on after the close; it returns
+  // once its dialog has been answered, and any later dialog is answered too.
+  if (WindowCommand::Running()) {
+    QTimer::singleShot(kStopRetryMs, this, &TPWMainForm::CloseWhenIdle);
+    return;
+  }
+  close();
 }
 
 void TPWMainForm::closeEvent(QCloseEvent* event) {

@@ -98,6 +98,13 @@ class TPWMainForm : public QMainWindow {
   // FormDestroy: the histories store their lists, program history first.
   ~TPWMainForm() override;
 
+  // The one way a stop from outside ends the program (a signal, see
+  // StopSignals): open dialogs and boxes are answered Cancel or No, so the
+  // running command ends at its next question; once it has returned, the
+  // window closes as by Quit, and the writer's supply and VPP are switched
+  // off whatever EndPowerOFF says.
+  void RequestClose();
+
   // The window's procedures.
   void ApplyPicDevice(int device);
   void ApplySRomDevice(int device);
@@ -187,6 +194,7 @@ class TPWMainForm : public QMainWindow {
   bool RunWriteSetup(bool cancelEnabled);
   // The simulated socket holds the chip of the device the category shows.
   void UpdateSocket();
+  void CloseWhenIdle();
 
   // Command handlers.
   void CBCategoryChange();
@@ -242,6 +250,7 @@ class TPWMainForm : public QMainWindow {
   bool startGiveIO_ = false;
   int portAccess_ = WriterAccess::Automatic;
   bool firstRun_ = false;
+  bool stopRequested_ = false;
   bool sromCategory_ = false;
   bool categoryEntered_ = false;
   // The unsupported device the user was last told about, or -1.

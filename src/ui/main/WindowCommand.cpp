@@ -47,6 +47,10 @@ void WindowCommand::Run() {
 }
 
 void WindowCommand::RunGuarded(WindowMessages& messages, const Handler& handler) {
+  struct Counted {
+    Counted() { ++running_; }
+    ~Counted() { --running_; }
+  } counted;
   try {
     handler();
   } catch (const std::exception& error) {

@@ -44,9 +44,14 @@ class WindowCommand : public QObject {
   // Runs a handler so that an exception escaping it ends only that command:
   // the user sees its text and the program goes on.
   static void RunGuarded(WindowMessages& messages, const Handler& handler);
+  // Whether a handler run by RunGuarded has not returned yet (it may be
+  // waiting in a dialog's event loop).
+  static bool Running() { return running_ > 0; }
 
  private:
   void Refresh();
+
+  static inline int running_ = 0;
 
   WindowMessages& messages_;
   Handler handler_;

@@ -1,0 +1,97 @@
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "MainWindowFixture.h"
+#include "ui/components/HexGrid.h"
+#include "ui/main/StopSignals.h"
+
+namespace tarvel::test {
+namespace {
+
+class StopFromOutsideTest : public MainWindowTest {
+ protected:
+  void Watch() {
+    stopSignals = std::make_unique<StopSignals>([this] { window->RequestClose(); });
+  }
+  void TearDown() override {
+    stopSignals.reset();
+    MainWindowTest::TearDown();
+  }
+
+  std::unique_ptr<StopSignals> stopSignals;
+};
+
+// Ctrl+C, kill and the end of the session end the program as Quit does, and
+// the writer is left switched off although EndPowerOFF is not set.
+TEST_F(StopFromOutsideTest, EachStopSignalEndsTheProgramAsQuitWithTheWriterOff) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    QFile::remove(StorePath());
+    WriteCurrentStore("PortAccess=3\nStartPowerON=1\nCategory=1\nSRomDevice=4");
+    StartShown();
+    ASSERT_TRUE(Simulator().Lines().vdd);
+    Watch();
+    ASSERT_EQ(::raise(signal), 0);
+    ASSERT_TRUE(WaitFor([&] { return !window->isVisible(); })) << signal;
+    EXPECT_FALSE(Simulator().Lines().vdd) << signal;
+    EXPECT_EQ(Simulator().Lines().mclr, MclrLevel::Vdd) << "no VPP";
+    EXPECT_EQ(StoredText("Write", "SRomDevice"), "4") << "the settings are saved";
+    EXPECT_EQ(StoredText("Write", "EndPowerOFF"), "0");
+    stopSignals.reset();
+    window.reset();
+  }
+}
+
+// A stop while a command waits in a dialog answers the dialog Cancel; the
+// command ends without acting on it, and only then does the window close.
+TEST_F(StopFromOutsideTest, AStopAnswersTheOpenDialogAndClosesOnceTheCommandHasEnded) {
+  WriteStore("[General]\nVersion=2.37\n[Write]\nPortAccess=3\n[File]\nObjPath=/kept\n");
+  StartShown();
+  Watch();
+  bool closedDuringTheCommand = false;
+  messages.dialogAnswers.push_back([&](QDialog& dialog) {
+    dialog.findChild<QLineEdit*>("EdtObjPath")->setText("/typed");
+    QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+    const int result = dialog.exec();
+    closedDuringTheCommand = !window->isVisible();
+    return result;
+  });
+  window->Command().OptionFileSet->Run();
+  EXPECT_FALSE(closedDuringTheCommand);
+  EXPECT_EQ(window->ObjPath(), "/kept");
+  ASSERT_TRUE(WaitFor([&] { return !window->isVisible(); }));
+  EXPECT_EQ(StoredText("File", "ObjPath"), "/kept");
+}
+
+// The file size limit is a failed save like any other: told with the
+// system's reason, the old file whole, no temporary file left behind.
+TEST_F(StopFromOutsideTest, ASaveBeyondTheFileSizeLimitIsToldAndKeepsTheOldFile) {
+  WriteCurrentStore("PortAccess=3");
+  StartShown();
+  Watch();
+  const QString folder = dir.filePath("saves");
+  QDir().mkpath(folder);
+  const QString path = folder + "/program.bin";
+  QFile old(path);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  messages.saveAnswers.push_back(path);
+  messages.answers.push_back(true);
+  struct rlimit previous {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+  struct rlimit small = previous;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  ClickButton(window->Form().SBBinProgSave);
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  EXPECT_EQ(messages.boxes.back().text, "Can not open " + path + "\nFile too large");
+  EXPECT_EQ(FileBytes(path), "old");
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+}  // namespace
+}  // namespace tarvel::test
