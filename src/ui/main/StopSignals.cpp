@@ -28,11 +28,15 @@ StopSignals::StopSignals(std::function<void()> stop, QObject* parent) : QObject(
   notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &StopSignals::Received);
   for (int k = 0; k < kSignalCount; ++k) {
+    ::sigaction(kSignals[k], nullptr, &previous_[k]);
+    // A stop the program was started to ignore (nohup, a background job)
+    // stays ignored.
+    if (previous_[k].sa_handler == SIG_IGN) continue;
     struct sigaction action {};
     action.sa_handler = kSignals[k] == SIGXFSZ ? SIG_IGN : OnStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(kSignals[k], &action, &previous_[k]);
+    ::sigaction(kSignals[k], &action, nullptr);
   }
 }
 

@@ -13,7 +13,8 @@ namespace tarvel {
 // from the event loop, never from inside the signal handler, so the program
 // ends the way Quit ends it. SIGXFSZ is ignored, so that a save beyond the
 // file size limit fails with EFBIG and is told instead of ending the program.
-// One instance at a time; its end puts the signals' earlier handling back.
+// A signal ignored when the program started (nohup) stays ignored. One
+// instance at a time; its end puts the signals' earlier handling back.
 class StopSignals : public QObject {
  public:
   explicit StopSignals(std::function<void()> stop, QObject* parent = nullptr);

@@ -45,6 +45,19 @@ TEST_F(StopFromOutsideTest, EachStopSignalEndsTheProgramAsQuitWithTheWriterOff) 
   }
 }
 
+// Started under nohup, the program outlives the session as asked.
+TEST_F(StopFromOutsideTest, ASignalIgnoredAtStartStaysIgnored) {
+  WriteCurrentStore("PortAccess=3");
+  StartShown();
+  const sighandler_t before = ::signal(SIGHUP, SIG_IGN);
+  Watch();
+  ASSERT_EQ(::raise(SIGHUP), 0);
+  QTest::qWait(50);
+  EXPECT_TRUE(window->isVisible());
+  stopSignals.reset();
+  EXPECT_EQ(::signal(SIGHUP, before), SIG_IGN);
+}
+
 // A stop while a command waits in a dialog answers the dialog Cancel; the
 // command ends without acting on it, and only then does the window close.
 TEST_F(StopFromOutsideTest, AStopAnswersTheOpenDialogAndClosesOnceTheCommandHasEnded) {
