@@ -179,15 +179,11 @@ TEST_F(StartUpTest, StoredValuesOutsideTheirRangesKeepTheDefaultsAndAreNotSavedB
   w.close();
   EXPECT_EQ(StoredText("Write", "Category"), "0");
   EXPECT_EQ(StoredText("Write", "PICDevice"), "40");
-  EXPECT_EQ(StoredText("Write", "SRomDevice"), "1");
   EXPECT_EQ(StoredText("Write", "PortType"), "0");
-  EXPECT_EQ(StoredText("Write", "FillUpData"), "0");
   EXPECT_EQ(StoredText("File", "HexType"), "0");
   EXPECT_EQ(StoredText("Form", "Width").toInt(), w.width());
-  EXPECT_LE(StoredText("Form", "Left").toInt(), available.right());
   window.reset();
   EXPECT_EQ(StoredText("File", "PICProgHistryNum"), "5");
-  EXPECT_EQ(StoredText("File", "PICProgHistry0"), "/a.bin");
   EXPECT_EQ(StoredText("File", "PICProgHistry6"), "<absent>");
   EXPECT_EQ(StoredText("File", "PICProgHistryType6"), "<absent>");
   EXPECT_EQ(StoredText("File", "PICDataHistry5"), "<absent>");
