@@ -13,6 +13,14 @@ class Clock {
   virtual uint32_t Ticks() = 0;            // milliseconds since start
   virtual uint64_t Micros() = 0;           // microseconds since start, monotonic
   virtual void Spin(uint64_t rounds) = 0;  // `rounds` empty loop rounds, never optimised away
+  // Lets at least `micros` microseconds pass, as Micros counts them. A clock
+  // that can hand the processor to others while it waits does so; this one
+  // watches Micros.
+  virtual void SleepMicros(uint64_t micros) {
+    const uint64_t start = Micros();
+    while (Micros() - start < micros) {
+    }
+  }
 };
 
 }  // namespace tarvel

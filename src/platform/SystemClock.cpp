@@ -1,5 +1,7 @@
 #include "platform/SystemClock.h"
 
+#include <thread>
+
 namespace tarvel {
 
 SystemClock::SystemClock() : start_(std::chrono::steady_clock::now()) {}
@@ -18,6 +20,14 @@ uint64_t SystemClock::Micros() {
 
 void SystemClock::Spin(uint64_t rounds) {
   for (volatile uint64_t i = 0; i < rounds; i = i + 1) {
+  }
+}
+
+void SystemClock::SleepMicros(uint64_t micros) {
+  const uint64_t end = Micros() + micros;
+  for (uint64_t now = Micros(); now < end; now = Micros()) {
+    const uint64_t left = end - now;
+    if (left > kSpunTailMicros) std::this_thread::sleep_for(std::chrono::microseconds(left - kSpunTailMicros));
   }
 }
 

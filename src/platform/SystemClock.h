@@ -14,6 +14,12 @@ class SystemClock : public Clock {
   uint32_t Ticks() override;
   uint64_t Micros() override;
   void Spin(uint64_t rounds) override;
+  // Sleeps in the operating system for all but the last stretch, which is
+  // spun: a sleeper may wake late but never early, so the wait is never cut
+  // short and rarely runs long.
+  void SleepMicros(uint64_t micros) override;
+
+  static constexpr uint64_t kSpunTailMicros = 200;
 
  private:
   std::chrono::steady_clock::time_point start_;

@@ -5,7 +5,7 @@
 namespace tarvel {
 
 // Deterministic time for tests and the simulated writer. Time moves only when
-// Spin runs, when Advance is called, and by a small fixed step on every read
+// Spin runs, when Advance or SleepMicros is called, and by a small fixed step on every read
 // of Ticks or Micros (so a loop that waits on the tick counter ends, and each
 // read costs about what a port access costs on real hardware).
 class VirtualClock : public Clock {
@@ -19,6 +19,7 @@ class VirtualClock : public Clock {
   uint32_t Ticks() override;
   uint64_t Micros() override;
   void Spin(uint64_t rounds) override;
+  void SleepMicros(uint64_t micros) override { AdvanceMicros(micros); }
 
   void Advance(uint64_t nanos) { now_ += nanos; }
   void AdvanceMicros(uint64_t micros) { now_ += micros * 1000; }

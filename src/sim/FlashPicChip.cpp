@@ -104,12 +104,22 @@ void FlashPicChip::Finish() {
   if (pending_.kind == PendingKind::None) return;
   const Pending cycle = pending_;
   pending_ = Pending{};
-  if (clock_.Micros() - cycle.startMicros < kCycleMicros) {
+  if (clock_.Micros() - cycle.startMicros < TypicalMicros(cycle.kind)) {
     ++counters_.cutShortCycles;
     return;
   }
   ++counters_.completedCycles;
   Commit(cycle);
+}
+
+uint64_t FlashPicChip::TypicalMicros(PendingKind kind) const {
+  switch (kind) {
+    case PendingKind::Word: return Facts().wordCycleMicros;
+    case PendingKind::DataByte: return Facts().dataCycleMicros;
+    case PendingKind::ChipErase: return Facts().eraseMicros;
+    case PendingKind::None: break;
+  }
+  return 0;
 }
 
 void FlashPicChip::Commit(const Pending& cycle) {

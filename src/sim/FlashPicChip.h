@@ -10,13 +10,11 @@ namespace tarvel {
 // PIC16F873/874/876/877): program and configuration words and a data EEPROM,
 // each cell written by a self-timed erase-then-write cycle. The PIC16F62x
 // and PIC16F87x answer their device ID word at 0x2006; on the others it
-// reads all ones.
+// reads all ones. A cycle or chip erase given less than the device's typical
+// time (PicChipFacts) before the next command, or before VPP or VDD drops,
+// does not complete and leaves the cells as they were.
 class FlashPicChip : public PicChip {
  public:
-  // A cycle or chip erase given less time than this before the next command,
-  // or before VPP or VDD drops, does not complete.
-  static constexpr uint64_t kCycleMicros = 1000;
-
   FlashPicChip(Clock& clock, PIC_DEVICES device);
 
   bool CyclePending() const { return pending_.kind != PendingKind::None; }
@@ -43,6 +41,7 @@ class FlashPicChip : public PicChip {
 
   void Begin();
   void Finish();
+  uint64_t TypicalMicros(PendingKind kind) const;
   void Commit(const Pending& cycle);
   void CommitWord(uint16_t address, uint16_t value);
   void ChipErase();

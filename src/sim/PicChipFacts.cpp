@@ -16,11 +16,11 @@ constexpr uint16_t kOnePair = 0x0030;     // bits 5-4
 constexpr int32_t k512 = 0x200, k1K = 0x400, k2K = 0x800, k4K = 0x1000, k8K = 0x2000;
 
 constexpr PicChipFacts Eprom12(PIC_DEVICES device, int32_t words, uint16_t calibration) {
-  return {device, PicChipKind::Eprom12, words, 0, 0, kAll, 0x0008, 0, 0, 0, 0x0FE0, calibration};
+  return {device, PicChipKind::Eprom12, words, 0, 0, kAll, 0x0008, 0, 0, 0, 0x0FE0, calibration, 0, 0, 0};
 }
 
 constexpr PicChipFacts Eprom14All(PIC_DEVICES device, int32_t words, uint16_t bits) {
-  return {device, PicChipKind::Eprom14, words, 0, 0, kAll, bits, 0, 0, 0, 0, 0};
+  return {device, PicChipKind::Eprom14, words, 0, 0, kAll, bits, 0, 0, 0, 0, 0, 0, 0, 0};
 }
 
 // The pairs of the PIC16C62x, PIC16CE62x and PIC16C712/716 protect from
@@ -28,7 +28,7 @@ constexpr PicChipFacts Eprom14All(PIC_DEVICES device, int32_t words, uint16_t bi
 // protect the upper three quarters (01) and the upper half (10).
 constexpr PicChipFacts Eprom14Pairs(PIC_DEVICES device, int32_t words, uint16_t pairs, int32_t from01,
                                     int32_t from10) {
-  return {device, PicChipKind::Eprom14, words, 0, 0, kPairs, pairs, from01, from10, 0, 0, 0};
+  return {device, PicChipKind::Eprom14, words, 0, 0, kPairs, pairs, from01, from10, 0, 0, 0, 0, 0, 0};
 }
 
 constexpr PicChipFacts Eprom14Quarters(PIC_DEVICES device, int32_t words, uint16_t pairs = kFourPairs) {
@@ -77,18 +77,19 @@ const PicChipFacts kPicChipFacts[kPicDeviceCount] = {
     Eprom14Quarters(PIC16C77, k8K),
     Eprom14Quarters(PIC16C773, k4K, kThreePairs),
     Eprom14Quarters(PIC16C774, k4K, kThreePairs),
-    {PIC16C84, kFlash, k1K, 64, 0, kAll, 0x0010, 0, 0, 0, 0, 0},
+    {PIC16C84, kFlash, k1K, 64, 0, kAll, 0x0010, 0, 0, 0, 0, 0, 10000, 10000, 10000},
     Eprom14Quarters(PIC16C923, k4K),
     Eprom14Quarters(PIC16C924, k4K),
     // PIC16F627: pair 01 protects 0200H-03FFH, pair 10 nothing.
-    {PIC16F627, kFlash, k1K, 128, 0x07A0, kPairs, 0x3C00, 0x200, 0x400, 0x0100, 0, 0},
-    {PIC16F628, kFlash, k2K, 128, 0x07C0, kPairs, 0x3C00, 0x200, 0x400, 0x0100, 0, 0},
-    {PIC16F84, kFlash, k1K, 64, 0, kAll, 0x3FF0, 0, 0, 0, 0, 0},
+    {PIC16F627, kFlash, k1K, 128, 0x07A0, kPairs, 0x3C00, 0x200, 0x400, 0x0100, 0, 0, 4000, 4000, 10000},
+    {PIC16F628, kFlash, k2K, 128, 0x07C0, kPairs, 0x3C00, 0x200, 0x400, 0x0100, 0, 0, 4000, 4000, 10000},
+    // The PIC16F84A, in the same socket, is faster: a cycle long enough here is long enough there.
+    {PIC16F84, kFlash, k1K, 64, 0, kAll, 0x3FF0, 0, 0, 0, 0, 0, 10000, 10000, 10000},
     // PIC16F87x: pair 01 the upper half, pair 10 the last 256 words.
-    {PIC16F873, kFlash, k4K, 128, 0x0960, kPairs, 0x3030, 0x800, 0xF00, 0x0100, 0, 0},
-    {PIC16F874, kFlash, k4K, 128, 0x0920, kPairs, 0x3030, 0x800, 0xF00, 0x0100, 0, 0},
-    {PIC16F876, kFlash, k8K, 256, 0x09E0, kPairs, 0x3030, 0x1000, 0x1F00, 0x0100, 0, 0},
-    {PIC16F877, kFlash, k8K, 256, 0x09A0, kPairs, 0x3030, 0x1000, 0x1F00, 0x0100, 0, 0},
+    {PIC16F873, kFlash, k4K, 128, 0x0960, kPairs, 0x3030, 0x800, 0xF00, 0x0100, 0, 0, 4000, 4000, 10000},
+    {PIC16F874, kFlash, k4K, 128, 0x0920, kPairs, 0x3030, 0x800, 0xF00, 0x0100, 0, 0, 4000, 4000, 10000},
+    {PIC16F876, kFlash, k8K, 256, 0x09E0, kPairs, 0x3030, 0x1000, 0x1F00, 0x0100, 0, 0, 4000, 4000, 10000},
+    {PIC16F877, kFlash, k8K, 256, 0x09A0, kPairs, 0x3030, 0x1000, 0x1F00, 0x0100, 0, 0, 4000, 4000, 10000},
 };
 
 int32_t ProtectedFrom(const PicChipFacts& facts, uint16_t config) {

@@ -41,6 +41,12 @@ struct PicChipFacts {
   uint16_t dataProtectBit;      // CPD (0 = data EEPROM protected); 0 when there is none
   uint16_t configReadsOne;      // unimplemented configuration bits, which read as 1
   uint16_t calibrationWord;     // 12-bit chips: factory MOVLW at the last program word; else 0
+  // Flash chips: the typical self-timed cycle, in microseconds, of a word
+  // (program, ID or configuration), of a data byte and of the chip erase. A
+  // cycle given less does not complete. 0 on the EPROM chips.
+  uint32_t wordCycleMicros;
+  uint32_t dataCycleMicros;
+  uint32_t eraseMicros;
 };
 
 // One row per device, indexed by PIC_DEVICES.

@@ -21,7 +21,8 @@ Serial24xxChip::Serial24xxChip(Clock& clock, SROM_DEVICE device)
       twoAddressBytes_(Serial24xxTakesTwoAddressBytes(kSerial24xxFacts[device].bytes)),
       blockMask_(BlockMask(kSerial24xxFacts[device].bytes)),
       deviceSelectMask_(static_cast<uint8_t>(0x0E & ~blockMask_)),
-      memory_(lastAddress_ + 1, 0xFF) {}
+      memory_(lastAddress_ + 1, 0xFF),
+      writeCycleMicros_(kSerial24xxFacts[device].writeCycleMicros) {}
 
 void Serial24xxChip::SetStuckBit(uint32_t address, int bit, bool level) {
   address &= lastAddress_;

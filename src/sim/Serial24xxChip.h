@@ -19,8 +19,6 @@ namespace tarvel {
 // is checked on the Clock, which is read only when SCL or SDA changes.
 class Serial24xxChip : public VirtualChip {
  public:
-  static constexpr uint64_t kDefaultWriteCycleMicros = 3000;
-
   Serial24xxChip(Clock& clock, SROM_DEVICE device);
 
   void OnLines(const WriterLines& lines) override;
@@ -143,7 +141,7 @@ class Serial24xxChip : public VirtualChip {
   bool neverAnswers_ = false;
   bool cycleNeverEnds_ = false;
   bool writeProtected_ = false;
-  uint64_t writeCycleMicros_ = kDefaultWriteCycleMicros;
+  uint64_t writeCycleMicros_;
 
   uint32_t completedWriteCycles_ = 0;
   uint32_t naks_ = 0;

@@ -12,6 +12,7 @@ struct Serial24xxFacts {
   SROM_DEVICE device;
   uint32_t bytes;
   uint32_t pageSize;  // bytes in one write page; page writes wrap inside it
+  uint32_t writeCycleMicros;  // typical self-timed write cycle of a byte or a page
 };
 
 // One row per size, indexed by SROM_DEVICE.

@@ -16,6 +16,8 @@ TEST(VirtualClock, MovesOnlyBySpinAdvanceAndReads) {
   EXPECT_EQ(clock.Nanos(), 4000u);
   EXPECT_EQ(clock.Micros(), 5u);  // the read itself costs one step
   EXPECT_EQ(clock.Nanos(), 5000u);
+  clock.SleepMicros(2500);
+  EXPECT_EQ(clock.Nanos(), 2'505'000u);
 }
 
 TEST(VirtualClock, TickCounterEventuallyAdvancesFromReadsAlone) {
@@ -33,6 +35,16 @@ TEST(SystemClock, IsMonotonicAndSpinTakesTime) {
   const uint64_t after = clock.Micros();
   EXPECT_GT(after, before);
   EXPECT_LE(clock.Ticks(), after / 1000 + 1);
+}
+
+// A sleep may end late on a busy machine, never early.
+TEST(SystemClock, SleepNeverEndsEarly) {
+  SystemClock clock;
+  for (uint64_t micros : {0u, 150u, 2000u}) {
+    const uint64_t before = clock.Micros();
+    clock.SleepMicros(micros);
+    EXPECT_GE(clock.Micros() - before, micros);
+  }
 }
 
 }  // namespace

@@ -29,8 +29,11 @@ class FlashPicChipTest : public ::testing::Test {
     writer_.InsertPic(device);
     return *writer_.FlashPic();
   }
+  // The longest typical cycle of the family: long enough for every cycle.
+  static constexpr uint64_t kLongEnough = 10000;
+
   // Load, begin, and give the self-timed cycle `micros` before the next command.
-  void Program(int loadCommand, uint16_t value, uint64_t micros = 2000) {
+  void Program(int loadCommand, uint16_t value, uint64_t micros = kLongEnough) {
     lines_.Load(loadCommand, value);
     lines_.Command(kBegin);
     clock_.AdvanceMicros(micros);
@@ -79,7 +82,7 @@ TEST_F(FlashPicChipTest, ProgramsProgramDataIdAndConfigurationCells) {
   EXPECT_EQ(lines_.Read(kReadProgram), 0x3F7A);
   lines_.Load(kLoadConfiguration, 0x0123);  // back to 0x2000, latched
   lines_.Command(kBegin);
-  clock_.AdvanceMicros(1000);
+  clock_.AdvanceMicros(kLongEnough);
   EXPECT_EQ(lines_.Read(kReadProgram), 0x0123);
 
   EXPECT_EQ(chip.Program().Read(3), 0x1ABC);
@@ -91,10 +94,25 @@ TEST_F(FlashPicChipTest, ProgramsProgramDataIdAndConfigurationCells) {
   EXPECT_EQ(chip.Counters().cutShortCycles, 0U);
 }
 
-TEST_F(FlashPicChipTest, CycleGivenLessThanAMillisecondLeavesTheCellUnchanged) {
+// Each kind of cycle needs the device's typical time: a word and a data byte
+// 4 ms on a PIC16F877, 10 ms on a PIC16F84.
+TEST_F(FlashPicChipTest, CycleGivenLessThanItsTypicalTimeLeavesTheCellUnchanged) {
+  FlashPicChip& f877 = Insert(PIC16F877);
+  lines_.Enter();
+  Program(kLoadProgram, 0x0000, 3990);
+  Program(kLoadData, 0x00, 3990);
+  EXPECT_EQ(lines_.Read(kReadProgram), 0x3FFF);
+  EXPECT_EQ(lines_.Read(kReadData), 0xFF);
+  Program(kLoadProgram, 0x0000, 4000);
+  Program(kLoadData, 0x00, 4000);
+  EXPECT_EQ(lines_.Read(kReadProgram), 0x0000);
+  EXPECT_EQ(lines_.Read(kReadData), 0x00);
+  EXPECT_EQ(f877.Counters().cutShortCycles, 2U);
+  EXPECT_EQ(f877.Counters().completedCycles, 2U);
+
   FlashPicChip& chip = Insert(PIC16F84);
   lines_.Enter();
-  Program(kLoadProgram, 0x0000, 500);
+  Program(kLoadProgram, 0x0000, 9990);
   EXPECT_EQ(lines_.Read(kReadProgram), 0x3FFF);
   Program(kLoadData, 0x00, 0);
   EXPECT_EQ(lines_.Read(kReadData), 0xFF);
@@ -112,7 +130,7 @@ TEST_F(FlashPicChipTest, CycleGivenLessThanAMillisecondLeavesTheCellUnchanged) {
   EXPECT_EQ(chip.Counters().cutShortCycles, 4U);
 
   lines_.Enter();
-  Program(kLoadProgram, 0x0000, 1000);
+  Program(kLoadProgram, 0x0000, 10000);
   lines_.Leave();
   EXPECT_EQ(chip.Program().Read(0), 0x0000) << "a cycle with its time completes when VPP drops";
 }
@@ -122,7 +140,7 @@ TEST_F(FlashPicChipTest, BeginWithoutALoadDoesNothing) {
   lines_.Enter();
   Program(kLoadProgram, 0x0001);
   lines_.Command(kBegin);  // the latch was used up
-  clock_.AdvanceMicros(2000);
+  clock_.AdvanceMicros(kLongEnough);
   lines_.Increment();
   EXPECT_EQ(lines_.Read(kReadProgram), 0x3FFF);
   EXPECT_EQ(chip.Counters().beginsWithoutLoad, 1U);
@@ -326,7 +344,7 @@ TEST_F(FlashPicChipTest, ChipEraseClearsEverythingAndTheProtection) {
   chip.Ids().Fill(0x0000);
   chip.Config().Set(0, 0x0000);
   lines_.Enter();
-  ChipEraseSequence(2000);
+  ChipEraseSequence(kLongEnough);
   EXPECT_EQ(chip.Counters().chipErases, 1U);
   EXPECT_FALSE(chip.IsCodeProtected());
   EXPECT_FALSE(chip.IsDataProtected());
@@ -338,7 +356,7 @@ TEST_F(FlashPicChipTest, ChipEraseClearsEverythingAndTheProtection) {
   // The closing pair ended the erase mode: the next cycle programs a word.
   lines_.Load(kLoadConfiguration, 0x0042);
   lines_.Command(kBegin);
-  clock_.AdvanceMicros(2000);
+  clock_.AdvanceMicros(kLongEnough);
   EXPECT_EQ(lines_.Read(kReadProgram), 0x0042);
   EXPECT_EQ(chip.Counters().chipErases, 1U);
 }
@@ -348,7 +366,7 @@ TEST_F(FlashPicChipTest, ChipEraseNeedsItsTimeAndTheConfigurationAddress) {
   chip.Program().Set(0, 0x0000);
   chip.Config().Set(0, 0x000F);
   lines_.Enter();
-  ChipEraseSequence(300);
+  ChipEraseSequence(9990);
   EXPECT_EQ(chip.Counters().chipErases, 0U);
   EXPECT_EQ(chip.Counters().cutShortCycles, 1U);
   EXPECT_TRUE(chip.IsCodeProtected());
@@ -361,7 +379,7 @@ TEST_F(FlashPicChipTest, ChipEraseNeedsItsTimeAndTheConfigurationAddress) {
   lines_.Command(kClearStepTwo);
   lines_.Increment();
   lines_.Command(kBegin);
-  clock_.AdvanceMicros(2000);
+  clock_.AdvanceMicros(kLongEnough);
   lines_.Command(kIncrement);
   EXPECT_EQ(chip.Counters().chipErases, 0U);
   EXPECT_EQ(chip.Program().Read(0), 0x0000);

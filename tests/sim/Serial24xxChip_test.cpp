@@ -139,8 +139,8 @@ TEST_F(Serial24xxChipTest, ByteWriteRunsATimedCycleThatPollingWaitsFor) {
   EXPECT_EQ(chip_->Byte(0x10), 0xFF);  // the cell takes the byte at the end of the cycle
 
   const uint64_t waited = master_->PollUntilAcked(20000);
-  EXPECT_GE(waited + 100, Serial24xxChip::kDefaultWriteCycleMicros);
-  EXPECT_LE(waited, Serial24xxChip::kDefaultWriteCycleMicros + 200);
+  EXPECT_GE(waited + 100, kSerial24xxFacts[SROM24xx02].writeCycleMicros);
+  EXPECT_LE(waited, kSerial24xxFacts[SROM24xx02].writeCycleMicros + 200);
   EXPECT_FALSE(chip_->WriteCycleRunning());
   EXPECT_EQ(chip_->CompletedWriteCycles(), 1u);
   EXPECT_EQ(chip_->Byte(0x10), 0x3C);

@@ -1,5 +1,7 @@
 #include "engine/pic/PicWrite.h"
 
+#include "engine/pic/PicCycleTimes.h"
+
 namespace tarvel {
 
 namespace {
@@ -14,6 +16,11 @@ constexpr uint32_t kClockHigh = 0x4A;  // + data bit
 constexpr uint32_t kReadClockLow = 0x4C;
 constexpr uint32_t kReadClockHigh = 0x4E;
 
+constexpr int32_t kLoadConfiguration = 0;
+constexpr int32_t kFirstHalfOfErase = 1;
+constexpr int32_t kLoadProgramData = 2;
+constexpr int32_t kLoadDataEeprom = 3;
+constexpr int32_t kSecondHalfOfErase = 7;
 constexpr int32_t kBeginProgramming = 8;
 constexpr uint64_t kShortPauseRounds = 200;
 constexpr int kCommandBits = 6;
@@ -41,6 +48,7 @@ struct TPicWrite::FamilyProtocol {
   bool lowClockTwice;       // each command bit ends with two clock-low writes
   bool stopFromLastBit;     // the stop bit's first clock-high keeps bit 13 on the data line
   bool delayFromWaitTime;   // an uncalibrated wait uses the program wait time, else 1 ms
+  bool selfTimedCycles;     // the chip times its own cycles: no wait may be shorter than the device's floor
   int32_t waitOuterRounds;  // 0: the program loop count
   EnterStep enter[4];
   int enterSteps;
@@ -49,18 +57,18 @@ struct TPicWrite::FamilyProtocol {
 // Flash family: power-cycled for 100 ms, then held in reset with the lines
 // released, then with RB6/RB7 low, and only then VPP.
 const TPicWrite::FamilyProtocol TPicWrite::kPic84Protocol = {
-    Codes({0, 2, 3}), Codes({4, 5}), Codes({5}), Codes({1, 6, 7}), true, true, true, 0,
+    Codes({0, 2, 3}), Codes({4, 5}), Codes({5}), Codes({1, 6, 7}), true, true, true, true, 0,
     {{0x00, {100, 0}}, {0x74, {10, 0}}, {0x50, {10, 10}}, {0x48, {10, 0}}}, 4};
 
 // 14-bit EPROM family: MCLR low for 10 ms with the supply on, then VPP.
 const TPicWrite::FamilyProtocol TPicWrite::kPic67Protocol = {
-    Codes({0, 2}), Codes({4}), 0, Codes({6}), false, false, false, 600,
+    Codes({0, 2}), Codes({4}), 0, Codes({6}), false, false, false, false, 600,
     {{0x74, {10, 0}}, {0x48, {10, 0}}, {}, {}}, 2};
 
 // 12-bit EPROM family: off for 100 ms, lines released without supply, then
 // supply and VPP in the same write.
 const TPicWrite::FamilyProtocol TPicWrite::kPic12Protocol = {
-    Codes({2}), Codes({4}), 0, Codes({6, 14}), false, true, false, 80,
+    Codes({2}), Codes({4}), 0, Codes({6, 14}), false, true, false, false, 80,
     {{0x00, {100, 0}}, {0x34, {10, 0}}, {0x48, {10, 0}}, {}}, 3};
 
 TPicWrite::TPicWrite(Clock& clock, UserMessages& messages) : clock_(clock), messages_(messages) {}
@@ -138,6 +146,7 @@ int32_t TPicWrite::Primitive(const FamilyProtocol& protocol, int32_t code, int32
   }
   if (code < 0 || code > kLeaveProgramming) return -2;
 
+  if (protocol.selfTimedCycles) NoteNextCycle(code);
   SendCommand(protocol, code);
   if (code == kBeginProgramming) {
     ProgrammingWait(protocol, arg);
@@ -210,15 +219,70 @@ int32_t TPicWrite::ReadPhase() {
 
 // An uncalibrated wait (0) falls back on the tick counter; otherwise a loop
 // nest of R outer rounds of `loops` inner rounds, scaled by the measured
-// WaitTime to about R x 3.3 us.
+// WaitTime to about R x 3.3 us. A self-timed cycle then gets whatever its
+// floor still asks for: a WaitTime measured on a busy machine, or a fast one,
+// can lengthen the wait but never cut the cycle short. The chip times its own
+// cycle, so its nest is slept rather than spun; a pulse keeps its spun width.
 void TPicWrite::ProgrammingWait(const FamilyProtocol& protocol, int32_t loops) {
+  const uint64_t start = clock_.Micros();
   if (loops == 0) {
     Delay(protocol.delayFromWaitTime ? programWaitTime_ / 1000 : 1);
-    return;
+  } else {
+    const int32_t outer = protocol.waitOuterRounds != 0 ? protocol.waitOuterRounds : programLoopCount_;
+    if (loops > 0 && outer > 0) {
+      const uint64_t rounds = static_cast<uint64_t>(outer) * (static_cast<uint64_t>(loops) + 1);
+      if (protocol.selfTimedCycles) {
+        SleepRounds(rounds);
+      } else {
+        clock_.Spin(rounds);
+      }
+    }
   }
-  const int32_t outer = protocol.waitOuterRounds != 0 ? protocol.waitOuterRounds : programLoopCount_;
-  if (loops < 0 || outer <= 0) return;
-  clock_.Spin(static_cast<uint64_t>(outer) * (static_cast<uint64_t>(loops) + 1));
+  if (protocol.selfTimedCycles) WaitSince(start, CycleFloorMicros(TypicalCycleMicros()));
+}
+
+// As long as `rounds` empty loop rounds take, without spinning them all: a
+// first stretch is spun and timed, and the rest is slept for as long as that
+// stretch says it would last. A stretch slowed by a busy machine only makes
+// the sleep longer.
+void TPicWrite::SleepRounds(uint64_t rounds) {
+  constexpr uint64_t kTimedRounds = 100000;
+  const uint64_t timed = rounds < kTimedRounds ? rounds : kTimedRounds;
+  const uint64_t start = clock_.Micros();
+  clock_.Spin(timed);
+  if (timed == rounds) return;
+  clock_.SleepMicros((rounds - timed) * (clock_.Micros() - start) / timed);
+}
+
+// The loads say what the next Begin Programming starts: a word (program, ID
+// or configuration), a data byte, or, after the protection-clearing pair, the
+// chip erase.
+void TPicWrite::NoteNextCycle(int32_t code) {
+  switch (code) {
+    case kLoadConfiguration:
+    case kLoadProgramData: nextCycle_ = CycleKind::ProgramWord; break;
+    case kLoadDataEeprom: nextCycle_ = CycleKind::DataByte; break;
+    case kFirstHalfOfErase:
+    case kSecondHalfOfErase: nextCycle_ = CycleKind::ChipErase; break;
+    default: break;
+  }
+}
+
+uint32_t TPicWrite::TypicalCycleMicros() const {
+  if (!IsKnownPicDevice(device_)) return 0;
+  const PicCycleTimes& times = kPicCycleTimes[device_];
+  switch (nextCycle_) {
+    case CycleKind::ProgramWord: return times.programWordMicros;
+    case CycleKind::DataByte: return times.dataByteMicros;
+    case CycleKind::ChipErase: return times.chipEraseMicros;
+  }
+  return 0;
+}
+
+void TPicWrite::WaitSince(uint64_t start, uint64_t micros) {
+  for (uint64_t elapsed = clock_.Micros() - start; elapsed < micros; elapsed = clock_.Micros() - start) {
+    clock_.SleepMicros(micros - elapsed);
+  }
 }
 
 void TPicWrite::EnterProgramming(const FamilyProtocol& protocol) {
@@ -236,7 +300,9 @@ void TPicWrite::PowerON() { Out(kRunning); }
 void TPicWrite::PowerOFF() { Out(kPowerOff); }
 
 // Elapsed time is the unsigned difference of tick readings, so a wrap of the
-// 32-bit tick counter does not end the wait early or make it endless.
+// 32-bit tick counter does not end the wait early or make it endless. The
+// whole milliseconds still to go are slept; only the tick that ends the wait
+// is watched.
 void TPicWrite::Delay(int32_t ms) {
   if (ms <= 0) {
     clock_.Ticks();
@@ -246,6 +312,8 @@ void TPicWrite::Delay(int32_t ms) {
   uint64_t elapsed = 0;
   uint32_t last = start;
   while (elapsed < static_cast<uint64_t>(ms)) {
+    const uint64_t left = static_cast<uint64_t>(ms) - elapsed;
+    if (left > 1) clock_.SleepMicros((left - 1) * 1000);
     const uint32_t now = clock_.Ticks();
     elapsed += static_cast<uint32_t>(now - last);
     last = now;

@@ -216,6 +216,11 @@ class TPicWrite {
   void WritePhase(const FamilyProtocol& protocol, int32_t word);
   int32_t ReadPhase();
   void ProgrammingWait(const FamilyProtocol& protocol, int32_t loops);
+  void SleepRounds(uint64_t rounds);
+  void NoteNextCycle(int32_t code);
+  uint32_t TypicalCycleMicros() const;
+  // Returns once `micros` have passed since the Micros reading `start`.
+  void WaitSince(uint64_t start, uint64_t micros);
   void EnterProgramming(const FamilyProtocol& protocol);
 
   Clock& clock_;
@@ -225,6 +230,9 @@ class TPicWrite {
   int32_t dataLastAddress_ = 0;
   int32_t programWaitTime_ = 0;
   int32_t programLoopCount_ = 0;
+  // What the next self-timed cycle will be, from the commands sent before it.
+  enum class CycleKind : uint8_t { ProgramWord, DataByte, ChipErase };
+  CycleKind nextCycle_ = CycleKind::ProgramWord;
   std::array<int32_t, 4> id_{};
   std::array<int32_t, kImageSize> data_{};
   std::array<char, kImageSize> ox_{};

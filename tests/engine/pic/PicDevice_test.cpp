@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "engine/pic/PicCycleTimes.h"
 #include "engine/pic/PicWrite.h"
 #include "platform/VirtualClock.h"
 #include "support/RecordingMessages.h"
@@ -54,6 +55,13 @@ TEST_F(PicStateTest, TableHasFortyFiveDevicesInListOrderWithTheirFamilies) {
   for (int i = 0; i < kPicDeviceCount; ++i) {
     const PicDeviceInfo& row = kPicDevices[i];
     EXPECT_EQ(row.device, i);
+    // Only the flash parts time their own cycles.
+    const PicCycleTimes& times = kPicCycleTimes[i];
+    EXPECT_EQ(times.device, i);
+    const bool selfTimed = row.family == PicFamily::Flash;
+    for (uint32_t micros : {times.programWordMicros, times.dataByteMicros, times.chipEraseMicros}) {
+      EXPECT_EQ(micros != 0, selfTimed) << i;
+    }
     names.insert(row.displayName);
     const int words = row.lastAddress + 1;
     EXPECT_TRUE(words == 512 || words == 1024 || words == 2048 || words == 4096 || words == 8192) << i;
