@@ -76,7 +76,12 @@ TPicWriteResult TPicWrite::Pic84Erase() {
   Delay(kSettleAfterEraseMs);
 
   chip.Enter();
+  BeginStage(OperationStage::Erasing, dataLastAddress_ + 1);
   for (int32_t i = 0; i <= dataLastAddress_; ++i) {
+    if (StopsAt(i)) {
+      chip.Leave();
+      return {prCancelled, i};
+    }
     Pic84ProgramDataCycle(kBlankByte);
     if (chip.ReadByte() != kBlankByte) {
       chip.Leave();
@@ -85,7 +90,9 @@ TPicWriteResult TPicWrite::Pic84Erase() {
     chip.Increment();
   }
   Delay(kSettleBeforeBlankCheckMs);
-  return {Pic84IsErased() ? prEraseSuccess : prEraseError};
+  const bool erased = Pic84IsErased();
+  if (Progress && Progress->Stopped()) return {prCancelled, static_cast<int32_t>(Progress->Done())};
+  return {erased ? prEraseSuccess : prEraseError};
 }
 
 bool TPicWrite::Pic84IsErased() {

@@ -62,7 +62,10 @@ void PicCommands::EndProgramming() { Call(kEndProgramming, 0); }
 void PicCommands::Send(int32_t code) { Call(code, 0); }
 
 bool PicCommands::CellsHold(int32_t count, int32_t value, bool dataBytes) {
+  OperationProgress* progress = engine_.Progress;
+  if (progress) progress->BeginStage(OperationStage::BlankChecking, static_cast<uint32_t>(count));
   for (int32_t i = 0; i < count; ++i) {
+    if (progress && progress->StopsAt(static_cast<uint32_t>(i))) return false;
     if (Read(dataBytes) != value) return false;
     Increment();
   }

@@ -40,7 +40,8 @@ class PicCommands {
   void Send(int32_t code);  // a command without argument
 
   // Reads `count` cells from the counter on; false at the first one that
-  // does not hold `value`, with the counter left on it.
+  // does not hold `value`, with the counter left on it, or where the
+  // engine's Progress stops the check.
   bool CellsHold(int32_t count, int32_t value, bool dataBytes);
   // The blank check of the configuration area: the words 0x2000 to 0x2004
   // and 0x2008, passing over the configuration word at 0x2007.

@@ -60,6 +60,13 @@ std::string OtherDeviceText(const TPicWriteResult& result, bool english) {
          " ではありません。\nソケットのデバイスを選ぶか、" + wanted + " を入れてください。";
 }
 
+std::string CancelledText(const TPicWriteResult& result, bool english) {
+  const std::string address = ResultHex(result.Address) + "H";
+  return english ? "Cancelled at address " + address +
+                       "\nThe operation did not finish. The chip has left programming mode."
+                 : "アドレス " + address + " で中止しました。\n操作は終わっていません。チップはプログラミングモードを抜けています。";
+}
+
 // Indexed by TPicResultCode.
 constexpr ResultRendering kRenderings[] = {
     {"Program Error", MessageIcon::Error, "プログラムエラー", false, false},
@@ -95,6 +102,7 @@ constexpr ResultRendering kRenderings[] = {
      "データ領域コンペア結果 不一致でした。\n\n", true, true},
     {"", MessageIcon::Error, "", false, false, &NoDeviceText},
     {"", MessageIcon::Error, "", false, false, &OtherDeviceText},
+    {"", MessageIcon::Warning, "", false, false, &CancelledText},
 };
 
 constexpr int kRenderingCount = sizeof(kRenderings) / sizeof(kRenderings[0]);

@@ -7,6 +7,7 @@
 #include "engine/pic/PicCommands.h"
 #include "engine/pic/PicDevice.h"
 #include "platform/Clock.h"
+#include "platform/OperationProgress.h"
 #include "platform/UserMessages.h"
 #include "port/ParallelPort.h"
 
@@ -34,6 +35,7 @@ enum TPicResultCode : uint8_t {
   prDataCompareMismatch,
   prNoDevice,     // the device ID word reads all ones: nothing answers in the socket
   prOtherDevice,  // the device ID word names another device
+  prCancelled,    // stopped on request at Address, the first cell not done; the chip has left programming mode
 };
 
 // Fields a code does not use stay -1.
@@ -61,6 +63,12 @@ class TPicWrite {
   int32_t FillUpData = 0;
   TParallelPort* ParallelPort = nullptr;
   int32_t Fuse = 0xFFFF;
+  // Where the passes over cells report how far they are and look whether
+  // they should stop (writes, reads, compares, blank checks, the erase). A
+  // write or compare that stops returns prCancelled; a read or blank check
+  // leaves Progress->Stopped() set and Done() on the first cell not read.
+  // Without one, every operation runs to its end.
+  OperationProgress* Progress = nullptr;
 
   PIC_DEVICES Device() const { return device_; }
   void SetDevice(PIC_DEVICES device);
@@ -194,6 +202,8 @@ class TPicWrite {
   };
 
   bool WantedValue(int32_t index, int32_t& wanted) const;
+  void BeginStage(OperationStage stage, int32_t cells);
+  bool StopsAt(int32_t cell);
   TPicWriteResult WriteCells(const CellWrite& plan);
   TPicWriteResult CompareCells(const CellCompare& plan);
   void ReadCells(PicPrimitive primitive, CounterStart start, bool dataBytes, int32_t lastIndex,

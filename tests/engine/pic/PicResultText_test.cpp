@@ -159,8 +159,15 @@ TEST(ResultText, SocketCheckNamesTheDeviceFoundAndTheOneSelected) {
   EXPECT_EQ(ResultIcon(prOtherDevice), MessageIcon::Error);
 }
 
+TEST(ResultText, CancelNamesTheAddressWhereItStopped) {
+  EXPECT_EQ(ResultText(Result(prCancelled, 0x1A3)),
+            "Cancelled at address 01A3H\nThe operation did not finish. The chip has left programming mode.");
+  EXPECT_EQ(ResultMessageText(Result(prCancelled, 0x1A3)).rfind("アドレス 01A3H で中止しました。", 0), 0u);
+  EXPECT_EQ(ResultIcon(prCancelled), MessageIcon::Warning);
+}
+
 TEST(ResultText, CodesOutsideTheTableAreEmpty) {
-  for (int code : {20, 100, 255}) {
+  for (int code : {21, 100, 255}) {
     const TPicWriteResult result = Result(static_cast<TPicResultCode>(code), 1, 2, 3);
     EXPECT_EQ(ResultText(result), "");
     EXPECT_EQ(ResultMessageText(result), "");
