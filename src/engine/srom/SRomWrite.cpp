@@ -1,5 +1,9 @@
 #include "engine/srom/SRomWrite.h"
 
+#include <algorithm>
+
+#include "engine/srom/SRomWriteCyclePoll.h"
+
 namespace tarvel {
 
 namespace {
@@ -116,6 +120,16 @@ int32_t TSRomWrite::RxAck() {
 }
 
 int32_t TSRomWrite::Receive(bool ack) {
+  const int32_t value = ReceiveBits();
+  if (ack) {
+    SendAck();
+  } else {
+    SendNak();
+  }
+  return value;
+}
+
+int32_t TSRomWrite::ReceiveBits() {
   DataZ();
   ClkL();
   PortOut();
@@ -129,12 +143,27 @@ int32_t TSRomWrite::Receive(bool ack) {
     PortOut();
     Wait();
   }
-  if (ack) {
-    SendAck();
-  } else {
-    SendNak();
-  }
   return value;
+}
+
+// SendAck drives SDA low while SCL is still high from the last data bit,
+// which the chip takes for a START whenever that bit was a 1; here SCL falls
+// first, and the acknowledge gets a clock of its own.
+void TSRomWrite::AcknowledgeByte(bool more) {
+  ClkL();
+  PortOut();
+  if (more) {
+    DataL();
+  } else {
+    DataZ();
+  }
+  PortOut();
+  ClkH();
+  PortOut();
+  ClkL();
+  PortOut();
+  DataZ();
+  PortOut();
 }
 
 void TSRomWrite::SendAck() {
@@ -248,6 +277,76 @@ SRomEraseCheck TSRomWrite::CheckErased(bool showMessage) {
   }
   TellErased(true, showMessage);
   return {};
+}
+
+uint32_t TSRomWrite::SequentialReadEnd(uint32_t address) const {
+  // The block bits travel only in the address phase.
+  if (SRomUsesTwoAddressBytes(lastAddress_)) return lastAddress_ + 1;
+  return std::min(lastAddress_ + 1, (address | 0xFF) + 1);
+}
+
+SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, uint32_t count,
+                                        const ByteHandler& take) {
+  if (Progress) Progress->BeginStage(stage, count);
+  const uint32_t end = first + count;
+  uint32_t address = first;
+  if (count == 0) return {SRomTransfer::Done, first};
+  if (StopsAt(0)) return {SRomTransfer::Cancelled, first};
+  while (address < end) {
+    if (!BeginRead(address)) return {SRomTransfer::NoAnswer, address};
+    const uint32_t blockEnd = std::min(end, SequentialReadEnd(address));
+    SRomTransfer ended{SRomTransfer::Done, 0};
+    bool more = true;
+    while (more) {
+      const uint8_t value = static_cast<uint8_t>(ReceiveBits());
+      const uint32_t at = address++;
+      if (!take(at, value)) {
+        ended = {SRomTransfer::Halted, at};
+      } else if (address < end && StopsAt(address - first)) {
+        ended = {SRomTransfer::Cancelled, address};
+      }
+      more = ended.outcome == SRomTransfer::Done && address < blockEnd;
+      AcknowledgeByte(more);
+    }
+    StopCondition();
+    if (ended.outcome != SRomTransfer::Done) return ended;
+  }
+  return {SRomTransfer::Done, end};
+}
+
+SRomTransfer TSRomWrite::WritePages(OperationStage stage, uint32_t first, uint32_t count,
+                                    const WantedByte& wanted) {
+  if (Progress) Progress->BeginStage(stage, count);
+  const uint32_t pageSize = kSRomDevices[device_].pageSize;
+  const uint32_t end = first + count;
+  SRomWriteCyclePoll poll(*this, clock_);
+  for (uint32_t address = first; address < end;) {
+    if (StopsAt(address - first)) return {SRomTransfer::Cancelled, address};
+    const uint32_t pageEnd = std::min(end, (address / pageSize + 1) * pageSize);
+    // Each run of wanted bytes within the page is one write; the bytes
+    // between runs keep what the chip holds.
+    while (address < pageEnd) {
+      if (!wanted(address)) {
+        ++address;
+        continue;
+      }
+      const uint32_t runStart = address;
+      StartCondition();
+      bool answered = SendAddress(runStart);
+      while (answered && address < pageEnd) {
+        const std::optional<uint8_t> value = wanted(address);
+        if (!value) break;
+        answered = Transmit(*value) == 1;
+        ++address;
+      }
+      StopCondition();
+      if (!answered) return {SRomTransfer::NoAnswer, runStart};
+      if (poll.Wait() != WriteCycleOutcome::Finished) return {SRomTransfer::NoAnswer, runStart};
+      // The poll's control byte waits for an address: the bus goes idle.
+      StopCondition();
+    }
+  }
+  return {SRomTransfer::Done, end};
 }
 
 void TSRomWrite::TellErased(bool erased, bool showMessage) {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "engine/srom/I2cBusPacer.h"
 #include "engine/srom/SRomDevice.h"
 #include "platform/Clock.h"
+#include "platform/OperationProgress.h"
 #include "platform/UserMessages.h"
 #include "port/ParallelPort.h"
 
@@ -15,6 +18,18 @@ namespace tarvel {
 struct SRomEraseCheck {
   enum Outcome : uint8_t { Erased, NotErased, NoAnswer };
   Outcome outcome = Erased;
+  uint32_t address = 0;
+};
+
+// Where one of the block operations (ReadSequential, WritePages) ended.
+struct SRomTransfer {
+  enum Outcome : uint8_t {
+    Done,       // every byte of the range
+    NoAnswer,   // the chip left a byte unacknowledged, or its write cycle did not end in time, at `address`
+    Cancelled,  // the engine's Progress asked for the stop; `address` is the first byte not done
+    Halted,     // the caller's byte handler stopped the read after the byte at `address`
+  };
+  Outcome outcome = Done;
   uint32_t address = 0;
 };
 
@@ -29,9 +44,17 @@ class TSRomWrite {
   // The empty loop of one Wait: 10 rounds of 10 iterations.
   static constexpr uint64_t kWaitRounds = 100;
 
+  // Takes each byte of a sequential read; false ends the read after it.
+  using ByteHandler = std::function<bool(uint32_t address, uint8_t value)>;
+  // The byte to write at an address, or nothing where the chip keeps its own.
+  using WantedByte = std::function<std::optional<uint8_t>(uint32_t address)>;
+
   TSRomWrite(Clock& clock, UserMessages& messages);
 
   TParallelPort* ParallelPort = nullptr;
+  // Where the block operations report the byte reached and look whether
+  // they should stop; without one they run to their end.
+  OperationProgress* Progress = nullptr;
 
   SROM_DEVICE Device() const { return device_; }
   void SetDevice(SROM_DEVICE device);
@@ -70,9 +93,9 @@ class TSRomWrite {
   // Reads that tell a chip that does not answer from a byte. BeginRead sends
   // the address phase of a read (START, write control byte, address bytes,
   // repeated START, read control byte); when every byte was acknowledged the
-  // chip then sends from `address` for as many Receive calls as the caller
-  // makes (acknowledging all but the last), and StopCondition ends the read.
-  // Otherwise it sends STOP and returns false.
+  // chip then sends from `address` on (Receive(false) takes one byte,
+  // ReceiveBits and AcknowledgeByte any number), and StopCondition ends the
+  // read. Otherwise it sends STOP and returns false.
   bool BeginRead(uint32_t address);
   // A random read of one byte; false when the chip did not answer.
   bool ReadChecked(uint32_t address, int32_t& value);
@@ -84,11 +107,34 @@ class TSRomWrite {
   // OR 1): block bits for the one-byte sizes, plain 0xA0 for the others.
   uint32_t WriteControlByte(uint32_t address) const;
 
+  // The block operations: the bus at its own speed. Both report to Progress
+  // under `stage` (the bytes of the range done so far) and end on a byte or
+  // page boundary when it asks them to stop, with the bus idle.
+  //
+  // Sequential reads of `count` bytes from `first` on: one address phase per
+  // 256-byte block on the sizes that carry address bits in the control byte,
+  // one for the whole range on the others. Each byte goes to `take` as it
+  // comes in.
+  SRomTransfer ReadSequential(OperationStage stage, uint32_t first, uint32_t count, const ByteHandler& take);
+  // Page writes of the bytes `wanted` gives from `first` on: each run of
+  // wanted bytes within one page is one write, never crossing the page's
+  // end, followed by acknowledge polling with the write cycle's time bound.
+  SRomTransfer WritePages(OperationStage stage, uint32_t first, uint32_t count, const WantedByte& wanted);
+  // The eight data bits of a byte being read, sampled while SCL is low; SCL
+  // is left high on the last one.
+  int32_t ReceiveBits();
+  // The ninth clock of a byte read: the master's ACK (`more`: another byte
+  // follows) or NAK, with SDA released afterwards.
+  void AcknowledgeByte(bool more);
+
  private:
   // True when the chip acknowledged every byte; all are sent regardless.
   bool SendAddress(uint32_t address);
   bool SendReadAddress(uint32_t address);
   void TellErased(bool erased, bool showMessage);
+  // The first address past the sequential read that starts at `address`.
+  uint32_t SequentialReadEnd(uint32_t address) const;
+  bool StopsAt(uint32_t done) { return Progress && Progress->StopsAt(done); }
 
   Clock& clock_;
   UserMessages& messages_;

@@ -119,6 +119,41 @@ TEST_P(SRomWriteEveryDevice, CheckedReadsTellASilentChipFromErasedBytes) {
   EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
 }
 
+// Page writes of an image with gaps, then a sequential read: every byte
+// lands, the gaps keep what the chip held, each run within a page takes one
+// write cycle, and a page of 0xFF erases.
+TEST_P(SRomWriteEveryDevice, PageWritesAndSequentialReadsCoverTheWholeChip) {
+  SRomOnSimulator sim(GetParam());
+  const uint32_t size = sim.rom.LastAddress() + 1;
+  const uint32_t page = kSRomDevices[GetParam()].pageSize;
+  auto wanted = [page](uint32_t address) -> std::optional<uint8_t> {
+    if (address % page == 3 || address % (5 * page) == page / 2 + 1) return std::nullopt;  // 2 runs a page, 3 in every fifth
+    return static_cast<uint8_t>(address * 7 + (address >> 8) * 13);
+  };
+  sim.Chip().SetByte(3, 0x11);
+  ASSERT_EQ(sim.rom.WritePages(OperationStage::Writing, 0, size, wanted).outcome, SRomTransfer::Done);
+  const uint32_t pages = size / page;
+  EXPECT_EQ(sim.Chip().CompletedWriteCycles(), 2 * pages + (pages + 4) / 5);
+  std::vector<uint8_t> read;
+  const SRomTransfer whole = sim.rom.ReadSequential(OperationStage::Reading, 0, size, [&](uint32_t address, uint8_t value) {
+    EXPECT_EQ(address, read.size());
+    read.push_back(value);
+    return true;
+  });
+  EXPECT_EQ(whole.outcome, SRomTransfer::Done);
+  ASSERT_EQ(read.size(), size);
+  for (uint32_t address = 0; address < size; ++address) {
+    const uint8_t expected = wanted(address).value_or(address == 3 ? 0x11 : 0xFF);
+    ASSERT_EQ(read[address], expected) << std::hex << address;
+    ASSERT_EQ(sim.Chip().Byte(address), expected) << std::hex << address;
+  }
+  ASSERT_EQ(sim.rom.WritePages(OperationStage::Erasing, 0, size, [](uint32_t) { return std::optional<uint8_t>(0xFF); })
+                .outcome,
+            SRomTransfer::Done);
+  EXPECT_EQ(sim.rom.CheckErased(false).outcome, SRomEraseCheck::Erased);
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSizes, SRomWriteEveryDevice,
                          ::testing::Values(SROM24xx01, SROM24xx02, SROM24xx04, SROM24xx08, SROM24xx16,
                                            SROM24xx32, SROM24xx64, SROM24xx128, SROM24xx256),
@@ -135,6 +170,55 @@ TEST(SRomWriteOnSimulator, EraseByWritingFFThenChecksBlank) {
   }
   EXPECT_TRUE(sim.rom.IsErased(false));
   EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
+// A stop ends a read after the byte it was asked at, a write at the next page,
+// a byte handler the read where it says; a silent chip is named where it
+// fell silent. Each leaves the bus idle for the next transfer.
+TEST(SRomWriteOnSimulator, BlockTransfersStopWhereAskedAndLeaveTheBusIdle) {
+  SRomOnSimulator sim(SROM24xx04);
+  struct StopAt : OperationProgress {
+    uint32_t at = 0;
+    void Reported() override {
+      if (Done() >= at) RequestStop();
+    }
+  } progress;
+  sim.rom.Progress = &progress;
+  auto all = [](uint32_t address) { return std::optional<uint8_t>(static_cast<uint8_t>(address)); };
+
+  progress.at = 0x23;
+  SRomTransfer ended = sim.rom.WritePages(OperationStage::Writing, 0, 0x200, all);
+  EXPECT_EQ(ended.outcome, SRomTransfer::Cancelled);
+  EXPECT_EQ(ended.address, 0x30u) << "the page under way is finished";
+  EXPECT_EQ(sim.Chip().Byte(0x2F), 0x2F);
+  EXPECT_EQ(sim.Chip().Byte(0x30), 0xFF);
+
+  progress.Reset();
+  progress.at = 0x105;
+  uint32_t taken = 0;
+  ended = sim.rom.ReadSequential(OperationStage::Reading, 0, 0x200, [&](uint32_t, uint8_t) { return ++taken > 0; });
+  EXPECT_EQ(ended.outcome, SRomTransfer::Cancelled);
+  EXPECT_EQ(ended.address, 0x105u);
+  EXPECT_EQ(taken, 0x105u);
+
+  progress.Reset();
+  progress.at = UINT32_MAX;
+  ended = sim.rom.ReadSequential(OperationStage::Comparing, 0x20, 0x100,
+                                 [](uint32_t address, uint8_t value) { return value == address; });
+  EXPECT_EQ(ended.outcome, SRomTransfer::Halted);
+  EXPECT_EQ(ended.address, 0x30u);
+  int32_t value = -1;
+  EXPECT_TRUE(sim.rom.ReadChecked(0x1FF, value));
+  EXPECT_EQ(value, 0xFF);
+
+  sim.Chip().SetNeverAnswers(true);
+  EXPECT_EQ(sim.rom.ReadSequential(OperationStage::Reading, 0x40, 4, [](uint32_t, uint8_t) { return true; }).outcome,
+            SRomTransfer::NoAnswer);
+  ended = sim.rom.WritePages(OperationStage::Writing, 0x41, 2, all);
+  EXPECT_EQ(ended.outcome, SRomTransfer::NoAnswer);
+  EXPECT_EQ(ended.address, 0x41u);
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+  EXPECT_EQ(sim.writer.Lines().rb6, PinDrive::High) << "the bus is released";
 }
 
 TEST(SRomWriteOnSimulator, PollingAnswersOnlyAfterTheWriteCycle) {
