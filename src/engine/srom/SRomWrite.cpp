@@ -267,13 +267,15 @@ bool TSRomWrite::IsErased(bool showMessage) {
 }
 
 SRomEraseCheck TSRomWrite::CheckErased(bool showMessage) {
-  for (uint32_t address = 0; address <= lastAddress_; ++address) {
-    int32_t value = 0;
-    if (!ReadChecked(address, value)) return {SRomEraseCheck::NoAnswer, address};
-    if (value != kErased) {
+  const SRomTransfer read = ReadSequential(OperationStage::BlankChecking, 0, lastAddress_ + 1,
+                                           [](uint32_t, uint8_t value) { return value == kErased; });
+  switch (read.outcome) {
+    case SRomTransfer::Done: break;
+    case SRomTransfer::Halted:
       TellErased(false, showMessage);
-      return {SRomEraseCheck::NotErased, address};
-    }
+      return {SRomEraseCheck::NotErased, read.address};
+    case SRomTransfer::NoAnswer: return {SRomEraseCheck::NoAnswer, read.address};
+    case SRomTransfer::Cancelled: return {SRomEraseCheck::Cancelled, read.address};
   }
   TellErased(true, showMessage);
   return {};

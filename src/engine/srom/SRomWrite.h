@@ -14,9 +14,10 @@
 namespace tarvel {
 
 // What a blank check with checked reads found; `address` is the first byte
-// that is not erased or that the chip did not answer for.
+// that is not erased or that the chip did not answer for, or where the check
+// was cancelled.
 struct SRomEraseCheck {
-  enum Outcome : uint8_t { Erased, NotErased, NoAnswer };
+  enum Outcome : uint8_t { Erased, NotErased, NoAnswer, Cancelled };
   Outcome outcome = Erased;
   uint32_t address = 0;
 };
@@ -99,8 +100,9 @@ class TSRomWrite {
   bool BeginRead(uint32_t address);
   // A random read of one byte; false when the chip did not answer.
   bool ReadChecked(uint32_t address, int32_t& value);
-  // IsErased with every read checked: it stops at the first address the chip
-  // does not answer for, without a message.
+  // IsErased from sequential reads, which tell a chip that does not answer
+  // from erased bytes: the same answer and messages, but no message when the
+  // chip does not answer or Progress stops the check.
   SRomEraseCheck CheckErased(bool showMessage);
 
   // The control byte for a write to `address` (the read control byte is this

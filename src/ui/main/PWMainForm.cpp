@@ -26,8 +26,8 @@
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/dialogs/WaitTimeMeasurement.h"
 #include "ui/dialogs/WriteSetDlg.h"
-#include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
+#include "ui/main/ChipOperation.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/PicChipCommands.h"
 #include "ui/main/SerialRomCommands.h"
@@ -137,9 +137,11 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
     : QMainWindow(parent),
       messages_(messages),
       clock_(clock),
+      engineMessages_(messages),
       writer_(clock, std::move(backends)),
-      parallelPort_(writer_.Io(), messages),
-      sromWrite_(clock, messages),
+      parallelPort_(writer_.Io(), engineMessages_),
+      sromWrite_(clock, engineMessages_),
+      operation_(std::make_unique<ChipOperation>(*this, engineMessages_, [this](bool hold) { HoldCommands(hold); })),
       menus_(*this),
       form_(*this),
       programFormat_([this] { return picWrite_->LastAddress(); }),
@@ -147,13 +149,12 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       dataSide_(messages, {*form_.DataHexGrid, *form_.PnlDataTitle}, dataFormat_, fileOptions_, DataTexts()),
       configDlg_(new TConfigDlg(messages, this)),
       idWriteDlg_(new TIDWriteDlg(this)),
-      writeStatusDlg_(new TWriteStatusDlg(this)),
       aboutBox_(new TAboutBox(this)),
       fileSetDlg_(new TFileSetDlg(this)),
       protectConfirmDlg_(new TProtectConfirmDlg(this)),
       picCommands_(std::make_unique<PicChipCommands>(
-          *this, messages, PicChipCommands::Dialogs{*configDlg_, *idWriteDlg_, *writeStatusDlg_, *protectConfirmDlg_})),
-      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, clock, *writeStatusDlg_)) {
+          *this, messages, PicChipCommands::Dialogs{*configDlg_, *idWriteDlg_, *protectConfirmDlg_}, *operation_)),
+      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, *operation_)) {
   setObjectName("PWMainForm");
   setWindowTitle(WindowMessages::ApplicationTitle());
   QFont gothic = font();
@@ -171,6 +172,7 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
   form_.DataHexGrid->DataDigit = 2;
   form_.DataHexGrid->SetMaxAddress(255);
   sromWrite_.ParallelPort = &parallelPort_;
+  sromWrite_.Progress = &operation_->Progress();
   move(277, 155);
   resize(870, 431);
   CreateCommands();
@@ -187,7 +189,8 @@ void TPWMainForm::FormCreate() {
   startPowerON_ = false;
   endPowerOFF_ = false;
   startGiveIO_ = false;
-  picWrite_ = std::make_unique<TPicWrite>(clock_, messages_);
+  picWrite_ = std::make_unique<TPicWrite>(clock_, engineMessages_);
+  picWrite_->Progress = &operation_->Progress();
   form_.HexGrid->SetMaxAddress(1024);
   form_.HexGrid->Clear();
   form_.DataHexGrid->Clear();
@@ -232,6 +235,7 @@ void TPWMainForm::FormClose() {
 void TPWMainForm::RequestClose() {
   if (stopRequested_ || isHidden()) return;
   stopRequested_ = true;
+  operation_->Shutdown();
   CloseWhenIdle();
 }
 
@@ -249,9 +253,37 @@ void TPWMainForm::CloseWhenIdle() {
   close();
 }
 
+// A close during a chip operation asks first; on Yes the operation stops at
+// its next boundary, the command that ran it ends, and then the window
+// closes as it always does.
 void TPWMainForm::closeEvent(QCloseEvent* event) {
+  if (operation_->Running()) {
+    event->ignore();
+    if (stopRequested_ || closeRequested_) return;
+    if (!messages_.Box("A chip operation is running.\nCancel it at the next address and close tarvel?", QString(),
+                       MessageIcon::Warning, WindowMessages::Buttons::YesNo)) {
+      return;
+    }
+    closeRequested_ = true;
+    operation_->Shutdown();
+    QTimer::singleShot(0, this, &TPWMainForm::CloseWhenIdle);
+    return;
+  }
   WindowCommand::RunGuarded(messages_, [this] { FormClose(); });
   event->accept();
+}
+
+void TPWMainForm::HoldCommands(bool hold) {
+  // A widget disabled while it has the focus leaves the window without one,
+  // and its keys without a target: the focus comes back when the hold ends.
+  if (hold) focusBeforeHold_ = focusWidget();
+  for (WindowCommand* command : allCommands_) command->SetHeld(hold);
+  menuBar()->setEnabled(!hold);
+  for (QWidget* list : {static_cast<QWidget*>(form_.CBCategory), static_cast<QWidget*>(form_.CBPICDevice),
+                        static_cast<QWidget*>(form_.CBSRomDevice)}) {
+    list->setEnabled(!hold);
+  }
+  if (!hold && focusBeforeHold_ && focusBeforeHold_->isEnabled()) focusBeforeHold_->setFocus();
 }
 
 bool TPWMainForm::event(QEvent* event) {
@@ -270,6 +302,7 @@ WindowCommand* TPWMainForm::MakeCommand(Target& target, void (Target::*handler)(
                                         std::initializer_list<QToolButton*> buttons) {
   auto* command = new WindowCommand(this, messages_, [&target, handler] { (target.*handler)(); });
   command->SetGate([this] { return SettleGridEdits(); });
+  allCommands_.push_back(command);
   for (QAction* item : items) command->AddItem(*item);
   for (QToolButton* button : buttons) command->AddButton(*button);
   return command;

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "engine/pic/PicWrite.h"
 #include "engine/srom/SRomWrite.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
 #include "ui/main/DataImageFormat.h"
+#include "ui/main/EngineMessages.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageSide.h"
 #include "ui/main/MainFormLayout.h"
@@ -20,6 +23,7 @@
 
 namespace tarvel {
 
+class ChipOperation;
 class PicChipCommands;
 class SerialRomCommands;
 class TAboutBox;
@@ -28,7 +32,6 @@ class TFileSetDlg;
 class TIDWriteDlg;
 class TPicFileHistry;
 class TProtectConfirmDlg;
-class TWriteStatusDlg;
 class THexGrid;
 class WindowCommand;
 class WindowMessages;
@@ -99,11 +102,14 @@ class TPWMainForm : public QMainWindow {
   ~TPWMainForm() override;
 
   // The one way a stop from outside ends the program (a signal, see
-  // StopSignals): open dialogs and boxes are answered Cancel or No, so the
+  // StopSignals): a chip operation under way stops at its next cell or page
+  // boundary, open dialogs and boxes are answered Cancel or No, so the
   // running command ends at its next question; once it has returned, the
   // window closes as by Quit, and the writer's supply and VPP are switched
   // off whatever EndPowerOFF says.
   void RequestClose();
+  // The chip operation under way, if any, and its progress.
+  ChipOperation& Operation() { return *operation_; }
 
   // The window's procedures.
   void ApplyPicDevice(int device);
@@ -195,6 +201,9 @@ class TPWMainForm : public QMainWindow {
   // The simulated socket holds the chip of the device the category shows.
   void UpdateSocket();
   void CloseWhenIdle();
+  // While a chip operation runs, no command, menu or device list can start
+  // another or change what the engines work on.
+  void HoldCommands(bool hold);
 
   // Command handlers.
   void CBCategoryChange();
@@ -222,11 +231,14 @@ class TPWMainForm : public QMainWindow {
 
   WindowMessages& messages_;
   Clock& clock_;
+  // What the engines show, shown once an operation on the worker has ended.
+  EngineMessages engineMessages_;
   SettingsStore settings_;
   WriterAccess writer_;
   TParallelPort parallelPort_;
   TSRomWrite sromWrite_;
   std::unique_ptr<TPicWrite> picWrite_;
+  std::unique_ptr<ChipOperation> operation_;
   MainMenus menus_;
   MainFormLayout form_;
   FileOptions fileOptions_;
@@ -235,10 +247,12 @@ class TPWMainForm : public QMainWindow {
   ImageSide progSide_;
   ImageSide dataSide_;
   Commands commands_{};
+  // Every command made, to hold them all during a chip operation.
+  std::vector<WindowCommand*> allCommands_;
+  QPointer<QWidget> focusBeforeHold_;
   // The dialogs that live as long as the window, owned by it.
   TConfigDlg* configDlg_;
   TIDWriteDlg* idWriteDlg_;
-  TWriteStatusDlg* writeStatusDlg_;
   TAboutBox* aboutBox_;
   TFileSetDlg* fileSetDlg_;
   TProtectConfirmDlg* protectConfirmDlg_;
@@ -251,6 +265,8 @@ class TPWMainForm : public QMainWindow {
   int portAccess_ = WriterAccess::Automatic;
   bool firstRun_ = false;
   bool stopRequested_ = false;
+  // The user closed the window during a chip operation and chose to cancel it.
+  bool closeRequested_ = false;
   bool sromCategory_ = false;
   bool categoryEntered_ = false;
   // The unsupported device the user was last told about, or -1.

@@ -9,8 +9,8 @@
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
+#include "ui/main/ChipOperation.h"
 #include "ui/main/PWMainForm.h"
-#include "ui/main/StatusNotice.h"
 #include "ui/main/WindowMessages.h"
 
 namespace tarvel {
@@ -34,8 +34,9 @@ TPicWriteResult OnDevice(TPicWrite& engine, const std::function<TPicWriteResult(
 
 }  // namespace
 
-PicChipCommands::PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs)
-    : window_(window), messages_(messages), dialogs_(dialogs) {}
+PicChipCommands::PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs,
+                                 ChipOperation& operation)
+    : window_(window), messages_(messages), dialogs_(dialogs), operation_(operation) {}
 
 TPicWrite& PicChipCommands::Engine() { return window_.PicWrite(); }
 
@@ -48,16 +49,32 @@ void PicChipCommands::ShowResult(const TPicWriteResult& result) {
                 WindowMessages::Buttons::Ok);
 }
 
-bool PicChipCommands::SocketHoldsDevice() {
-  const TPicWriteResult check = Engine().CheckDeviceID();
-  if (check.Code == prSuccess) return true;
-  ShowResult(check);
+std::optional<TPicWriteResult> PicChipCommands::RunOnDevice(const QString& subject,
+                                                            const std::function<TPicWriteResult()>& run) {
+  TPicWrite& engine = Engine();
+  TPicWriteResult result;
+  if (!operation_.Run(subject, [&] { result = OnDevice(engine, run); })) return std::nullopt;
+  return result;
+}
+
+std::optional<TPicWriteResult> PicChipCommands::RunOnDevice(const QString& subject, Operation operation) {
+  TPicWrite& engine = Engine();
+  return RunOnDevice(subject, [&] { return (engine.*operation)(); });
+}
+
+bool PicChipCommands::RunShownOnDevice(const QString& subject, const std::function<void()>& run) {
+  const std::optional<TPicWriteResult> check = RunOnDevice(subject, [&] {
+    run();
+    return TPicWriteResult{};
+  });
+  if (!check) return false;
+  if (check->Code == prSuccess) return true;
+  ShowResult(*check);
   return false;
 }
 
-TPicWriteResult PicChipCommands::RunOnDevice(Operation operation) {
-  TPicWrite& engine = Engine();
-  return OnDevice(engine, [&] { return (engine.*operation)(); });
+void PicChipCommands::ShowIfRun(const std::optional<TPicWriteResult>& result) {
+  if (result) ShowResult(*result);
 }
 
 void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) {
@@ -70,8 +87,8 @@ void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) {
   }
 }
 
-void PicChipCommands::WriteImage(const QString& question, const QString& nothingToWrite, const THexGrid& grid,
-                                 int32_t lastAddress, Operation write) {
+void PicChipCommands::WriteImage(const QString& question, const QString& nothingToWrite, const QString& subject,
+                                 const THexGrid& grid, int32_t lastAddress, Operation write) {
   // Without a value and without filling, a write would do nothing and call it a success.
   bool anyValue = Engine().FillUpEnable;
   for (int32_t address = 0; address <= lastAddress && !anyValue; ++address) anyValue = grid.IsO(address);
@@ -80,42 +97,55 @@ void PicChipCommands::WriteImage(const QString& question, const QString& nothing
     return;
   }
   if (!Ask(question)) return;
-  TPicWriteResult result;
-  {
-    StatusNotice notice(dialogs_.status);
-    GridToImage(grid, lastAddress);
-    result = RunOnDevice(write);
-  }
-  ShowResult(result);
+  GridToImage(grid, lastAddress);
+  ShowIfRun(RunOnDevice(subject, write));
 }
 
-void PicChipCommands::CompareImage(const THexGrid& grid, Operation compare) {
+void PicChipCommands::CompareImage(const QString& subject, const THexGrid& grid, Operation compare) {
   GridToImage(grid, grid.MaxAddress());
-  ShowResult(RunOnDevice(compare));
+  ShowIfRun(RunOnDevice(subject, compare));
 }
 
-void PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
-                            const QString& titleHead, ReadReport report) {
-  if (!SocketHoldsDevice()) return;
+// A read that was cancelled leaves what it read in the grid, and says so in
+// the title; the cells after it stay blank.
+void PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits,
+                                ReadOperation read, const QString& titleHead, ReadReport report) {
   TPicWrite& engine = Engine();
+  const OperationProgress& progress = operation_.Progress();
+  bool stopped = false;
+  if (!RunShownOnDevice(subject, [&] {
+        (engine.*read)();
+        stopped = progress.Stopped();
+        if (!stopped) engine.ReadID();
+      })) {
+    return;
+  }
   grid.SetMaxAddress(lastAddress);
   grid.DataDigit = digits;
-  (engine.*read)();
   const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
+  if (stopped) {
+    const auto readCells = static_cast<int32_t>(progress.Done());
+    grid.Clear();
+    for (int32_t address = 0; address < readCells && address <= last; ++address) {
+      grid.WriteData(address, engine.GetData(address));
+    }
+    (window_.*report)(PartialReadTitle(titleHead, progress.Done()));
+    ShowResult({prCancelled, readCells});
+    return;
+  }
   for (int32_t address = 0; address <= last; ++address) grid.WriteData(address, engine.GetData(address));
-  engine.ReadID();
   (window_.*report)(titleHead + "\n[" + FromID(engine.GetIDStr()) + "]");
 }
 
 void PicChipCommands::ProgWritePClick() {
   WriteImage("You are going to program. OK?\n" + window_.ProgTitle(),
-             "There is nothing to write: the program holds no data.", *window_.Form().HexGrid,
+             "There is nothing to write: the program holds no data.", "program memory", *window_.Form().HexGrid,
              Engine().LastAddress(), &TPicWrite::WriteProgram);
 }
 
 void PicChipCommands::DataWriteClick() {
   WriteImage("You are going to program in data memory. OK?\n" + window_.DataTitle(),
-             "There is nothing to write: the data holds no values.", *window_.Form().DataHexGrid,
+             "There is nothing to write: the data holds no values.", "data memory", *window_.Form().DataHexGrid,
              Engine().DataLastAddress(), &TPicWrite::WriteData);
 }
 
@@ -133,13 +163,17 @@ void PicChipCommands::ProgWriteCClick() {
   // stand-in would report a configuration that was never set, and burn the ID.
   if (!dialog.MakesFuse()) return;
   engine.Fuse = fuse;
-  TPicWriteResult result = RunOnDevice(&TPicWrite::WriteConfig);
-  // The ID follows only a configuration that was written.
-  if (result.Code == prSuccess && dialog.WriteIDChecked() && HasIDText(dialog.IDText())) {
-    engine.SetIDStr(ToID(dialog.IDText()));
-    result = engine.WriteID();
-  }
-  ShowResult(result);
+  const bool withID = dialog.WriteIDChecked() && HasIDText(dialog.IDText());
+  const std::string newID = ToID(dialog.IDText());
+  ShowIfRun(RunOnDevice("the configuration word", [&] {
+    TPicWriteResult result = engine.WriteConfig();
+    // The ID follows only a configuration that was written.
+    if (result.Code == prSuccess && withID) {
+      engine.SetIDStr(newID);
+      result = engine.WriteID();
+    }
+    return result;
+  }));
 }
 
 void PicChipCommands::ProgWritePCClick() {
@@ -155,19 +189,18 @@ void PicChipCommands::DeviceWriteAllClick() {
 }
 
 void PicChipCommands::ProgReadPClick() {
-  ReadImage(*window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram, "Read program ",
-            &TPWMainForm::ProgramReadFromChip);
+  ReadImage("program memory", *window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram,
+            "Read program ", &TPWMainForm::ProgramReadFromChip);
 }
 
 void PicChipCommands::DataReadClick() {
-  ReadImage(*window_.Form().DataHexGrid, Engine().DataLastAddress(), 2, &TPicWrite::ReadDat, "Read data ",
-            &TPWMainForm::DataReadFromChip);
+  ReadImage("data memory", *window_.Form().DataHexGrid, Engine().DataLastAddress(), 2, &TPicWrite::ReadDat,
+            "Read data ", &TPWMainForm::DataReadFromChip);
 }
 
 void PicChipCommands::ProgReadCClick() {
-  if (!SocketHoldsDevice()) return;
   TPicWrite& engine = Engine();
-  engine.ReadConfig();
+  if (!RunShownOnDevice("the configuration word", [&] { engine.ReadConfig(); })) return;
   TConfigDlg& dialog = dialogs_.config;
   dialog.SelectDevice(engine.Device());
   dialog.SetFuse(engine.Fuse);
@@ -175,18 +208,30 @@ void PicChipCommands::ProgReadCClick() {
   messages_.RunModal(dialog);
 }
 
-void PicChipCommands::ProgCompareClick() { CompareImage(*window_.Form().HexGrid, &TPicWrite::CompareProg); }
+void PicChipCommands::ProgCompareClick() {
+  CompareImage("program memory", *window_.Form().HexGrid, &TPicWrite::CompareProg);
+}
 
-void PicChipCommands::DataCompareClick() { CompareImage(*window_.Form().DataHexGrid, &TPicWrite::CompareData); }
+void PicChipCommands::DataCompareClick() {
+  CompareImage("data memory", *window_.Form().DataHexGrid, &TPicWrite::CompareData);
+}
 
 void PicChipCommands::DevEraseClick() {
   if (!Ask("You are going to erase the chip. OK?")) return;
-  ShowResult(RunOnDevice(&TPicWrite::Erase));
+  ShowIfRun(RunOnDevice("the chip", &TPicWrite::Erase));
 }
 
+// A check that was cancelled says nothing about the chip.
 void PicChipCommands::DevECheckClick() {
-  if (!SocketHoldsDevice()) return;
-  if (Engine().IsErased()) {
+  TPicWrite& engine = Engine();
+  const OperationProgress& progress = operation_.Progress();
+  bool erased = false;
+  if (!RunShownOnDevice("the chip", [&] { erased = engine.IsErased(); })) return;
+  if (progress.Stopped()) {
+    ShowResult({prCancelled, static_cast<int32_t>(progress.Done())});
+    return;
+  }
+  if (erased) {
     messages_.Box("This device is erased.", "Erase Check", MessageIcon::Information, WindowMessages::Buttons::Ok);
   } else {
     messages_.Box("This device is not erased.", "Erase Check", MessageIcon::Warning, WindowMessages::Buttons::Ok);
@@ -196,9 +241,8 @@ void PicChipCommands::DevECheckClick() {
 void PicChipCommands::DevResetClick() { Engine().ResetTarget(); }
 
 void PicChipCommands::ProgReadIDClick() {
-  if (!SocketHoldsDevice()) return;
   TPicWrite& engine = Engine();
-  engine.ReadID();
+  if (!RunShownOnDevice("the ID words", [&] { engine.ReadID(); })) return;
   QString words;
   for (int32_t i = 0; i < 4; ++i) words += QString("%1").arg(engine.GetID(i) & 0xFFFF, 4, 16, QChar('0')).toUpper();
   messages_.Box("Read ID : " + words + "\n\n" + FromID(engine.GetIDStr()), "ID", MessageIcon::Information,
@@ -214,7 +258,7 @@ void PicChipCommands::ProgWriteIDClick() {
   }
   TPicWrite& engine = Engine();
   engine.SetIDStr(ToID(text));
-  ShowResult(RunOnDevice(&TPicWrite::WriteID));
+  ShowIfRun(RunOnDevice("the ID words", &TPicWrite::WriteID));
 }
 
 void PicChipCommands::DevCodeProtectClick() {
@@ -225,7 +269,7 @@ void PicChipCommands::DevCodeProtectClick() {
   if (level < 0) return;
   const int32_t data = dialog.DataProtect() ? 1 : 0;
   TPicWrite& engine = Engine();
-  ShowResult(OnDevice(engine, [&] { return engine.CodeProtect(level, data); }));
+  ShowIfRun(RunOnDevice("the code protection", [&] { return engine.CodeProtect(level, data); }));
 }
 
 void PicChipCommands::SBPowerONClick() { Engine().PowerON(); }

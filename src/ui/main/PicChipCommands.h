@@ -2,35 +2,36 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "engine/pic/PicWrite.h"
 
 namespace tarvel {
 
+class ChipOperation;
 class TConfigDlg;
 class THexGrid;
 class TIDWriteDlg;
 class TPWMainForm;
 class TProtectConfirmDlg;
-class TWriteStatusDlg;
 class WindowMessages;
 
 // The window's PIC commands. Each moves the grids into the engine's image,
-// runs one engine operation to its end on the user interface thread, moves
-// what it read back into the grids and tells the user the outcome. Before
-// anything touches the chip, the chip in the socket is checked against the
-// selected device.
+// runs one engine operation to its end as a ChipOperation (off the user
+// interface thread, with progress and Cancel), moves what it read back into
+// the grids and tells the user the outcome. Before anything touches the
+// chip, the chip in the socket is checked against the selected device.
 class PicChipCommands {
  public:
   // The window's long-lived dialogs these commands use.
   struct Dialogs {
     TConfigDlg& config;
     TIDWriteDlg& idWrite;
-    TWriteStatusDlg& status;
     TProtectConfirmDlg& protect;
   };
 
-  PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs);
+  PicChipCommands(TPWMainForm& window, WindowMessages& messages, Dialogs dialogs, ChipOperation& operation);
 
   void ProgWritePClick();
   void DataWriteClick();
@@ -61,24 +62,29 @@ class PicChipCommands {
 
   TPicWrite& Engine();
   bool Ask(const QString& question);
-  // The engine's device check; false, after its message, when the socket
-  // holds no chip or another one.
-  bool SocketHoldsDevice();
-  // The operation after the device check, or the check's result.
-  TPicWriteResult RunOnDevice(Operation operation);
-  // Question, notice, grid into the image, the write, result; an image
-  // without a value is not written, and the user is told so.
-  void WriteImage(const QString& question, const QString& nothingToWrite, const THexGrid& grid, int32_t lastAddress,
-                  Operation write);
-  void CompareImage(const THexGrid& grid, Operation compare);
-  void ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read, const QString& titleHead,
-                 ReadReport report);
+  // `run` after the device check, as a chip operation on `subject`; the
+  // check's result when it fails. Nothing when the window is closing and the
+  // operation did not start.
+  std::optional<TPicWriteResult> RunOnDevice(const QString& subject, const std::function<TPicWriteResult()>& run);
+  std::optional<TPicWriteResult> RunOnDevice(const QString& subject, Operation operation);
+  // As RunOnDevice for an operation that gives no result (reads, queries):
+  // true when it ran to its end; otherwise the user has been told why.
+  bool RunShownOnDevice(const QString& subject, const std::function<void()>& run);
+  void ShowIfRun(const std::optional<TPicWriteResult>& result);
+  // Question, grid into the image, the write, result; an image without a
+  // value is not written, and the user is told so.
+  void WriteImage(const QString& question, const QString& nothingToWrite, const QString& subject,
+                  const THexGrid& grid, int32_t lastAddress, Operation write);
+  void CompareImage(const QString& subject, const THexGrid& grid, Operation compare);
+  void ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
+                 const QString& titleHead, ReadReport report);
   // Each address's value and its mark: "o" for a cell with a value, "-" for a blank.
   void GridToImage(const THexGrid& grid, int32_t lastAddress);
 
   TPWMainForm& window_;
   WindowMessages& messages_;
   Dialogs dialogs_;
+  ChipOperation& operation_;
 };
 
 }  // namespace tarvel

@@ -1,103 +1,115 @@
 #include "ui/main/SerialRomCommands.h"
 
-#include <vector>
-
-#include "engine/srom/SRomWrite.h"
-#include "engine/srom/SRomWriteCyclePoll.h"
 #include "ui/components/HexGrid.h"
+#include "ui/main/ChipOperation.h"
 #include "ui/main/PWMainForm.h"
-#include "ui/main/StatusNotice.h"
 #include "ui/main/WindowMessages.h"
 
 namespace tarvel {
 namespace {
 
+constexpr uint8_t kErased = 0xFF;
+
 QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
+
+// The addresses from the first wanted byte to the last: the part of the chip
+// a compare or a verify has to read. Empty when nothing is wanted.
+struct Span {
+  uint32_t first = 0;
+  uint32_t count = 0;
+};
+
+template <typename Image>
+Span WantedSpan(const Image& image) {
+  Span span;
+  for (uint32_t address = 0; address < image.size(); ++address) {
+    if (!image[address]) continue;
+    if (span.count == 0) span.first = address;
+    span.count = address - span.first + 1;
+  }
+  return span;
+}
 
 }  // namespace
 
-SerialRomCommands::SerialRomCommands(TPWMainForm& window, WindowMessages& messages, Clock& clock,
-                                     TWriteStatusDlg& status)
-    : window_(window), messages_(messages), clock_(clock), status_(status) {}
+SerialRomCommands::SerialRomCommands(TPWMainForm& window, WindowMessages& messages, ChipOperation& operation)
+    : window_(window), messages_(messages), operation_(operation) {}
 
 TSRomWrite& SerialRomCommands::Engine() { return window_.SRomWrite(); }
 
 THexGrid& SerialRomCommands::Grid() { return *window_.Form().DataHexGrid; }
-
-bool SerialRomCommands::WriteByte(uint32_t address, uint32_t value) {
-  TSRomWrite& rom = Engine();
-  rom.Write(address, value);
-  SRomWriteCyclePoll poll(rom, clock_);
-  return poll.Wait() == WriteCycleOutcome::Finished;
-}
 
 void SerialRomCommands::ReportNoAnswer(uint32_t address, const QString& caption) {
   messages_.Box("ROMが応答しません。\nアドレス " + Hex(address, 4) + "H", caption, MessageIcon::Error,
                 WindowMessages::Buttons::Ok);
 }
 
-bool SerialRomCommands::ReadByte(uint32_t address, int32_t& value, const QString& caption) {
-  if (Engine().ReadChecked(address, value)) return true;
-  ReportNoAnswer(address, caption);
-  return false;
+void SerialRomCommands::ReportCancelled(uint32_t address) {
+  messages_.Box("Cancelled at address " + Hex(address, 4) + "H\nThe operation did not finish.", QString(),
+                MessageIcon::Warning, WindowMessages::Buttons::Ok);
 }
 
-void SerialRomCommands::ReportDifference(uint32_t address, int32_t found, int32_t wanted, const QString& caption,
-                                         MessageIcon icon) {
-  messages_.Box("Different data is found in \nAddr = " + Hex(address, 2) + "H\nROM Data = " +
-                    Hex(static_cast<uint32_t>(found) & 0xFF, 2) + "H\nCOMPARED Data = " +
-                    Hex(static_cast<uint32_t>(wanted) & 0xFF, 2) + "H",
+void SerialRomCommands::ReportDifference(const Difference& difference, const QString& caption, MessageIcon icon) {
+  messages_.Box("Different data is found in \nAddr = " + Hex(difference.address, 2) + "H\nROM Data = " +
+                    Hex(static_cast<uint32_t>(difference.found) & 0xFF, 2) + "H\nCOMPARED Data = " +
+                    Hex(static_cast<uint32_t>(difference.wanted) & 0xFF, 2) + "H",
                 caption, icon, WindowMessages::Buttons::Ok);
+}
+
+bool SerialRomCommands::ReportEnded(const SRomTransfer& ended, const QString& caption) {
+  switch (ended.outcome) {
+    case SRomTransfer::Done:
+    case SRomTransfer::Halted: return false;
+    case SRomTransfer::NoAnswer: ReportNoAnswer(ended.address, caption); break;
+    case SRomTransfer::Cancelled: ReportCancelled(ended.address); break;
+  }
+  return true;
 }
 
 // A chip that acknowledges a write need not keep it (a write-protected part,
 // a stuck bit): every byte written is read back before the write is called
-// done. `wanted` gives the byte written at an address, or nothing where none was.
-bool SerialRomCommands::WriteAndVerify(const std::function<std::optional<uint32_t>(uint32_t)>& wanted,
-                                       const QString& errorCaption, StatusNotice* notice) {
-  auto closeNotice = [notice] {
-    if (notice) notice->Close();
-  };
+// done.
+bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption) {
   TSRomWrite& rom = Engine();
-  rom.PowerON();
-  for (uint32_t address = 0; address <= rom.LastAddress(); ++address) {
-    const std::optional<uint32_t> value = wanted(address);
-    if (value && !WriteByte(address, *value)) {
-      closeNotice();
-      ReportNoAnswer(address, errorCaption);
-      return false;
-    }
-  }
-  for (uint32_t address = 0; address <= rom.LastAddress(); ++address) {
-    const std::optional<uint32_t> value = wanted(address);
-    if (!value) continue;
-    int32_t found = 0;
-    const bool answered = rom.ReadChecked(address, found);
-    if (answered && found == static_cast<int32_t>(*value & 0xFF)) continue;
-    closeNotice();
-    if (answered) {
-      ReportDifference(address, found, static_cast<int32_t>(*value), errorCaption, MessageIcon::Error);
-    } else {
-      ReportNoAnswer(address, errorCaption);
-    }
+  const Span span = WantedSpan(image);
+  SRomTransfer ended;
+  std::optional<Difference> difference;
+  if (!operation_.Run("the serial EEPROM", [&] {
+        rom.PowerON();
+        ended = rom.WritePages(stage, span.first, span.count, [&](uint32_t address) { return image[address]; });
+        if (ended.outcome != SRomTransfer::Done) return;
+        ended = rom.ReadSequential(OperationStage::Verifying, span.first, span.count,
+                                   [&](uint32_t address, uint8_t found) {
+          const std::optional<uint8_t> wanted = image[address];
+          if (!wanted || found == *wanted) return true;
+          difference = Difference{address, found, *wanted};
+          return false;
+        });
+      })) {
     return false;
   }
-  closeNotice();
+  if (ReportEnded(ended, errorCaption)) return false;
+  if (difference) {
+    ReportDifference(*difference, errorCaption, MessageIcon::Error);
+    return false;
+  }
   return true;
 }
 
-void SerialRomCommands::SRomDataWriteClick() {
-  TSRomWrite& rom = Engine();
+SerialRomCommands::Image SerialRomCommands::GridImage() {
   const THexGrid& grid = Grid();
-  auto cellValue = [&grid](uint32_t address) -> std::optional<uint32_t> {
-    // A blank cell leaves the EEPROM's byte as it is.
+  Image image(Engine().LastAddress() + 1);
+  for (uint32_t address = 0; address < image.size(); ++address) {
     const auto cell = static_cast<int32_t>(address);
-    if (!grid.IsO(cell)) return std::nullopt;
-    return static_cast<uint32_t>(grid.GetIntData(cell));
-  };
-  bool anyValue = false;
-  for (uint32_t address = 0; address <= rom.LastAddress() && !anyValue; ++address) anyValue = cellValue(address).has_value();
-  if (!anyValue) {
+    if (grid.IsO(cell)) image[address] = static_cast<uint8_t>(grid.GetIntData(cell));
+  }
+  return image;
+}
+
+void SerialRomCommands::SRomDataWriteClick() {
+  // A blank cell leaves the EEPROM's byte as it is.
+  const Image image = GridImage();
+  if (WantedSpan(image).count == 0) {
     messages_.Box("書き込むデータがありません。", "書き込みの確認", MessageIcon::Information,
                   WindowMessages::Buttons::Ok);
     return;
@@ -106,42 +118,71 @@ void SerialRomCommands::SRomDataWriteClick() {
                      WindowMessages::Buttons::YesNo)) {
     return;
   }
-  StatusNotice notice(status_);
-  if (!WriteAndVerify(cellValue, "書き込みエラー", &notice)) return;
+  if (!WriteAndVerify(image, OperationStage::Writing, "書き込みエラー")) return;
   messages_.Box("書き込みました。", "書き込み完了", MessageIcon::Information, WindowMessages::Buttons::Ok);
 }
 
-// The grid takes the bytes only when the chip answered for every one.
+// The grid takes the bytes only when the chip answered for every one; a read
+// that was cancelled leaves what it read, and says so in the title.
 void SerialRomCommands::SRomDataReadClick() {
   TSRomWrite& rom = Engine();
-  rom.PowerON();
-  std::vector<int32_t> bytes(rom.LastAddress() + 1);
-  for (uint32_t address = 0; address <= rom.LastAddress(); ++address) {
-    if (!ReadByte(address, bytes[address], "読み込みエラー")) return;
+  std::vector<uint8_t> bytes;
+  SRomTransfer ended;
+  if (!operation_.Run("the serial EEPROM", [&] {
+        rom.PowerON();
+        bytes.reserve(rom.LastAddress() + 1);
+        ended = rom.ReadSequential(OperationStage::Reading, 0, rom.LastAddress() + 1, [&](uint32_t, uint8_t value) {
+          bytes.push_back(value);
+          return true;
+        });
+      })) {
+    return;
+  }
+  if (ended.outcome == SRomTransfer::NoAnswer) {
+    ReportNoAnswer(ended.address, "読み込みエラー");
+    return;
   }
   THexGrid& grid = Grid();
   grid.SetMaxAddress(static_cast<int32_t>(rom.LastAddress()));
   grid.DataDigit = 2;
-  for (uint32_t address = 0; address <= rom.LastAddress(); ++address) {
+  if (ended.outcome == SRomTransfer::Cancelled) grid.Clear();
+  for (uint32_t address = 0; address < bytes.size(); ++address) {
     grid.WriteData(static_cast<int32_t>(address), bytes[address]);
+  }
+  if (ended.outcome == SRomTransfer::Cancelled) {
+    window_.DataReadFromChip(PartialReadTitle("読み出しデータ ", ended.address));
+    ReportCancelled(ended.address);
+    return;
   }
   window_.DataReadFromChip("読み出しデータ");
 }
 
 void SerialRomCommands::SRomDataCompareClick() {
   TSRomWrite& rom = Engine();
-  const THexGrid& grid = Grid();
-  rom.PowerON();
-  for (uint32_t address = 0; address <= rom.LastAddress(); ++address) {
-    const auto cell = static_cast<int32_t>(address);
-    if (!grid.IsO(cell)) continue;
-    const int32_t wanted = grid.GetIntData(cell);
-    int32_t found = 0;
-    if (!ReadByte(address, found, "コンペアエラー")) return;
-    if (found == wanted) continue;
-    // The byte is read once more for the text, as the user would read it now.
-    if (!ReadByte(address, found, "コンペアエラー")) return;
-    ReportDifference(address, found, wanted, "Melfort Result", MessageIcon::Warning);
+  const Image image = GridImage();
+  const Span span = WantedSpan(image);
+  SRomTransfer ended;
+  std::optional<Difference> difference;
+  if (!operation_.Run("the serial EEPROM", [&] {
+        rom.PowerON();
+        ended = rom.ReadSequential(OperationStage::Comparing, span.first, span.count,
+                                   [&](uint32_t address, uint8_t found) {
+                                     // Cells without a value are not compared.
+                                     const std::optional<uint8_t> wanted = image[address];
+                                     if (!wanted || found == *wanted) return true;
+                                     difference = Difference{address, found, *wanted};
+                                     return false;
+                                   });
+        // The byte is read once more for the text, as the user would read it now.
+        if (difference && !rom.ReadChecked(difference->address, difference->found)) {
+          ended = {SRomTransfer::NoAnswer, difference->address};
+        }
+      })) {
+    return;
+  }
+  if (ReportEnded(ended, "コンペアエラー")) return;
+  if (difference) {
+    ReportDifference(*difference, "Melfort Result", MessageIcon::Warning);
     return;
   }
   messages_.Box("Compare result is the same.", "Melfort Result", MessageIcon::Information,
@@ -153,15 +194,21 @@ void SerialRomCommands::SRomDevEraseClick() {
                      WindowMessages::Buttons::YesNo)) {
     return;
   }
-  if (!WriteAndVerify([](uint32_t) { return std::optional<uint32_t>(0xFF); }, "イレースエラー", nullptr)) return;
+  if (!WriteAndVerify(Image(Engine().LastAddress() + 1, kErased), OperationStage::Erasing, "イレースエラー")) return;
   messages_.Box("イレースしました。", "イレース完了", MessageIcon::Information, WindowMessages::Buttons::Ok);
 }
 
 void SerialRomCommands::SRomDevEraseCheckClick() {
   TSRomWrite& rom = Engine();
-  rom.PowerON();
-  const SRomEraseCheck check = rom.CheckErased(true);
+  SRomEraseCheck check;
+  if (!operation_.Run("the serial EEPROM", [&] {
+        rom.PowerON();
+        check = rom.CheckErased(true);
+      })) {
+    return;
+  }
   if (check.outcome == SRomEraseCheck::NoAnswer) ReportNoAnswer(check.address, "イレースチェック");
+  if (check.outcome == SRomEraseCheck::Cancelled) ReportCancelled(check.address);
 }
 
 }  // namespace tarvel

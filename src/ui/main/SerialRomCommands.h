@@ -2,30 +2,28 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <optional>
+#include <vector>
 
+#include "engine/srom/SRomWrite.h"
 #include "platform/UserMessages.h"
 
 namespace tarvel {
 
-class Clock;
-class StatusNotice;
+class ChipOperation;
 class THexGrid;
 class TPWMainForm;
-class TSRomWrite;
-class TWriteStatusDlg;
 class WindowMessages;
 
 // The window's serial EEPROM commands: write, read, compare, erase and
-// erase check of a 24xx part, one byte at a time. A chip that does not
-// answer stops the command with the address where it stopped: a write cycle
-// that does not end in time, or a read whose control byte is not
-// acknowledged. Writes and erases read back every byte before they report
-// success.
+// erase check of a 24xx part, each a ChipOperation at the bus's own pace
+// (page writes, sequential reads) with progress and Cancel. A chip that does
+// not answer stops the command with the address where it stopped: a write
+// cycle that does not end in time, or a byte that is not acknowledged.
+// Writes and erases read back every byte before they report success.
 class SerialRomCommands {
  public:
-  SerialRomCommands(TPWMainForm& window, WindowMessages& messages, Clock& clock, TWriteStatusDlg& status);
+  SerialRomCommands(TPWMainForm& window, WindowMessages& messages, ChipOperation& operation);
 
   void SRomDataWriteClick();
   void SRomDataReadClick();
@@ -34,26 +32,33 @@ class SerialRomCommands {
   void SRomDevEraseCheckClick();
 
  private:
+  // The byte wanted at each address of the chip, or nothing where the chip
+  // keeps its own.
+  using Image = std::vector<std::optional<uint8_t>>;
+  // The first byte that differs from what was wanted.
+  struct Difference {
+    uint32_t address = 0;
+    int32_t found = 0;
+    int32_t wanted = 0;
+  };
+
   TSRomWrite& Engine();
   THexGrid& Grid();
-  // Writes the byte and waits for the end of its write cycle; false when the
-  // chip does not answer in time.
-  bool WriteByte(uint32_t address, uint32_t value);
-  // A checked read; false, after the message, when the chip did not answer.
-  bool ReadByte(uint32_t address, int32_t& value, const QString& caption);
-  // Writes the wanted byte of every address that has one, then reads each
-  // back; false after the message of the first failure. Closes the notice,
-  // if there is one, before any message.
-  bool WriteAndVerify(const std::function<std::optional<uint32_t>(uint32_t)>& wanted, const QString& errorCaption,
-                      StatusNotice* notice);
+  // The grid's cells with a value; blank cells want nothing.
+  Image GridImage();
+  // Page writes of the image, then a sequential read of every byte written;
+  // true when both went through, else after the message of what stopped them.
+  bool WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption);
+  // Tells why a transfer ended early; false when it did not.
+  bool ReportEnded(const SRomTransfer& ended, const QString& caption);
   void ReportNoAnswer(uint32_t address, const QString& caption);
+  void ReportCancelled(uint32_t address);
   // The compare's text for the first byte that differs.
-  void ReportDifference(uint32_t address, int32_t found, int32_t wanted, const QString& caption, MessageIcon icon);
+  void ReportDifference(const Difference& difference, const QString& caption, MessageIcon icon);
 
   TPWMainForm& window_;
   WindowMessages& messages_;
-  Clock& clock_;
-  TWriteStatusDlg& status_;
+  ChipOperation& operation_;
 };
 
 }  // namespace tarvel

@@ -33,6 +33,11 @@ void WindowCommand::SetAvailable(bool available) {
   Refresh();
 }
 
+void WindowCommand::SetHeld(bool held) {
+  held_ = held;
+  Refresh();
+}
+
 void WindowCommand::SetChecked(bool checked) {
   checked_ = checked;
   Refresh();

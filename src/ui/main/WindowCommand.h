@@ -29,11 +29,14 @@ class WindowCommand : public QObject {
   void SetGate(std::function<bool()> gate) { gate_ = std::move(gate); }
 
   // Availability by the window's rules; the items are enabled only when the
-  // command is also implemented.
+  // command is also implemented and not held.
   void SetAvailable(bool available);
   bool Available() const { return available_; }
   bool Implemented() const { return static_cast<bool>(handler_); }
-  bool Enabled() const { return available_ && Implemented(); }
+  bool Enabled() const { return available_ && Implemented() && !held_; }
+  // Held while a chip operation runs: no command starts beside it. The
+  // availability stays as the window's rules set it.
+  void SetHeld(bool held);
 
   void SetChecked(bool checked);
   bool Checked() const { return checked_; }
@@ -57,6 +60,7 @@ class WindowCommand : public QObject {
   Handler handler_;
   std::function<bool()> gate_;
   bool available_ = true;
+  bool held_ = false;
   bool checked_ = false;
   QList<QPointer<QAction>> items_;
   QList<QPointer<QAbstractButton>> buttons_;

@@ -1,0 +1,134 @@
+#include "ui/main/ChipOperation.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <cstdio>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+#include <exception>
+#include <memory>
+
+#include "ui/main/EngineMessages.h"
+#include "ui/main/WindowMessages.h"
+
+namespace tarvel {
+namespace {
+
+QString Verb(OperationStage stage) {
+  switch (stage) {
+    case OperationStage::Idle: return "Preparing";
+    case OperationStage::Writing: return "Writing";
+    case OperationStage::Verifying: return "Verifying";
+    case OperationStage::Reading: return "Reading";
+    case OperationStage::Comparing: return "Comparing";
+    case OperationStage::Erasing: return "Erasing";
+    case OperationStage::BlankChecking: return "Checking";
+  }
+  return QString();
+}
+
+// A day: longer than any operation, short enough for the toolkit's timers.
+constexpr int kNeverMs = 24 * 60 * 60 * 1000;
+
+QString Hex(uint32_t value) { return QString("%1").arg(value, 4, 16, QChar('0')).toUpper(); }
+
+}  // namespace
+
+QString PartialReadTitle(const QString& head, uint32_t stoppedAt) {
+  return head + "(partial: cancelled at " + Hex(stoppedAt) + "H)";
+}
+
+ChipOperation::ChipOperation(QWidget& window, EngineMessages& engineMessages, std::function<void(bool)> hold)
+    : QObject(&window), window_(window), engineMessages_(engineMessages), hold_(std::move(hold)) {}
+
+ChipOperation::~ChipOperation() {
+  if (joinWorker_) joinWorker_();
+}
+
+void ChipOperation::Cancel() {
+  if (running_) progress_.RequestStop();
+}
+
+void ChipOperation::Shutdown() {
+  shutDown_ = true;
+  Cancel();
+}
+
+bool ChipOperation::Run(const QString& subject, const std::function<void()>& work) {
+  if (shutDown_ || running_) return false;
+  progress_.Reset();
+  running_ = true;
+  // A menu that started the operation closes before the window goes on:
+  // left open, it would stay the active window through the operation.
+  while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  const bool wasActive = window_.isActiveWindow();
+  hold_(true);
+
+
+  std::exception_ptr failure;
+  std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }));
+  QThread* thread = worker.get();
+  joinWorker_ = [thread] {
+    thread->wait();
+  };
+
+  QProgressDialog dialog(&window_);
+  dialog.setObjectName(kDialogName);
+  dialog.setWindowTitle(WindowMessages::ApplicationTitle());
+  dialog.setAutoClose(false);
+  dialog.setAutoReset(false);
+  // The dialog shows when this class says so, not by the toolkit's estimate.
+  dialog.setMinimumDuration(kNeverMs);
+  // Cancel asks the engine to stop; the dialog stays until it has.
+  disconnect(&dialog, &QProgressDialog::canceled, &dialog, &QProgressDialog::cancel);
+  connect(&dialog, &QProgressDialog::canceled, this, [this, &dialog] {
+    progress_.RequestStop();
+    dialog.setLabelText("Cancelling at the next address...");
+  });
+  Refresh(dialog, subject);
+  QTimer refresh;
+  connect(&refresh, &QTimer::timeout, this, [this, &dialog, &subject] { Refresh(dialog, subject); });
+  refresh.start(kRefreshMs);
+  QTimer::singleShot(kDialogDelayMs, &dialog, [&dialog] { dialog.show(); });
+
+
+  QEventLoop loop;
+  connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+  thread->start();
+  loop.exec();
+  thread->wait();
+  joinWorker_ = nullptr;
+  refresh.stop();
+  dialog.hide();
+
+
+  running_ = false;
+  hold_(false);
+  // A menu that started the operation may have taken the activation while
+  // it closed; the window that was active is so again.
+  if (wasActive && !window_.isActiveWindow()) {
+    QApplication::setActiveWindow(&window_);
+  }
+  engineMessages_.ShowWaiting();
+  if (failure) std::rethrow_exception(failure);
+  return true;
+}
+
+void ChipOperation::Refresh(QProgressDialog& dialog, const QString& subject) {
+  if (progress_.StopRequested()) return;
+  const uint32_t total = progress_.Total();
+  QString label = Verb(progress_.Stage()) + " " + subject;
+  if (total > 0) label += "\nAddress " + Hex(progress_.Done()) + "H of " + Hex(total - 1) + "H";
+  dialog.setLabelText(label);
+  dialog.setRange(0, static_cast<int>(total));
+  dialog.setValue(static_cast<int>(progress_.Done()));
+}
+
+}  // namespace tarvel
