@@ -15,7 +15,10 @@
 #include <QTest>
 #include <QTextStream>
 #include <QToolButton>
+#include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <ostream>
 #include <memory>
 
@@ -42,18 +45,41 @@ inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2
   return true;
 }
 
-// Counts how often a widget is shown, e.g. a notice that is up only while
-// a command blocks the event loop.
-class ShowCounter : public QObject {
+// Virtual time that can hold a chip operation's worker: the first reading
+// at or after the moment set waits until the test releases it, so the test
+// can look at the window, and act on it, in the middle of an operation.
+class GatedClock : public VirtualClock {
  public:
-  explicit ShowCounter(QWidget& widget) { widget.installEventFilter(this); }
-  int shows = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Show) ++shows;
-    return false;
+  void HoldAt(uint64_t nanos) { holdAt_ = nanos; }
+  bool Holding() const { return holding_; }
+  void Release() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    holdAt_ = kNever;
+    released_.notify_all();
   }
+  uint32_t Ticks() override {
+    Gate();
+    return VirtualClock::Ticks();
+  }
+  uint64_t Micros() override {
+    Gate();
+    return VirtualClock::Micros();
+  }
+
+ private:
+  static constexpr uint64_t kNever = UINT64_MAX;
+  void Gate() {
+    if (Nanos() < holdAt_) return;
+    std::unique_lock<std::mutex> lock(mutex_);
+    holding_ = true;
+    released_.wait(lock, [this] { return holdAt_ == kNever; });
+    holding_ = false;
+  }
+
+  std::atomic<uint64_t> holdAt_{kNever};
+  std::atomic<bool> holding_{false};
+  std::mutex mutex_;
+  std::condition_variable released_;
 };
 
 // A window on a settings store of its own, with no real port behind it: the
@@ -213,7 +239,7 @@ class MainWindowTest : public ::testing::Test {
   QTemporaryDir dir;
   QString configDir;
   ScriptedMessages messages;
-  VirtualClock clock;
+  GatedClock clock;
   bool permissionAnswer = false;
   RecordingPortIo* directIo = nullptr;
   std::unique_ptr<TPWMainForm> window;
