@@ -21,6 +21,15 @@ class Clock {
     while (Micros() - start < micros) {
     }
   }
+  // Nanoseconds since start, monotonic, for timing finer than a microsecond.
+  // A reading may lag the clock's own time by up to FineLagNanos; a clock
+  // that counts only microseconds gives Micros in nanoseconds, up to a
+  // microsecond behind.
+  virtual uint64_t FineNanos() { return Micros() * 1000; }
+  virtual uint64_t FineLagNanos() { return 999; }
+  // The time as the simulated chips see it. Observing takes none of the time
+  // a reading may cost the program that reads (see VirtualClock).
+  virtual uint64_t ObservedNanos() { return FineNanos(); }
 };
 
 }  // namespace tarvel

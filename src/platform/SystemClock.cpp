@@ -18,6 +18,11 @@ uint64_t SystemClock::Micros() {
       std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
 }
 
+uint64_t SystemClock::FineNanos() {
+  auto elapsed = std::chrono::steady_clock::now() - start_;
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count());
+}
+
 void SystemClock::Spin(uint64_t rounds) {
   for (volatile uint64_t i = 0; i < rounds; i = i + 1) {
   }

@@ -21,6 +21,9 @@ class SystemClock : public Clock {
 
   static constexpr uint64_t kSpunTailMicros = 200;
 
+  uint64_t FineNanos() override;
+  uint64_t FineLagNanos() override { return 0; }
+
  private:
   std::chrono::steady_clock::time_point start_;
 };

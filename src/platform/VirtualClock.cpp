@@ -15,6 +15,11 @@ uint64_t VirtualClock::Micros() {
   return now_ / 1000;
 }
 
+uint64_t VirtualClock::FineNanos() {
+  now_ += readStep_;
+  return now_;
+}
+
 void VirtualClock::Spin(uint64_t rounds) {
   spunRounds_ += rounds;
   now_ += rounds * nanosPerRound_;

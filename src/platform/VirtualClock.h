@@ -5,9 +5,10 @@
 namespace tarvel {
 
 // Deterministic time for tests and the simulated writer. Time moves only when
-// Spin runs, when Advance or SleepMicros is called, and by a small fixed step on every read
-// of Ticks or Micros (so a loop that waits on the tick counter ends, and each
-// read costs about what a port access costs on real hardware).
+// Spin runs, when Advance or SleepMicros is called, and by a small fixed step
+// on every read of Ticks, Micros or FineNanos (so a loop that waits on the
+// tick counter ends, and each read costs about what a port access costs on
+// real hardware). The simulated chips observe it without moving it.
 class VirtualClock : public Clock {
  public:
   static constexpr uint64_t kDefaultReadStepNanos = 1000;
@@ -20,6 +21,9 @@ class VirtualClock : public Clock {
   uint64_t Micros() override;
   void Spin(uint64_t rounds) override;
   void SleepMicros(uint64_t micros) override { AdvanceMicros(micros); }
+  uint64_t FineNanos() override;
+  uint64_t FineLagNanos() override { return 0; }
+  uint64_t ObservedNanos() override { return now_; }
 
   void Advance(uint64_t nanos) { now_ += nanos; }
   void AdvanceMicros(uint64_t micros) { now_ += micros * 1000; }

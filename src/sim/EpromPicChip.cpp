@@ -65,13 +65,13 @@ void EpromPicChip::BeginPulse() {
   pulsing_ = true;
   pulseValue_ = latch_;
   pulseTarget_ = Locate();
-  pulseStartMicros_ = clock_.Micros();
+  pulseStartMicros_ = clock_.ObservedNanos() / 1000;
 }
 
 void EpromPicChip::EndPulse() {
   if (!pulsing_) return;
   pulsing_ = false;
-  if (clock_.Micros() - pulseStartMicros_ < kShortestPulseMicros) {
+  if (clock_.ObservedNanos() / 1000 - pulseStartMicros_ < kShortestPulseMicros) {
     ++counters_.shortPulses;
     return;
   }

@@ -96,7 +96,7 @@ void FlashPicChip::Begin() {
   }
   cycle.value = latch_;
   latched_ = Latch::None;
-  cycle.startMicros = clock_.Micros();
+  cycle.startMicros = clock_.ObservedNanos() / 1000;
   pending_ = cycle;
 }
 
@@ -104,7 +104,7 @@ void FlashPicChip::Finish() {
   if (pending_.kind == PendingKind::None) return;
   const Pending cycle = pending_;
   pending_ = Pending{};
-  if (clock_.Micros() - cycle.startMicros < TypicalMicros(cycle.kind)) {
+  if (clock_.ObservedNanos() / 1000 - cycle.startMicros < TypicalMicros(cycle.kind)) {
     ++counters_.cutShortCycles;
     return;
   }

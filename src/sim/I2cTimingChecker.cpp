@@ -17,8 +17,7 @@ void I2cTimingChecker::Reset() {
 
 bool I2cTimingChecker::Kept(I2cTimingRule rule, uint64_t since, uint64_t now,
                             uint64_t minimumNanos) {
-  const uint64_t minimumMicros = (minimumNanos + 999) / 1000;
-  if (since == kNever || now < since || now - since >= minimumMicros) return true;
+  if (since == kNever || now < since || now - since >= minimumNanos) return true;
   ++violations_[static_cast<int>(rule)];
   return false;
 }

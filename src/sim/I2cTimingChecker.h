@@ -16,10 +16,9 @@ enum class I2cTimingRule : uint8_t {
 };
 constexpr int kI2cTimingRuleCount = 6;
 
-// Watches the bus edges a chip has seen, in microseconds of the chip's Clock,
-// and tells whether each one kept its minimum. A refused edge is counted; the
-// chip then behaves as if it had not seen it. Times come in whole
-// microseconds, so a 4.7 us minimum needs 5 us between the readings.
+// Watches the bus edges a chip has seen, in nanoseconds of the chip's Clock
+// as it observes it, and tells whether each one kept its minimum. A refused
+// edge is counted; the chip then behaves as if it had not seen it.
 class I2cTimingChecker {
  public:
   // Power-on: forget every earlier edge; the first ones are not checked.

@@ -57,16 +57,16 @@ void Serial24xxChip::OnLines(const WriterLines& lines) {
     sdaLine_ = sda;
     if (!sclSeenHigh_) return;  // data changing while the clock is low
     if (sda) {
-      Stop(clock_.Micros());
+      Stop(clock_.ObservedNanos());
     } else {
-      Start(clock_.Micros());
+      Start(clock_.ObservedNanos());
     }
     return;
   }
 
   // When SDA changes in the same write as SCL, it is taken to change while
   // SCL is low: before a rise (setup) and after a fall (hold).
-  const uint64_t now = clock_.Micros();
+  const uint64_t now = clock_.ObservedNanos();
   sclLine_ = scl;
   if (scl) {
     sdaLine_ = SdaLevel();
@@ -99,7 +99,7 @@ void Serial24xxChip::PowerOn(const WriterLines& lines) {
 
 void Serial24xxChip::PowerOff() {
   // A write cycle cut short by the supply leaves the cells as they were.
-  if (cycleRunning_) FinishWriteCycleIfDue(clock_.Micros());
+  if (cycleRunning_) FinishWriteCycleIfDue(clock_.ObservedNanos());
   cycleRunning_ = false;
   powered_ = false;
   ResetBus();
@@ -249,7 +249,7 @@ void Serial24xxChip::BeginWriteCycle(uint64_t now) {
   writing_ = pending_;
   pending_.filled = 0;
   cycleRunning_ = true;
-  cycleEnd_ = cycleNeverEnds_ ? kNever : now + writeCycleMicros_;
+  cycleEnd_ = cycleNeverEnds_ ? kNever : now + writeCycleMicros_ * 1000;
 }
 
 void Serial24xxChip::FinishWriteCycleIfDue(uint64_t now) {

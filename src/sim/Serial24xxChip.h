@@ -16,7 +16,8 @@ namespace tarvel {
 // the address pins A2..A0 tied low. It takes byte and page writes, answers
 // random, current-address and sequential reads, and runs a self-timed write
 // cycle during which it does not acknowledge its control byte. The bus timing
-// is checked on the Clock, which is read only when SCL or SDA changes.
+// is checked on the Clock as the chip observes it, in nanoseconds, when SCL or
+// SDA changes.
 class Serial24xxChip : public VirtualChip {
  public:
   Serial24xxChip(Clock& clock, SROM_DEVICE device);

@@ -18,6 +18,9 @@ TEST(VirtualClock, MovesOnlyBySpinAdvanceAndReads) {
   EXPECT_EQ(clock.Nanos(), 5000u);
   clock.SleepMicros(2500);
   EXPECT_EQ(clock.Nanos(), 2'505'000u);
+  EXPECT_EQ(clock.FineNanos(), 2'506'000u);
+  EXPECT_EQ(clock.ObservedNanos(), 2'506'000u) << "an observer does not move time";
+  EXPECT_EQ(clock.Nanos(), 2'506'000u);
 }
 
 TEST(VirtualClock, TickCounterEventuallyAdvancesFromReadsAlone) {

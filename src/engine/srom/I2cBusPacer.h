@@ -12,9 +12,11 @@ namespace tarvel {
 // passed, and each sample of SDA until the chip's output is valid. Nothing
 // else is paused, so time is spent only where a minimum applies.
 //
-// Times are whole-microsecond readings of the Clock, taken right after a
-// change and right before the next one; readings n apart prove more than
-// n - 1 us between the two.
+// Times are FineNanos readings of the Clock. A change is stamped with the
+// reading taken right after it, plus the clock's lag: the change came no
+// later than that. The next change waits for a reading at least the minimum
+// beyond the stamp, so the minimum holds on a clock of any resolution, and
+// on a nanosecond clock it costs no more than the minimum itself.
 class I2cBusPacer {
  public:
   explicit I2cBusPacer(Clock& clock);
@@ -32,13 +34,15 @@ class I2cBusPacer {
 
  private:
   uint64_t Now();
+  // No earlier than the latest change: a reading right after it and the lag.
+  uint64_t Stamp();
   void HoldUntil(uint64_t due);
 
   Clock& clock_;
   uint64_t latest_ = 0;  // the latest reading; the clock is monotonic
   bool scl_ = false;
   bool sda_ = false;
-  // Readings right after each kind of change.
+  // Stamps of each kind of change.
   uint64_t sclRose_ = 0;
   uint64_t sclFell_ = 0;
   uint64_t sdaMoved_ = 0;

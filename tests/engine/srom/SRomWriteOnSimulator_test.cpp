@@ -221,6 +221,33 @@ TEST(SRomWriteOnSimulator, BlockTransfersStopWhereAskedAndLeaveTheBusIdle) {
   EXPECT_EQ(sim.writer.Lines().rb6, PinDrive::High) << "the bus is released";
 }
 
+// On a clock read in whole microseconds the pacing allows for the reading's
+// lag; the chip, which sees the exact time, finds every minimum kept.
+TEST(SRomWriteOnSimulator, AClockOfWholeMicrosecondsStillKeepsEveryMinimum) {
+  struct CoarseClock : VirtualClock {
+    CoarseClock() : VirtualClock(250) {}  // several readings to a microsecond
+    uint64_t FineNanos() override { return Clock::FineNanos(); }
+    uint64_t FineLagNanos() override { return Clock::FineLagNanos(); }
+  } coarse;
+  test::RecordingMessages messages;
+  SimulatedWriter writer(coarse);
+  TParallelPort port(writer, messages);
+  TSRomWrite rom(coarse, messages);
+  rom.ParallelPort = &port;
+  writer.InsertSerialRom(SROM24xx16);
+  rom.SetDevice(SROM24xx16);
+  rom.PowerON();
+  auto value = [](uint32_t address) { return std::optional<uint8_t>(static_cast<uint8_t>(address * 3)); };
+  ASSERT_EQ(rom.WritePages(OperationStage::Writing, 0x1F0, 0x40, value).outcome, SRomTransfer::Done);
+  uint32_t wrong = 0;
+  EXPECT_EQ(rom.ReadSequential(OperationStage::Reading, 0x1F0, 0x40,
+                               [&](uint32_t address, uint8_t read) { return read == *value(address) || ++wrong == 0; })
+                .outcome,
+            SRomTransfer::Done);
+  EXPECT_EQ(wrong, 0u);
+  EXPECT_EQ(writer.SerialRom()->Timing().TotalViolations(), 0u);
+}
+
 TEST(SRomWriteOnSimulator, PollingAnswersOnlyAfterTheWriteCycle) {
   SRomOnSimulator sim(SROM24xx16);
   sim.Chip().SetWriteCycleMicros(5000);

@@ -65,6 +65,10 @@ class GatedClock : public VirtualClock {
     Gate();
     return VirtualClock::Micros();
   }
+  uint64_t FineNanos() override {
+    Gate();
+    return VirtualClock::FineNanos();
+  }
 
  private:
   static constexpr uint64_t kNever = UINT64_MAX;
