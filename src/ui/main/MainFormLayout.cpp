@@ -63,9 +63,12 @@ QComboBox* DeviceList(QWidget* parent, const char* name, int left, int width, co
   font.setPixelSize(16);
   font.setBold(true);
   list->setFont(font);
+  // A list held during a chip operation greys like any disabled control.
   QPalette palette = list->palette();
-  palette.setColor(QPalette::ButtonText, color);
-  palette.setColor(QPalette::Text, color);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::ButtonText, color);
+    palette.setColor(group, QPalette::Text, color);
+  }
   list->setPalette(palette);
   list->setGeometry(left, 5, width, 28);
   list->setMaxVisibleItems(20);
