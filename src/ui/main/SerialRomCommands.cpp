@@ -56,6 +56,19 @@ void SerialRomCommands::ReportDifference(const Difference& difference, const QSt
                 caption, icon, WindowMessages::Buttons::Ok);
 }
 
+// Cells without a value are not compared; the first byte that differs ends
+// the read and is kept in `difference`.
+SRomTransfer SerialRomCommands::ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image,
+                                            std::optional<Difference>& difference) {
+  const Span span = WantedSpan(image);
+  return rom.ReadSequential(stage, span.first, span.count, [&](uint32_t address, uint8_t found) {
+    const std::optional<uint8_t> wanted = image[address];
+    if (!wanted || found == *wanted) return true;
+    difference = Difference{address, found, *wanted};
+    return false;
+  });
+}
+
 bool SerialRomCommands::ReportEnded(const SRomTransfer& ended, const QString& caption) {
   switch (ended.outcome) {
     case SRomTransfer::Done:
@@ -78,13 +91,7 @@ bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage,
         rom.PowerON();
         ended = rom.WritePages(stage, span.first, span.count, [&](uint32_t address) { return image[address]; });
         if (ended.outcome != SRomTransfer::Done) return;
-        ended = rom.ReadSequential(OperationStage::Verifying, span.first, span.count,
-                                   [&](uint32_t address, uint8_t found) {
-          const std::optional<uint8_t> wanted = image[address];
-          if (!wanted || found == *wanted) return true;
-          difference = Difference{address, found, *wanted};
-          return false;
-        });
+        ended = ReadAgainst(rom, OperationStage::Verifying, image, difference);
       })) {
     return false;
   }
@@ -160,19 +167,11 @@ void SerialRomCommands::SRomDataReadClick() {
 void SerialRomCommands::SRomDataCompareClick() {
   TSRomWrite& rom = Engine();
   const Image image = GridImage();
-  const Span span = WantedSpan(image);
   SRomTransfer ended;
   std::optional<Difference> difference;
   if (!operation_.Run("the serial EEPROM", [&] {
         rom.PowerON();
-        ended = rom.ReadSequential(OperationStage::Comparing, span.first, span.count,
-                                   [&](uint32_t address, uint8_t found) {
-                                     // Cells without a value are not compared.
-                                     const std::optional<uint8_t> wanted = image[address];
-                                     if (!wanted || found == *wanted) return true;
-                                     difference = Difference{address, found, *wanted};
-                                     return false;
-                                   });
+        ended = ReadAgainst(rom, OperationStage::Comparing, image, difference);
         // The byte is read once more for the text, as the user would read it now.
         if (difference && !rom.ReadChecked(difference->address, difference->found)) {
           ended = {SRomTransfer::NoAnswer, difference->address};

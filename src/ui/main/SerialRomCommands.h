@@ -49,6 +49,10 @@ class SerialRomCommands {
   // Page writes of the image, then a sequential read of every byte written;
   // true when both went through, else after the message of what stopped them.
   bool WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption);
+  // A sequential read of the part of the chip the image has values for,
+  // held against them (on the operation's worker).
+  static SRomTransfer ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image,
+                                  std::optional<Difference>& difference);
   // Tells why a transfer ended early; false when it did not.
   bool ReportEnded(const SRomTransfer& ended, const QString& caption);
   void ReportNoAnswer(uint32_t address, const QString& caption);

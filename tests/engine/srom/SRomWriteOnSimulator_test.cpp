@@ -17,9 +17,10 @@ namespace {
 
 // The engine against the simulated writer with a virtual 24xx EEPROM in its
 // socket, on virtual time.
-class SRomOnSimulator {
+template <class VirtualTime>
+class OnSimulator {
  public:
-  explicit SRomOnSimulator(SROM_DEVICE device) : writer(clock), port(writer, messages), rom(clock, messages) {
+  explicit OnSimulator(SROM_DEVICE device) : writer(clock), port(writer, messages), rom(clock, messages) {
     rom.ParallelPort = &port;
     writer.InsertSerialRom(device);
     rom.SetDevice(device);
@@ -33,12 +34,13 @@ class SRomOnSimulator {
     return SRomWriteCyclePoll(rom, clock).Wait();
   }
 
-  VirtualClock clock;
+  VirtualTime clock;
   test::RecordingMessages messages;
   SimulatedWriter writer;
   TParallelPort port;
   TSRomWrite rom;
 };
+using SRomOnSimulator = OnSimulator<VirtualClock>;
 
 // Addresses that tell the address forms apart: the ends of the chip, every
 // block of the one-byte sizes, and every bit of the two-byte address.
@@ -228,15 +230,9 @@ TEST(SRomWriteOnSimulator, AClockOfWholeMicrosecondsStillKeepsEveryMinimum) {
     CoarseClock() : VirtualClock(250) {}  // several readings to a microsecond
     uint64_t FineNanos() override { return Clock::FineNanos(); }
     uint64_t FineLagNanos() override { return Clock::FineLagNanos(); }
-  } coarse;
-  test::RecordingMessages messages;
-  SimulatedWriter writer(coarse);
-  TParallelPort port(writer, messages);
-  TSRomWrite rom(coarse, messages);
-  rom.ParallelPort = &port;
-  writer.InsertSerialRom(SROM24xx16);
-  rom.SetDevice(SROM24xx16);
-  rom.PowerON();
+  };
+  OnSimulator<CoarseClock> sim(SROM24xx16);
+  TSRomWrite& rom = sim.rom;
   auto value = [](uint32_t address) { return std::optional<uint8_t>(static_cast<uint8_t>(address * 3)); };
   ASSERT_EQ(rom.WritePages(OperationStage::Writing, 0x1F0, 0x40, value).outcome, SRomTransfer::Done);
   uint32_t wrong = 0;
@@ -245,7 +241,7 @@ TEST(SRomWriteOnSimulator, AClockOfWholeMicrosecondsStillKeepsEveryMinimum) {
                 .outcome,
             SRomTransfer::Done);
   EXPECT_EQ(wrong, 0u);
-  EXPECT_EQ(writer.SerialRom()->Timing().TotalViolations(), 0u);
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
 }
 
 TEST(SRomWriteOnSimulator, PollingAnswersOnlyAfterTheWriteCycle) {
