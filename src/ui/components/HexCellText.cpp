@@ -47,6 +47,11 @@ Parsed Parse(const QString& text, int32_t digits) {
   return parsed;
 }
 
+QString AddressText(int32_t address, int32_t digits) {
+  return QString::number(static_cast<uint32_t>(address), 16).toUpper().rightJustified(digits, QLatin1Char('0')) +
+         QLatin1Char('H');
+}
+
 std::optional<int32_t> ParseAddress(const QString& text, int32_t maxAddress) {
   QString digits = text.trimmed();
   if (digits.endsWith(QLatin1Char('H'), Qt::CaseInsensitive)) digits.chop(1);

@@ -25,6 +25,9 @@ struct Parsed {
 // separated by white space.
 Parsed Parse(const QString& text, int32_t digits);
 
+// An address as the labels show it: at least `digits` digits and an H.
+QString AddressText(int32_t address, int32_t digits);
+
 // Hexadecimal digits with or without the trailing H of the address labels,
 // within 0..maxAddress.
 std::optional<int32_t> ParseAddress(const QString& text, int32_t maxAddress);

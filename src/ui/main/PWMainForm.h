@@ -9,6 +9,7 @@
 #include "engine/srom/SRomWrite.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageSide.h"
@@ -20,6 +21,7 @@
 
 namespace tarvel {
 
+class GridEditCommands;
 class PicChipCommands;
 class SerialRomCommands;
 class TAboutBox;
@@ -136,6 +138,7 @@ class TPWMainForm : public QMainWindow {
   TSRomWrite& SRomWrite() { return sromWrite_; }
   TParallelPort& ParallelPort() { return parallelPort_; }
   WriterAccess& Writer() { return writer_; }
+  CompareReport& Compares() { return compares_; }
   TPicFileHistry& ProgHistory() { return progSide_.History(); }
   TPicFileHistry& DataHistory() { return dataSide_.History(); }
   const QString& ProgTitle() const { return progSide_.Title(); }
@@ -171,6 +174,9 @@ class TPWMainForm : public QMainWindow {
     return MakeCommand(*this, handler, items, buttons);
   }
   bool SettleGridEdits();
+  // Each of the images that a command is about to replace may be saved
+  // first; false when the user keeps one (the command then stops).
+  bool MayReplaceImages(std::initializer_list<ImageSide*> sides);
   void ConnectLists();
   void AssignEnglishHints();
   void ShowMenuOfCategory();
@@ -195,6 +201,8 @@ class TPWMainForm : public QMainWindow {
   // The simulated socket holds the chip of the device the category shows.
   void UpdateSocket();
   void CloseWhenIdle();
+  // A line in the status bar's message panel, until the next hint.
+  void ShowStatus(const QString& text);
 
   // Command handlers.
   void CBCategoryChange();
@@ -234,6 +242,7 @@ class TPWMainForm : public QMainWindow {
   DataImageFormat dataFormat_;
   ImageSide progSide_;
   ImageSide dataSide_;
+  CompareReport compares_;
   Commands commands_{};
   // The dialogs that live as long as the window, owned by it.
   TConfigDlg* configDlg_;
@@ -244,6 +253,9 @@ class TPWMainForm : public QMainWindow {
   TProtectConfirmDlg* protectConfirmDlg_;
   std::unique_ptr<PicChipCommands> picCommands_;
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
+  // Owned by the window as their QObject parent.
+  GridEditCommands* progEdits_;
+  GridEditCommands* dataEdits_;
 
   bool startPowerON_ = false;
   bool endPowerOFF_ = false;
