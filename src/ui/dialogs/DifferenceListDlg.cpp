@@ -72,12 +72,16 @@ TDifferenceListDlg::TDifferenceListDlg(const QString& imageName, ImageDifference
                                  .arg(imageName.toLower()),
                              this);
   summary->setObjectName("LblSummary");
+  summary->setWordWrap(true);
   table_->setObjectName("ListDifferences");
   table_->setModel(rows_);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
+  // Fixed rows: measuring a list of 32768 rows would make it slow to open.
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->horizontalHeader()->setStretchLastSection(true);
   connect(table_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { emit AddressChosen(rows_->Address(index.row())); });

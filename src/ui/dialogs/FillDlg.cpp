@@ -18,7 +18,7 @@ TFillDlg::TFillDlg(UserMessages& messages, const HexGridShape& shape, QWidget* p
   auto* form = new QFormLayout;
   fromEdit_ = AddHexField(*form, "EdtFrom", "From address:");
   toEdit_ = AddHexField(*form, "EdtTo", "To address:");
-  valueEdit_ = AddHexField(*form, "EdtValue", QString("Value (%1 for blank):").arg(QString(shape.dataDigits, '-')));
+  valueEdit_ = AddHexField(*form, "EdtValue", "Value (- for blank cells):");
   valueEdit_->setValidator(new HexTextValidator(valueEdit_));
 
   auto* layout = new QVBoxLayout(this);
