@@ -3,7 +3,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
@@ -21,11 +20,7 @@ TFillDlg::TFillDlg(UserMessages& messages, const HexGridShape& shape, QWidget* p
   valueEdit_ = AddHexField(*form, "EdtValue", "Value (- for blank cells):");
   valueEdit_->setValidator(new HexTextValidator(valueEdit_));
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addLayout(OkCancelRow(*this, true));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  OpenWithFocusOn(*this, valueEdit_);
+  LayOutHexEntry(*this, form, OkCancelRow(*this, true), valueEdit_);
 }
 
 void TFillDlg::SetRange(int32_t first, int32_t last) {

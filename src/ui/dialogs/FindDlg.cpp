@@ -4,10 +4,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/components/HexCellText.h"
-#include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/HexEntry.h"
 
 namespace tarvel {
@@ -43,11 +41,7 @@ TFindDlg::TFindDlg(UserMessages& messages, int32_t dataDigits, QWidget* parent)
   buttons->addWidget(previous);
   buttons->addWidget(cancel);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  OpenWithFocusOn(*this, valuesEdit_);
+  LayOutHexEntry(*this, form, buttons, valuesEdit_);
 }
 
 void TFindDlg::SetText(const QString& text) {

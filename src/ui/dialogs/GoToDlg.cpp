@@ -1,8 +1,8 @@
 #include "ui/dialogs/GoToDlg.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "ui/components/HexCellText.h"
 #include "ui/dialogs/DialogLook.h"
@@ -14,11 +14,7 @@ TGoToDlg::TGoToDlg(UserMessages& messages, const HexGridShape& shape, QWidget* p
   setWindowTitle("Go To Address");
   auto* form = new QFormLayout;
   addressEdit_ = AddHexField(*form, "EdtAddress", "Address:");
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addLayout(OkCancelRow(*this, true));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  OpenWithFocusOn(*this, addressEdit_);
+  LayOutHexEntry(*this, form, OkCancelRow(*this, true), addressEdit_);
 }
 
 void TGoToDlg::SetAddress(int32_t address) {

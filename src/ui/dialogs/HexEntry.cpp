@@ -1,9 +1,12 @@
 #include "ui/dialogs/HexEntry.h"
 
+#include <QDialog>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 #include "ui/components/HexCellText.h"
+#include "ui/dialogs/DialogLook.h"
 
 namespace tarvel {
 
@@ -12,6 +15,14 @@ QLineEdit* AddHexField(QFormLayout& form, const char* name, const QString& label
   field->setObjectName(name);
   form.addRow(label, field);
   return field;
+}
+
+void LayOutHexEntry(QDialog& dialog, QFormLayout* form, QLayout* buttons, QWidget* focus) {
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(form);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  OpenWithFocusOn(dialog, focus);
 }
 
 std::optional<int32_t> AddressIn(QLineEdit& field, const QString& what, const HexGridShape& shape,

@@ -7,8 +7,11 @@
 
 #include "platform/UserMessages.h"
 
+class QDialog;
 class QFormLayout;
+class QLayout;
 class QLineEdit;
+class QWidget;
 
 namespace tarvel {
 
@@ -21,6 +24,10 @@ struct HexGridShape {
 
 // A named edit box for hexadecimal text, as a row of `form` under `label`.
 QLineEdit* AddHexField(QFormLayout& form, const char* name, const QString& label);
+
+// The dialog's rows of edit boxes above its row of buttons, at a fixed
+// size, opening on `focus`.
+void LayOutHexEntry(QDialog& dialog, QFormLayout* form, QLayout* buttons, QWidget* focus);
 
 // The address typed into `field`; otherwise the user is told which
 // addresses the grid has, the focus goes to the field, and nothing is given.
