@@ -455,8 +455,8 @@ void TPWMainForm::CBCategoryChange() {
   // would empty both grids.
   if (toPic == !sromCategory_ && categoryEntered_) return;
   // The serial ROM category keeps the program image, hidden.
-  const bool kept = toPic ? MayReplaceImages({&progSide_, &dataSide_}) : MayReplaceImages({&dataSide_});
-  if (!kept) {
+  const bool mayGo = toPic ? MayReplaceImages({&progSide_, &dataSide_}) : MayReplaceImages({&dataSide_});
+  if (!mayGo) {
     form_.CBCategory->setCurrentIndex(sromCategory_ ? 1 : 0);
     return;
   }
