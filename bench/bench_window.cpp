@@ -29,12 +29,20 @@ namespace {
 
 using namespace tarvel;
 
-// Says Yes to every question and remembers the last text.
+// Says Yes to every question (No to keeping an image) and remembers the last text.
 class YesMessages : public WindowMessages {
  public:
   bool Box(const QString& text, const QString&, MessageIcon, Buttons) override {
     last = text;
     return true;
+  }
+  Answer YesNoCancel(const QString& text, const QString&, MessageIcon) override {
+    last = text;
+    return Answer::No;
+  }
+  bool BoxWithMore(const QString& text, const QString&, MessageIcon, const QString&) override {
+    last = text;
+    return false;
   }
   QString OpenFileName(const FileDialogRequest&) override { return QString(); }
   QString SaveFileName(const FileDialogRequest&) override { return QString(); }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/ImageDifference.h"
 #include "engine/pic/PicCommands.h"
 #include "engine/pic/PicDevice.h"
 #include "platform/Clock.h"
@@ -63,6 +64,9 @@ class TPicWrite {
   int32_t FillUpData = 0;
   TParallelPort* ParallelPort = nullptr;
   int32_t Fuse = 0xFFFF;
+  // When set, the compares go on past the first difference and add every
+  // one to this list; their result still names the first.
+  ImageDifferences* Differences = nullptr;
   // Where the passes over cells report how far they are and look whether
   // they should stop (writes, reads, compares, blank checks, the erase). A
   // write or compare that stops returns prCancelled; a read or blank check

@@ -42,6 +42,7 @@ void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, Settings
       menu, anchor,
       [this](const QString& path, const QString& type) {
         WindowCommand::RunGuarded(messages_, [&] {
+          if (!MayReplace()) return;
           if (type == "Hex") LoadHex(path);
           if (type == "Bin") LoadBinary(path);
         });
@@ -57,6 +58,7 @@ void ImageSide::SetTitle(const QString& title) {
 }
 
 void ImageSide::ReadFromChip(const QString& title) {
+  ImageReplaced(true);
   SetTitle(title);
   titleNamesImage_ = true;
   fileName_.clear();
@@ -65,6 +67,7 @@ void ImageSide::ReadFromChip(const QString& title) {
 }
 
 void ImageSide::ImageEmptied() {
+  ImageReplaced(false);
   ForgetSaveTarget();
   if (!titleNamesImage_) return;
   SetTitle(texts_.newTitle);
@@ -86,6 +89,7 @@ void ImageSide::NameFile(const QString& path, FileKind kind) {
 }
 
 void ImageSide::FileLoaded(const QString& path, FileKind kind) {
+  ImageReplaced(false);
   NameFile(path, kind);
   fileName_ = path;
   fileKind_ = kind;
@@ -145,10 +149,41 @@ bool ImageSide::WriteBinary(const QString& path) {
     return false;
   }
   history_->AddFile(path, "Bin");
+  unsavedRead_ = false;
+  pane_.grid.UndoStack().setClean();
   return true;
 }
 
+void ImageSide::ImageReplaced(bool fromChip) {
+  pane_.grid.ClearUndo();
+  unsavedRead_ = fromChip;
+}
+
+bool ImageSide::HoldsUnsavedImage() const { return unsavedRead_ || !pane_.grid.UndoStack().isClean(); }
+
+bool ImageSide::MayReplace() {
+  // An entry still open in the grid is a change too.
+  pane_.grid.SettleCurrentCell();
+  if (!HoldsUnsavedImage()) return true;
+  switch (messages_.YesNoCancel(texts_.saveFirstQuestion + "\n" + title_, "Confirm", MessageIcon::None)) {
+    case WindowMessages::Answer::Yes:
+      return SaveImage();
+    case WindowMessages::Answer::No:
+      return true;
+    case WindowMessages::Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool ImageSide::SaveImage() {
+  if (saveTarget_.kind == FileKind::Binary && !saveTarget_.path.isEmpty()) return WriteBinary(saveTarget_.path);
+  return SaveThroughDialog();
+}
+
 void ImageSide::New() {
+  if (!MayReplace()) return;
+  ImageReplaced(false);
   pane_.grid.Clear();
   SetTitle(texts_.newTitle);
   titleNamesImage_ = false;
@@ -158,18 +193,21 @@ void ImageSide::New() {
 }
 
 void ImageSide::OpenHex() {
+  if (!MayReplace()) return;
   const QString path =
       messages_.OpenFileName({texts_.hexOpenTitle, options_.objPath, FileFilters::Hex(options_.hexType)});
   if (!path.isEmpty()) LoadHex(path);
 }
 
 void ImageSide::OpenBinary() {
+  if (!MayReplace()) return;
   const QString path =
       messages_.OpenFileName({texts_.binaryOpenTitle, options_.objPath, FileFilters::Binary(options_.binType)});
   if (!path.isEmpty()) LoadBinary(path);
 }
 
 void ImageSide::Reload() {
+  if (!MayReplace()) return;
   if (fileKind_ == FileKind::Binary) {
     LoadBinary(fileName_);
   } else {
@@ -177,13 +215,16 @@ void ImageSide::Reload() {
   }
 }
 
-void ImageSide::SaveBinary() {
+void ImageSide::SaveBinary() { SaveThroughDialog(); }
+
+bool ImageSide::SaveThroughDialog() {
   const QString path = AskSavePath();
-  if (path.isEmpty() || !WriteBinary(path)) return;
+  if (path.isEmpty() || !WriteBinary(path)) return false;
   // The title names the saved file now, and overwrite-save writes it; reload
   // still reads the file last loaded.
   NameFile(path, FileKind::Binary);
   save_->SetAvailable(true);
+  return true;
 }
 
 void ImageSide::Save() {

@@ -40,6 +40,7 @@ class ImageSide {
     QString overwriteCaption;
     QString saveError;  // %1 is the path, %2 the system's reason
     QString saveErrorCaption;
+    QString saveFirstQuestion;  // asked before an image not saved is replaced
   };
 
   struct Pane {
@@ -71,6 +72,15 @@ class ImageSide {
   // file back in the new device's size.
   void ImageEmptied();
 
+  // Whether the grid holds a read from the chip or changes that no file
+  // has taken, so that replacing it would lose them.
+  bool HoldsUnsavedImage() const;
+  // Asked before anything replaces the image: when it is not saved, the
+  // user saves it (Yes), lets it go (No) or keeps it (Cancel). True when
+  // the image may be replaced.
+  bool MayReplace();
+
+  // New, open, reload and the recent files first ask MayReplace.
   void New();
   void OpenHex();
   void OpenBinary();
@@ -100,6 +110,12 @@ class ImageSide {
   // an empty string.
   QString AskSavePath();
   bool WriteBinary(const QString& path);
+  bool SaveThroughDialog();
+  // As overwrite-save saves, or through the save dialog where it would refuse.
+  bool SaveImage();
+  // The grid's image is new, from a file or from the chip: its edits so far
+  // cannot be undone.
+  void ImageReplaced(bool fromChip);
 
   WindowMessages& messages_;
   Pane pane_;
@@ -116,6 +132,8 @@ class ImageSide {
   SaveTarget saveTarget_;
   // The title names a file or a read rather than an empty image.
   bool titleNamesImage_ = false;
+  // The grid holds a read from the chip that no file has taken yet.
+  bool unsavedRead_ = false;
 };
 
 }  // namespace tarvel

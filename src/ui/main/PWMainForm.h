@@ -11,6 +11,7 @@
 #include "engine/srom/SRomWrite.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/EngineMessages.h"
 #include "ui/main/FileOptions.h"
@@ -24,6 +25,7 @@
 namespace tarvel {
 
 class ChipOperation;
+class GridEditCommands;
 class PicChipCommands;
 class SerialRomCommands;
 class TAboutBox;
@@ -142,6 +144,7 @@ class TPWMainForm : public QMainWindow {
   TSRomWrite& SRomWrite() { return sromWrite_; }
   TParallelPort& ParallelPort() { return parallelPort_; }
   WriterAccess& Writer() { return writer_; }
+  CompareReport& Compares() { return compares_; }
   TPicFileHistry& ProgHistory() { return progSide_.History(); }
   TPicFileHistry& DataHistory() { return dataSide_.History(); }
   const QString& ProgTitle() const { return progSide_.Title(); }
@@ -177,6 +180,9 @@ class TPWMainForm : public QMainWindow {
     return MakeCommand(*this, handler, items, buttons);
   }
   bool SettleGridEdits();
+  // Each of the images that a command is about to replace may be saved
+  // first; false when the user keeps one (the command then stops).
+  bool MayReplaceImages(std::initializer_list<ImageSide*> sides);
   void ConnectLists();
   void AssignEnglishHints();
   void ShowMenuOfCategory();
@@ -204,6 +210,8 @@ class TPWMainForm : public QMainWindow {
   // While a chip operation runs, no command, menu or device list can start
   // another or change what the engines work on.
   void HoldCommands(bool hold);
+  // A line in the status bar's message panel, until the next hint.
+  void ShowStatus(const QString& text);
 
   // Command handlers.
   void CBCategoryChange();
@@ -246,6 +254,7 @@ class TPWMainForm : public QMainWindow {
   DataImageFormat dataFormat_;
   ImageSide progSide_;
   ImageSide dataSide_;
+  CompareReport compares_;
   Commands commands_{};
   // Every command made, to hold them all during a chip operation.
   std::vector<WindowCommand*> allCommands_;
@@ -258,6 +267,9 @@ class TPWMainForm : public QMainWindow {
   TProtectConfirmDlg* protectConfirmDlg_;
   std::unique_ptr<PicChipCommands> picCommands_;
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
+  // Owned by the window as their QObject parent.
+  GridEditCommands* progEdits_;
+  GridEditCommands* dataEdits_;
 
   bool startPowerON_ = false;
   bool endPowerOFF_ = false;

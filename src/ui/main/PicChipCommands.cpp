@@ -10,6 +10,7 @@
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/main/ChipOperation.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/WindowMessages.h"
 
@@ -101,9 +102,27 @@ void PicChipCommands::WriteImage(const QString& question, const QString& nothing
   ShowIfRun(RunOnDevice(subject, write));
 }
 
-void PicChipCommands::CompareImage(const QString& subject, const THexGrid& grid, Operation compare) {
+// A compare that differs offers the list of every difference; one that was
+// cancelled says where it stopped.
+void PicChipCommands::CompareImage(const QString& subject, THexGrid& grid, Operation compare,
+                                   const QString& imageName) {
   GridToImage(grid, grid.MaxAddress());
-  ShowIfRun(RunOnDevice(subject, compare));
+  TPicWrite& engine = Engine();
+  ImageDifferences differences;
+  // The engine lists every difference only while the list is there.
+  struct Listing {
+    TPicWrite& engine;
+    ~Listing() { engine.Differences = nullptr; }
+  } listing{engine};
+  engine.Differences = &differences;
+  const std::optional<TPicWriteResult> result = RunOnDevice(subject, compare);
+  if (!result) return;
+  if (differences.empty() || result->Code == prCancelled) {
+    ShowResult(*result);
+    return;
+  }
+  window_.Compares().Show(QString::fromStdString(ResultText(*result)), kResultCaption, ResultIcon(result->Code), grid,
+                          imageName, differences);
 }
 
 // A read that was cancelled leaves what it read in the grid, and says so in
@@ -209,11 +228,11 @@ void PicChipCommands::ProgReadCClick() {
 }
 
 void PicChipCommands::ProgCompareClick() {
-  CompareImage("program memory", *window_.Form().HexGrid, &TPicWrite::CompareProg);
+  CompareImage("program memory", *window_.Form().HexGrid, &TPicWrite::CompareProg, "Program");
 }
 
 void PicChipCommands::DataCompareClick() {
-  CompareImage("data memory", *window_.Form().DataHexGrid, &TPicWrite::CompareData);
+  CompareImage("data memory", *window_.Form().DataHexGrid, &TPicWrite::CompareData, "Data");
 }
 
 void PicChipCommands::DevEraseClick() {

@@ -75,7 +75,8 @@ class PicChipCommands {
   // value is not written, and the user is told so.
   void WriteImage(const QString& question, const QString& nothingToWrite, const QString& subject,
                   const THexGrid& grid, int32_t lastAddress, Operation write);
-  void CompareImage(const QString& subject, const THexGrid& grid, Operation compare);
+  // A compare that differs offers the list of every difference.
+  void CompareImage(const QString& subject, THexGrid& grid, Operation compare, const QString& imageName);
   void ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
                  const QString& titleHead, ReadReport report);
   // Each address's value and its mark: "o" for a cell with a value, "-" for a blank.

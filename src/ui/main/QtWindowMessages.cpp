@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tarvel {
 namespace {
@@ -17,6 +18,10 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+QString CaptionOf(const QString& caption) {
+  return caption.isEmpty() ? WindowMessages::ApplicationTitle() : caption;
+}
+
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, request.title, request.folder);
   dialog.setAcceptMode(mode);
@@ -29,13 +34,14 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
   return dialog.selectedFiles().first();
 }
 
+// Texts carry paths, and a path may hold what looks like markup.
+void MakePlain(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
+
 }  // namespace
 
 bool QtWindowMessages::Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) {
-  QMessageBox box(ToQtIcon(icon), caption.isEmpty() ? ApplicationTitle() : caption, text,
-                  QMessageBox::NoButton, parent_);
-  // Texts carry paths, and a path may hold what looks like markup.
-  box.setTextFormat(Qt::PlainText);
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::NoButton, parent_);
+  MakePlain(box);
   switch (buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -46,9 +52,35 @@ bool QtWindowMessages::Box(const QString& text, const QString& caption, MessageI
     case Buttons::YesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
   }
   const int answer = box.exec();
   return answer == QMessageBox::Ok || answer == QMessageBox::Yes;
+}
+
+WindowMessages::Answer QtWindowMessages::YesNoCancel(const QString& text, const QString& caption, MessageIcon icon) {
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  parent_);
+  MakePlain(box);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+bool QtWindowMessages::BoxWithMore(const QString& text, const QString& caption, MessageIcon icon,
+                                   const QString& more) {
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::Ok, parent_);
+  MakePlain(box);
+  QPushButton* moreButton = box.addButton(more, QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == moreButton;
 }
 
 QString QtWindowMessages::OpenFileName(const FileDialogRequest& request) {

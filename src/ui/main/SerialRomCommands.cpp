@@ -2,6 +2,7 @@
 
 #include "ui/components/HexGrid.h"
 #include "ui/main/ChipOperation.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/WindowMessages.h"
 
@@ -49,23 +50,27 @@ void SerialRomCommands::ReportCancelled(uint32_t address) {
                 MessageIcon::Warning, WindowMessages::Buttons::Ok);
 }
 
-void SerialRomCommands::ReportDifference(const Difference& difference, const QString& caption, MessageIcon icon) {
-  messages_.Box("Different data is found in \nAddr = " + Hex(difference.address, 2) + "H\nROM Data = " +
-                    Hex(static_cast<uint32_t>(difference.found) & 0xFF, 2) + "H\nCOMPARED Data = " +
-                    Hex(static_cast<uint32_t>(difference.wanted) & 0xFF, 2) + "H",
+QString SerialRomCommands::DifferenceText(uint32_t address, int32_t found, int32_t wanted) {
+  return "Different data is found in \nAddr = " + Hex(address, 2) + "H\nROM Data = " +
+         Hex(static_cast<uint32_t>(found) & 0xFF, 2) + "H\nCOMPARED Data = " +
+         Hex(static_cast<uint32_t>(wanted) & 0xFF, 2) + "H";
+}
+
+void SerialRomCommands::ReportDifference(const ImageDifference& difference, const QString& caption, MessageIcon icon) {
+  messages_.Box(DifferenceText(static_cast<uint32_t>(difference.Address), difference.ReadValue, difference.WantedValue),
                 caption, icon, WindowMessages::Buttons::Ok);
 }
 
-// Cells without a value are not compared; the first byte that differs ends
-// the read and is kept in `difference`.
-SRomTransfer SerialRomCommands::ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image,
-                                            std::optional<Difference>& difference) {
+// Cells without a value are not compared. Each byte that differs is added
+// to `differences`; the first ends the read unless `every` asks for all.
+SRomTransfer SerialRomCommands::ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image, bool every,
+                                            ImageDifferences& differences) {
   const Span span = WantedSpan(image);
   return rom.ReadSequential(stage, span.first, span.count, [&](uint32_t address, uint8_t found) {
     const std::optional<uint8_t> wanted = image[address];
     if (!wanted || found == *wanted) return true;
-    difference = Difference{address, found, *wanted};
-    return false;
+    differences.push_back({static_cast<int32_t>(address), *wanted, found});
+    return every;
   });
 }
 
@@ -86,18 +91,18 @@ bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage,
   TSRomWrite& rom = Engine();
   const Span span = WantedSpan(image);
   SRomTransfer ended;
-  std::optional<Difference> difference;
+  ImageDifferences differences;
   if (!operation_.Run("the serial EEPROM", [&] {
         rom.PowerON();
         ended = rom.WritePages(stage, span.first, span.count, [&](uint32_t address) { return image[address]; });
         if (ended.outcome != SRomTransfer::Done) return;
-        ended = ReadAgainst(rom, OperationStage::Verifying, image, difference);
+        ended = ReadAgainst(rom, OperationStage::Verifying, image, false, differences);
       })) {
     return false;
   }
   if (ReportEnded(ended, errorCaption)) return false;
-  if (difference) {
-    ReportDifference(*difference, errorCaption, MessageIcon::Error);
+  if (!differences.empty()) {
+    ReportDifference(differences.front(), errorCaption, MessageIcon::Error);
     return false;
   }
   return true;
@@ -168,20 +173,23 @@ void SerialRomCommands::SRomDataCompareClick() {
   TSRomWrite& rom = Engine();
   const Image image = GridImage();
   SRomTransfer ended;
-  std::optional<Difference> difference;
+  ImageDifferences differences;
   if (!operation_.Run("the serial EEPROM", [&] {
         rom.PowerON();
-        ended = ReadAgainst(rom, OperationStage::Comparing, image, difference);
-        // The byte is read once more for the text, as the user would read it now.
-        if (difference && !rom.ReadChecked(difference->address, difference->found)) {
-          ended = {SRomTransfer::NoAnswer, difference->address};
+        ended = ReadAgainst(rom, OperationStage::Comparing, image, true, differences);
+        // The first byte is read once more for the text, as the user would read it now.
+        if (ended.outcome == SRomTransfer::Done && !differences.empty()) {
+          const auto first = static_cast<uint32_t>(differences.front().Address);
+          if (!rom.ReadChecked(first, differences.front().ReadValue)) ended = {SRomTransfer::NoAnswer, first};
         }
       })) {
     return;
   }
   if (ReportEnded(ended, "コンペアエラー")) return;
-  if (difference) {
-    ReportDifference(*difference, "Melfort Result", MessageIcon::Warning);
+  if (!differences.empty()) {
+    const ImageDifference& first = differences.front();
+    window_.Compares().Show(DifferenceText(static_cast<uint32_t>(first.Address), first.ReadValue, first.WantedValue),
+                            "Melfort Result", MessageIcon::Warning, Grid(), "Data", differences);
     return;
   }
   messages_.Box("Compare result is the same.", "Melfort Result", MessageIcon::Information,

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/ImageDifference.h"
 #include "engine/srom/SRomWrite.h"
 #include "platform/UserMessages.h"
 
@@ -35,12 +36,6 @@ class SerialRomCommands {
   // The byte wanted at each address of the chip, or nothing where the chip
   // keeps its own.
   using Image = std::vector<std::optional<uint8_t>>;
-  // The first byte that differs from what was wanted.
-  struct Difference {
-    uint32_t address = 0;
-    int32_t found = 0;
-    int32_t wanted = 0;
-  };
 
   TSRomWrite& Engine();
   THexGrid& Grid();
@@ -51,14 +46,15 @@ class SerialRomCommands {
   bool WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption);
   // A sequential read of the part of the chip the image has values for,
   // held against them (on the operation's worker).
-  static SRomTransfer ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image,
-                                  std::optional<Difference>& difference);
+  static SRomTransfer ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image, bool every,
+                                  ImageDifferences& differences);
   // Tells why a transfer ended early; false when it did not.
   bool ReportEnded(const SRomTransfer& ended, const QString& caption);
   void ReportNoAnswer(uint32_t address, const QString& caption);
   void ReportCancelled(uint32_t address);
   // The compare's text for the first byte that differs.
-  void ReportDifference(const Difference& difference, const QString& caption, MessageIcon icon);
+  static QString DifferenceText(uint32_t address, int32_t found, int32_t wanted);
+  void ReportDifference(const ImageDifference& difference, const QString& caption, MessageIcon icon);
 
   TPWMainForm& window_;
   WindowMessages& messages_;
