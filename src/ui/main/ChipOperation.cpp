@@ -40,10 +40,10 @@ QString PartialReadTitle(const QString& head, uint32_t stoppedAt) {
 }
 
 ChipOperation::ChipOperation(QWidget& window, EngineMessages& engineMessages, std::function<void(bool)> hold)
-    : QObject(&window), window_(window), engineMessages_(engineMessages), hold_(std::move(hold)) {}
+    : window_(window), engineMessages_(engineMessages), hold_(std::move(hold)) {}
 
 ChipOperation::~ChipOperation() {
-  if (joinWorker_) joinWorker_();
+  if (worker_ != nullptr) worker_->wait();
 }
 
 void ChipOperation::Cancel() {
@@ -59,12 +59,8 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
   if (shutDown_ || running_) return false;
   progress_.Reset();
   running_ = true;
-  // A menu that started the operation closes before the window goes on:
-  // left open, it would stay the active window through the operation.
-  while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   const bool wasActive = window_.isActiveWindow();
   hold_(true);
-
 
   std::exception_ptr failure;
   std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
@@ -74,10 +70,7 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
       failure = std::current_exception();
     }
   }));
-  QThread* thread = worker.get();
-  joinWorker_ = [thread] {
-    thread->wait();
-  };
+  worker_ = worker.get();
 
   QProgressDialog dialog(&window_);
   dialog.setObjectName(kDialogName);
@@ -98,21 +91,19 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
   refresh.start(kRefreshMs);
   QTimer::singleShot(kDialogDelayMs, &dialog, [&dialog] { dialog.show(); });
 
-
   QEventLoop loop;
-  connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-  thread->start();
+  connect(worker_, &QThread::finished, &loop, &QEventLoop::quit);
+  worker_->start();
   loop.exec();
-  thread->wait();
-  joinWorker_ = nullptr;
+  worker_->wait();
+  worker_ = nullptr;
   refresh.stop();
   dialog.hide();
-
 
   running_ = false;
   hold_(false);
   // A menu that started the operation may have taken the activation while
-  // it closed; the window that was active is so again.
+  // it closed during the operation; the window that was active is so again.
   if (wasActive && !window_.isActiveWindow()) {
     QApplication::setActiveWindow(&window_);
   }

@@ -7,6 +7,7 @@
 #include "platform/OperationProgress.h"
 
 class QProgressDialog;
+class QThread;
 class QWidget;
 
 namespace tarvel {
@@ -24,7 +25,7 @@ class EngineMessages;
 class ChipOperation : public QObject {
  public:
   // `hold` is called with true before an operation starts and with false
-  // once it has ended.
+  // once it has ended. The progress dialog's parent is `window`.
   ChipOperation(QWidget& window, EngineMessages& engineMessages, std::function<void(bool hold)> hold);
   // Waits for a worker that is still running: the engines outlive it.
   ~ChipOperation() override;
@@ -60,7 +61,7 @@ class ChipOperation : public QObject {
   OperationProgress progress_;
   bool running_ = false;
   bool shutDown_ = false;
-  std::function<void()> joinWorker_;
+  QThread* worker_ = nullptr;  // while an operation runs
 };
 
 // The title of a read that was cancelled: `head` ("Read program ") and the
