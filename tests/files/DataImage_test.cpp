@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "files/HexWriter.h"
 #include "files/TempFolder.h"
 #include "support/RecordingMessages.h"
 
@@ -13,20 +14,12 @@ namespace {
 
 const std::string kEndOfFile = ":00000001FF\n";
 
-// Data records of 16 bytes covering [0, count), byte i holding i & 0xFF.
+// Data records covering [first, first + count), byte i holding i & 0xFF.
 std::string CountingRecords(uint32_t first, uint32_t count) {
-  std::string text;
-  for (uint32_t address = first; address < first + count; address += 16) {
-    char record[16];
-    std::snprintf(record, sizeof record, ":%02X%04X00", std::min(16u, first + count - address), address & 0xFFFF);
-    text += record;
-    for (uint32_t i = address; i < std::min(address + 16, first + count); ++i) {
-      std::snprintf(record, sizeof record, "%02X", i & 0xFF);
-      text += record;
-    }
-    text += "00\n";
-  }
-  return text + kEndOfFile;
+  HexBytes bytes(first + count);
+  for (uint32_t i = first; i < first + count; ++i) bytes[i] = static_cast<uint8_t>(i & 0xFF);
+  const std::vector<uint8_t> text = *IntelHexText(bytes, HexFormat::Inhx8m);
+  return std::string(text.begin(), text.end());
 }
 
 class DataImageTest : public ::testing::Test {
