@@ -137,20 +137,48 @@ std::string IdText(const std::array<uint16_t, 4>& words) {
   return "words " + Hex(words[0], 4) + " " + Hex(words[1], 4) + " " + Hex(words[2], 4) + " " + Hex(words[3], 4);
 }
 
+namespace {
+
+template <class Cells>
+size_t Present(const Cells& cells) {
+  return static_cast<size_t>(std::count_if(cells.begin(), cells.end(), [](const auto& c) { return c.has_value(); }));
+}
+
+std::string Counted(size_t count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// "a", "a and b", "a, b and c", or with another last joint.
+std::string Listed(const std::vector<std::string>& parts, const char* lastJoint) {
+  std::string text;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) text += i + 1 == parts.size() ? lastJoint : ", ";
+    text += parts[i];
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string ExtrasText(const PicChipImage& image) {
   std::vector<std::string> parts;
   if (image.config) parts.push_back("the configuration word " + Hex(*image.config, 4) + "H");
   if (image.id) parts.push_back("the ID " + IdText(*image.id));
-  const auto dataCount = std::count_if(image.data.begin(), image.data.end(), [](const auto& b) { return b.has_value(); });
-  if (dataCount > 0) {
-    parts.push_back(std::to_string(dataCount) + (dataCount == 1 ? " data EEPROM byte" : " data EEPROM bytes"));
+  if (const size_t data = Present(image.data); data > 0) {
+    parts.push_back(Counted(data, "data EEPROM byte", "data EEPROM bytes"));
   }
-  std::string text;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) text += i + 1 == parts.size() ? " and " : ", ";
-    text += parts[i];
+  return Listed(parts, " and ");
+}
+
+std::string WholeChipText(const PicChipImage& image) {
+  std::vector<std::string> parts;
+  if (const size_t words = Present(image.program); words > 0) {
+    parts.push_back("program " + Counted(words, "word", "words"));
   }
-  return text;
+  if (const size_t data = Present(image.data); data > 0) parts.push_back("data " + Counted(data, "byte", "bytes"));
+  if (image.config) parts.push_back("configuration " + Hex(*image.config, 4) + "H");
+  if (image.id) parts.push_back("ID " + IdText(*image.id));
+  return Listed(parts, ", ");
 }
 
 std::string MisfitText(const HexMisfit& misfit, PIC_DEVICES device) {

@@ -69,6 +69,9 @@ HexBytes PicHexBytes(const PicChipImage& image, PIC_DEVICES device);
 // "the configuration word 3FF1H, the ID "BLINK01" and 64 data EEPROM bytes";
 // empty when the image holds nothing besides program words.
 std::string ExtrasText(const PicChipImage& image);
+// "program 1024 words, data 64 bytes, configuration 3FF1H, ID "BLINK01"":
+// what writing the image to a chip writes.
+std::string WholeChipText(const PicChipImage& image);
 // "BLINK01" in quotes when the words are that text, else the four words.
 std::string IdText(const std::array<uint16_t, 4>& words);
 std::string MisfitText(const HexMisfit& misfit, PIC_DEVICES device);
