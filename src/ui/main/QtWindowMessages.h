@@ -15,6 +15,8 @@ class QtWindowMessages : public WindowMessages {
   bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) override;
   QString OpenFileName(const FileDialogRequest& request) override;
   QString SaveFileName(const FileDialogRequest& request) override;
+  QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) override;
+  bool AskWithCheck(const QString& text, const QString& caption, const QString& checkText, bool& checked) override;
   int RunModal(QDialog& dialog) override;
 
  private:

@@ -21,6 +21,7 @@ class ScriptedMessages : public WindowMessages {
     QString caption;
     MessageIcon icon;
     Buttons buttons;
+    QString checkText = QString();  // the check box of a question that has one
   };
 
   bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) override {
@@ -43,6 +44,20 @@ class ScriptedMessages : public WindowMessages {
   QString SaveFileName(const FileDialogRequest& request) override {
     saveRequests.push_back(request);
     return Next(saveAnswers, "save", request);
+  }
+
+  QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) override {
+    filter = saveFilterAnswers.empty() ? 0 : saveFilterAnswers.front();
+    if (!saveFilterAnswers.empty()) saveFilterAnswers.pop_front();
+    return SaveFileName(request);
+  }
+
+  bool AskWithCheck(const QString& text, const QString& caption, const QString& checkText, bool& checked) override {
+    checked = !checkAnswers.empty() && checkAnswers.front();
+    if (!checkAnswers.empty()) checkAnswers.pop_front();
+    const bool answer = Box(text, caption, MessageIcon::None, Buttons::YesNo);
+    boxes.back().checkText = checkText;
+    return answer;
   }
 
   // Answers a modal dialog: may work its controls, returns the result code.
@@ -77,6 +92,8 @@ class ScriptedMessages : public WindowMessages {
   std::deque<bool> answers;           // Yes/OK is true
   std::deque<QString> openAnswers;    // an empty string cancels
   std::deque<QString> saveAnswers;
+  std::deque<int> saveFilterAnswers;  // the filter left selected; 0 when none is scripted
+  std::deque<bool> checkAnswers;      // the check box of AskWithCheck; unticked when none is scripted
   std::vector<FileDialogRequest> openRequests;
   std::vector<FileDialogRequest> saveRequests;
   QStringList dialogs;                     // class names of the modal dialogs run
