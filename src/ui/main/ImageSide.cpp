@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "files/BinaryFile.h"
+#include "files/HexWriter.h"
 #include "ui/components/HexGrid.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/FileOptions.h"
@@ -36,6 +37,16 @@ void ImageSide::UseCommands(WindowCommand& reload, WindowCommand& save) {
   save_ = &save;
 }
 
+void ImageSide::WatchImage(std::function<void()> replaced,
+                           std::function<void(const QString& path, const THexSource& source)> hexLoaded) {
+  replaced_ = std::move(replaced);
+  hexLoaded_ = std::move(hexLoaded);
+}
+
+void ImageSide::Replaced() {
+  if (replaced_) replaced_();
+}
+
 void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, SettingsStore& store, const QString& keyPath,
                             const QString& valuePrefix) {
   history_ = std::make_unique<TPicFileHistry>(
@@ -66,9 +77,20 @@ void ImageSide::ReadFromChip(const QString& title) {
 
 void ImageSide::ImageEmptied() {
   ForgetSaveTarget();
+  Replaced();
   if (!titleNamesImage_) return;
   SetTitle(texts_.newTitle);
   titleNamesImage_ = false;
+}
+
+void ImageSide::ShowFilePart(const QString& path, const ImageCells& cells) {
+  ShowCells(cells);
+  SetTitle(path + (FileIsReadOnly(FileSystemPath(path)) ? texts_.hexReadOnlyMark : ""));
+  titleNamesImage_ = true;
+  // Reload would read that file as a file of this pane.
+  reload_->SetAvailable(false);
+  ForgetSaveTarget();
+  Replaced();
 }
 
 // New, a read from the chip, or a device change: overwrite-save would write
@@ -91,6 +113,7 @@ void ImageSide::FileLoaded(const QString& path, FileKind kind) {
   fileKind_ = kind;
   reload_->SetAvailable(true);
   save_->SetAvailable(true);
+  Replaced();
 }
 
 void ImageSide::ShowCells(const ImageCells& cells) {
@@ -109,6 +132,7 @@ void ImageSide::LoadHex(const QString& path) {
   if (!cells.notice.isEmpty()) messages_.Inform(cells.notice);
   if (cells.fault) return;
   history_->AddFile(path, "Hex");
+  if (hexLoaded_) hexLoaded_(path, hexSource_);
 }
 
 void ImageSide::LoadBinary(const QString& path) {
@@ -124,10 +148,9 @@ void ImageSide::LoadBinary(const QString& path) {
   history_->AddFile(path, "Bin");
 }
 
-QString ImageSide::AskSavePath() {
+QString ImageSide::AskSavePath(const QString& title, const QStringList& filters, int& filter) {
   for (;;) {
-    const QString path =
-        messages_.SaveFileName({texts_.saveTitle, options_.objPath, FileFilters::Binary(options_.binType)});
+    const QString path = messages_.SaveFileNameAndFilter({title, options_.objPath, filters}, filter);
     if (path.isEmpty()) return QString();
     if (!QFileInfo::exists(path)) return path;
     if (messages_.Box(path + texts_.overwriteQuestion, texts_.overwriteCaption, MessageIcon::Warning,
@@ -137,13 +160,15 @@ QString ImageSide::AskSavePath() {
   }
 }
 
+bool ImageSide::Saved(const QString& path, const FileSave& save) {
+  if (save.saved) return true;
+  messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
+                MessageIcon::Error, WindowMessages::Buttons::Ok);
+  return false;
+}
+
 bool ImageSide::WriteBinary(const QString& path) {
-  const FileSave save = format_.SaveBinary(FileSystemPath(path), pane_.grid);
-  if (!save.saved) {
-    messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
-                  MessageIcon::Error, WindowMessages::Buttons::Ok);
-    return false;
-  }
+  if (!Saved(path, format_.SaveBinary(FileSystemPath(path), pane_.grid))) return false;
   history_->AddFile(path, "Bin");
   return true;
 }
@@ -155,6 +180,7 @@ void ImageSide::New() {
   reload_->SetAvailable(false);
   ForgetSaveTarget();
   history_->AddFile(QString(), QString());
+  Replaced();
 }
 
 void ImageSide::OpenHex() {
@@ -177,8 +203,19 @@ void ImageSide::Reload() {
   }
 }
 
+void ImageSide::SaveHex() {
+  int filter = 0;
+  const QString path = AskSavePath(texts_.hexSaveTitle, FileFilters::HexSave(options_.hexType), filter);
+  if (path.isEmpty()) return;
+  const HexFormat format = FileFilters::SavedHexFormat(options_.hexType, filter);
+  if (!Saved(path, SaveHexFile(FileSystemPath(path), format_.HexImage(pane_.grid), format))) return;
+  history_->AddFile(path, "Hex");
+  NameFile(path, FileKind::Hex);
+}
+
 void ImageSide::SaveBinary() {
-  const QString path = AskSavePath();
+  int filter = 0;
+  const QString path = AskSavePath(texts_.saveTitle, FileFilters::Binary(options_.binType), filter);
   if (path.isEmpty() || !WriteBinary(path)) return;
   // The title names the saved file now, and overwrite-save writes it; reload
   // still reads the file last loaded.

@@ -11,9 +11,11 @@
 #include "port/ParallelPort.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/FileOptions.h"
+#include "ui/main/ImageStatus.h"
 #include "ui/main/ImageSide.h"
 #include "ui/main/MainFormLayout.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/ProgramChipData.h"
 #include "ui/main/ProgramImageFormat.h"
 #include "ui/main/SettingsStore.h"
 #include "ui/main/WriterAccess.h"
@@ -31,6 +33,7 @@ class TProtectConfirmDlg;
 class TWriteStatusDlg;
 class THexGrid;
 class WindowCommand;
+class WholeChipFile;
 class WindowMessages;
 
 // The program's window and the owner of everything that runs: the two
@@ -63,6 +66,7 @@ class TPWMainForm : public QMainWindow {
     WindowCommand* ProgHexOpen;
     WindowCommand* ProgBinOpen;
     WindowCommand* ProgReload;
+    WindowCommand* ProgHexSave;
     WindowCommand* ProgBinSave;
     WindowCommand* ProgSave;
     WindowCommand* ProgWriteP;
@@ -72,6 +76,7 @@ class TPWMainForm : public QMainWindow {
     WindowCommand* DataHexOpen;
     WindowCommand* DataBinOpen;
     WindowCommand* DataReload;
+    WindowCommand* DataHexSave;
     WindowCommand* DataBinSave;
     WindowCommand* DataSave;
     WindowCommand* DataWrite;
@@ -125,7 +130,10 @@ class TPWMainForm : public QMainWindow {
   // name opens nothing.
   void OpenStartFiles(const QString& programFile, const QString& dataFile);
 
-  void ProgramReadFromChip(const QString& title) { progSide_.ReadFromChip(title); }
+  void ProgramReadFromChip(const QString& title) {
+    progSide_.ReadFromChip(title);
+    chipData_.ImageReadFromChip();
+  }
   void DataReadFromChip(const QString& title) { dataSide_.ReadFromChip(title); }
 
   // What tests and the next commands read.
@@ -138,6 +146,10 @@ class TPWMainForm : public QMainWindow {
   WriterAccess& Writer() { return writer_; }
   TPicFileHistry& ProgHistory() { return progSide_.History(); }
   TPicFileHistry& DataHistory() { return dataSide_.History(); }
+  // The configuration word and ID that go with the program image.
+  ProgramChipData& ChipData() { return chipData_; }
+  const WholeChipFile& ChipFile() const { return *chipFile_; }
+  const ImageStatus& Status() const { return *imageStatus_; }
   const QString& ProgTitle() const { return progSide_.Title(); }
   const QString& DataTitle() const { return dataSide_.Title(); }
   const QString& ProgFileName() const { return progSide_.FileName(); }
@@ -195,6 +207,8 @@ class TPWMainForm : public QMainWindow {
   // The simulated socket holds the chip of the device the category shows.
   void UpdateSocket();
   void CloseWhenIdle();
+  // What the status bar's image account shows now.
+  ImageStatus::Facts StatusFacts() const;
 
   // Command handlers.
   void CBCategoryChange();
@@ -207,12 +221,14 @@ class TPWMainForm : public QMainWindow {
   void ProgHexOpenClick() { progSide_.OpenHex(); }
   void ProgBinOpenClick() { progSide_.OpenBinary(); }
   void ProgReloadClick() { progSide_.Reload(); }
+  void ProgHexSaveClick() { progSide_.SaveHex(); }
   void ProgBinSaveClick() { progSide_.SaveBinary(); }
   void ProgSaveClick() { progSide_.Save(); }
   void DataNewClick() { dataSide_.New(); }
   void DataHexOpenClick() { dataSide_.OpenHex(); }
   void DataBinOpenClick() { dataSide_.OpenBinary(); }
   void DataReloadClick() { dataSide_.Reload(); }
+  void DataHexSaveClick() { dataSide_.SaveHex(); }
   void DataBinSaveClick() { dataSide_.SaveBinary(); }
   void DataSaveClick() { dataSide_.Save(); }
   void OptionWriteClick();
@@ -230,6 +246,7 @@ class TPWMainForm : public QMainWindow {
   MainMenus menus_;
   MainFormLayout form_;
   FileOptions fileOptions_;
+  ProgramChipData chipData_;
   ProgramImageFormat programFormat_;
   DataImageFormat dataFormat_;
   ImageSide progSide_;
@@ -244,6 +261,8 @@ class TPWMainForm : public QMainWindow {
   TProtectConfirmDlg* protectConfirmDlg_;
   std::unique_ptr<PicChipCommands> picCommands_;
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
+  std::unique_ptr<WholeChipFile> chipFile_;
+  ImageStatus* imageStatus_ = nullptr;  // owned by the status bar
 
   bool startPowerON_ = false;
   bool endPowerOFF_ = false;

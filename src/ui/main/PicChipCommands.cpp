@@ -5,12 +5,15 @@
 #include <functional>
 
 #include "engine/pic/PicResultText.h"
+#include "files/PicHexImage.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/main/PWMainForm.h"
+#include "ui/main/ProgramChipData.h"
 #include "ui/main/StatusNotice.h"
+#include "ui/main/WholeChipFile.h"
 #include "ui/main/WindowMessages.h"
 
 namespace tarvel {
@@ -94,9 +97,9 @@ void PicChipCommands::CompareImage(const THexGrid& grid, Operation compare) {
   ShowResult(RunOnDevice(compare));
 }
 
-void PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
+bool PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
                             const QString& titleHead, ReadReport report) {
-  if (!SocketHoldsDevice()) return;
+  if (!SocketHoldsDevice()) return false;
   TPicWrite& engine = Engine();
   grid.SetMaxAddress(lastAddress);
   grid.DataDigit = digits;
@@ -105,6 +108,56 @@ void PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t dig
   for (int32_t address = 0; address <= last; ++address) grid.WriteData(address, engine.GetData(address));
   engine.ReadID();
   (window_.*report)(titleHead + "\n[" + FromID(engine.GetIDStr()) + "]");
+  return true;
+}
+
+void PicChipCommands::KeepChipId() {
+  TPicWrite& engine = Engine();
+  if (!HexLayoutOf(engine.Device()).idWritten) return;
+  ProgramChipData::IdWords words{};
+  for (size_t i = 0; i < words.size(); ++i) words[i] = static_cast<uint16_t>(engine.GetID(static_cast<int32_t>(i)));
+  window_.ChipData().IdOfChip(words);
+}
+
+void PicChipCommands::WriteWholeChip(bool program, bool data) {
+  TPicWrite& engine = Engine();
+  const PicChipImage chip = window_.ChipFile().Picture(program, data);
+  const auto hasValue = [](const auto& cells) {
+    return std::any_of(cells.begin(), cells.end(), [](const auto& cell) { return cell.has_value(); });
+  };
+  const bool writeProgram = program && (engine.FillUpEnable || hasValue(chip.program));
+  const bool writeData = !chip.data.empty() && (engine.FillUpEnable || hasValue(chip.data));
+  QString question = "You are going to write the whole chip. OK?\n" + window_.ProgTitle() + "\n\n" +
+                     QString::fromStdString(WholeChipText(chip));
+  if (ConfigSetsProtection(*chip.config, engine.Device())) {
+    question +=
+        "\n\nThe file's configuration word sets code protection. The configuration is written without it: "
+        "protect the chip with Device > Code Protect once it is checked.";
+  }
+  if (!Ask(question)) return;
+  TPicWriteResult result;
+  {
+    StatusNotice notice(dialogs_.status);
+    result = OnDevice(engine, [&] {
+      TPicWriteResult step;
+      if (writeProgram) {
+        GridToImage(*window_.Form().HexGrid, engine.LastAddress());
+        if ((step = engine.WriteProgram()).Code != prSuccess) return step;
+      }
+      engine.Fuse = *chip.config;
+      if ((step = engine.WriteConfig()).Code != prSuccess) return step;
+      if (chip.id && HexLayoutOf(engine.Device()).idWritten) {
+        for (int32_t i = 0; i < 4; ++i) engine.SetID(i, (*chip.id)[static_cast<size_t>(i)]);
+        if ((step = engine.WriteID()).Code != prSuccess) return step;
+      }
+      if (writeData) {
+        GridToImage(*window_.Form().DataHexGrid, engine.DataLastAddress());
+        step = engine.WriteData();
+      }
+      return step;
+    });
+  }
+  ShowResult(result);
 }
 
 void PicChipCommands::ProgWritePClick() {
@@ -134,29 +187,41 @@ void PicChipCommands::ProgWriteCClick() {
   if (!dialog.MakesFuse()) return;
   engine.Fuse = fuse;
   TPicWriteResult result = RunOnDevice(&TPicWrite::WriteConfig);
+  if (result.Code == prSuccess) window_.ChipData().ConfigOfChip(static_cast<uint16_t>(fuse));
   // The ID follows only a configuration that was written.
   if (result.Code == prSuccess && dialog.WriteIDChecked() && HasIDText(dialog.IDText())) {
     engine.SetIDStr(ToID(dialog.IDText()));
     result = engine.WriteID();
+    if (result.Code == prSuccess) KeepChipId();
   }
   ShowResult(result);
 }
 
 void PicChipCommands::ProgWritePCClick() {
+  if (window_.ChipData().ConfigFromFile()) {
+    WriteWholeChip(true, false);
+    return;
+  }
   ProgWritePClick();
   ProgWriteCClick();
 }
 
 void PicChipCommands::DeviceWriteAllClick() {
   // A pane the user has hidden is not written.
+  if (window_.ChipData().ConfigFromFile()) {
+    WriteWholeChip(!window_.Form().PnlProg->isHidden(), !window_.Form().PnlData->isHidden());
+    return;
+  }
   if (!window_.Form().PnlProg->isHidden()) ProgWritePClick();
   ProgWriteCClick();
   if (!window_.Form().PnlData->isHidden()) DataWriteClick();
 }
 
 void PicChipCommands::ProgReadPClick() {
-  ReadImage(*window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram, "Read program ",
-            &TPWMainForm::ProgramReadFromChip);
+  if (ReadImage(*window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram, "Read program ",
+                &TPWMainForm::ProgramReadFromChip)) {
+    KeepChipId();
+  }
 }
 
 void PicChipCommands::DataReadClick() {
@@ -168,6 +233,7 @@ void PicChipCommands::ProgReadCClick() {
   if (!SocketHoldsDevice()) return;
   TPicWrite& engine = Engine();
   engine.ReadConfig();
+  window_.ChipData().ConfigOfChip(static_cast<uint16_t>(engine.Fuse));
   TConfigDlg& dialog = dialogs_.config;
   dialog.SelectDevice(engine.Device());
   dialog.SetFuse(engine.Fuse);
@@ -214,7 +280,9 @@ void PicChipCommands::ProgWriteIDClick() {
   }
   TPicWrite& engine = Engine();
   engine.SetIDStr(ToID(text));
-  ShowResult(RunOnDevice(&TPicWrite::WriteID));
+  const TPicWriteResult result = RunOnDevice(&TPicWrite::WriteID);
+  if (result.Code == prSuccess) KeepChipId();
+  ShowResult(result);
 }
 
 void PicChipCommands::DevCodeProtectClick() {

@@ -71,8 +71,15 @@ class PicChipCommands {
   void WriteImage(const QString& question, const QString& nothingToWrite, const THexGrid& grid, int32_t lastAddress,
                   Operation write);
   void CompareImage(const THexGrid& grid, Operation compare);
-  void ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read, const QString& titleHead,
+  // False when the socket did not hold the device.
+  bool ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read, const QString& titleHead,
                  ReadReport report);
+  // Program, configuration word and ID from the program's file, and data,
+  // after one question that lists them all: the configuration dialog is not
+  // needed.
+  void WriteWholeChip(bool program, bool data);
+  // The ID words just read or written go with the program image.
+  void KeepChipId();
   // Each address's value and its mark: "o" for a cell with a value, "-" for a blank.
   void GridToImage(const THexGrid& grid, int32_t lastAddress);
 

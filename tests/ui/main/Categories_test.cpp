@@ -182,17 +182,17 @@ TEST_F(CategoriesTest, AToolButtonAndItsMenuItemRunOneCommand) {
 }
 
 TEST_F(CategoriesTest, EveryCommandHasItsHandlerAndDeadItemsStayOff) {
-  for (QAction* item : {Menus().ProgHexSave, Menus().ProgFind, Menus().ProgFill, Menus().DataHexSave,
-                        Menus().DataFind, Menus().DataFill, Menus().Option256Color, Menus().SRomDataHexSave,
-                        Menus().SRomDataFind, Menus().SRomDataFill, Menus().SRomOption256Color}) {
+  for (QAction* item : {Menus().ProgFind, Menus().ProgFill, Menus().DataFind, Menus().DataFill,
+                        Menus().Option256Color, Menus().SRomDataFind, Menus().SRomDataFill,
+                        Menus().SRomOption256Color}) {
     EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
   }
   const TPWMainForm::Commands& c = Commands();
   for (WindowCommand* command :
        {c.DeviceWriteAll, c.DevErase, c.DevECheck, c.DevCodeProtect, c.DevReset, c.ProgWriteC, c.ProgReadC,
         c.ProgWriteID, c.ProgReadID, c.ProgWritePC, c.PowerON, c.PowerOFF, c.ProgWriteP, c.ProgReadP,
-        c.ProgCompare, c.DataWrite, c.DataRead, c.DataCompare, c.SRomDevErase, c.SRomDevEraseCheck,
-        c.SRomDataWrite, c.SRomDataRead, c.SRomDataCompare, c.OptionWrite, c.OptionFileSet, c.OptionWriterTest,
+        c.ProgCompare, c.ProgHexSave, c.DataHexSave, c.DataWrite, c.DataRead, c.DataCompare, c.SRomDevErase,
+        c.SRomDevEraseCheck, c.SRomDataWrite, c.SRomDataRead, c.SRomDataCompare, c.OptionWrite, c.OptionFileSet, c.OptionWriterTest,
         c.HelpVersion}) {
     EXPECT_TRUE(command->Implemented());
   }
