@@ -19,8 +19,10 @@ ImageStatus::ImageStatus(QStatusBar& bar, const THexGrid& program, const THexGri
     : QObject(&bar), program_(program), data_(data), facts_(std::move(facts)), label_(new QLabel(&bar)) {
   label_->setObjectName("StatusImages");
   label_->setToolTip(
-      "Program: the 16-bit sum of the program words and the configuration word, as PIC tools show it.\n"
-      "Data: the CRC-32 of the data image. Blank cells count as erased.");
+      "Checksum: the 16-bit sum of the program words and the configuration word, as PIC tools show it.\n"
+      "Config: the configuration word that goes with the program, from its file or the chip.\n"
+      "CRC-32: of the data image. Blank cells count as erased.");
+  label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   bar.addPermanentWidget(label_);
   pending_.setSingleShot(true);
   pending_.setInterval(0);
@@ -49,7 +51,7 @@ void ImageStatus::Show() {
     for (int32_t a = 0; a <= program_.MaxAddress(); ++a) {
       if (program_.IsO(a)) words[static_cast<size_t>(a)] = static_cast<uint16_t>(program_.GetIntData(a));
     }
-    parts << "Program sum " + Hex(PicProgramChecksum(words, facts.config, facts.wordMask), 4) + "H";
+    parts << "Checksum " + Hex(PicProgramChecksum(words, facts.config, facts.wordMask), 4) + "H";
     if (facts.config) {
       parts << "Config " + Hex(*facts.config, 4) + "H" + (facts.configFromFile ? " (file)" : " (chip)");
     }
@@ -59,9 +61,9 @@ void ImageStatus::Show() {
     for (int32_t a = 0; a <= data_.MaxAddress(); ++a) {
       if (data_.IsO(a)) bytes[static_cast<size_t>(a)] = static_cast<uint8_t>(data_.GetIntData(a));
     }
-    parts << "Data CRC-32 " + Hex(Crc32(bytes.data(), bytes.size()), 8);
+    parts << "CRC-32 " + Hex(Crc32(bytes.data(), bytes.size()), 8);
   }
-  label_->setText(parts.join("   "));
+  label_->setText(parts.join("  "));
 }
 
 }  // namespace tarvel

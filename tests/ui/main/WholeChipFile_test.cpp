@@ -208,13 +208,13 @@ TEST_F(WholeChipFileTest, MisfitsAreToldAndTheFileSetupDecidesWhatIsTakenAndSave
 
 TEST_F(WholeChipFileTest, StatusBarFollowsEveryChangeAndDataPanesSaveTheirBytes) {
   Use(PIC16F84);
-  EXPECT_EQ(StatusText(), "Program sum 3BFFH   Data CRC-32 0F6187BA");
+  EXPECT_EQ(StatusText(), "Checksum 3BFFH  CRC-32 0F6187BA");
   Program().WriteData(0, 0x0000);
-  EXPECT_EQ(StatusText(), "Program sum FC00H   Data CRC-32 0F6187BA");
+  EXPECT_EQ(StatusText(), "Checksum FC00H  CRC-32 0F6187BA");
 
   ChooseInList(window->Form().CBCategory, 1);
   ChooseInList(window->Form().CBSRomDevice, SROM24xx02);
-  EXPECT_EQ(StatusText(), "Data CRC-32 FEA8A821");
+  EXPECT_EQ(StatusText(), "CRC-32 FEA8A821");
   for (int32_t a = 0; a <= Data().MaxAddress(); a += 3) Data().WriteData(a, a ^ 0x5A);
   const QString saved = dir.filePath("rom.hex");
   SaveHex(Menus().SROMData, Menus().SRomDataHexSave, saved, 4);
