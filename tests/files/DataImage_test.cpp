@@ -52,6 +52,7 @@ TEST_F(DataImageTest, FileBeyondTheMemoryFillsItAndReportsTheBytesTaken) {
   ASSERT_EQ(image.bytes.size(), 64u);
   EXPECT_TRUE(image.tooBig);
   EXPECT_EQ(image.bytesTaken, 64);
+  EXPECT_EQ(image.lineBeyond, 5) << "64 = 40H starts the fifth record";
   for (size_t i = 0; i < 64; ++i) ASSERT_EQ(image.bytes[i], i) << i;
 }
 
@@ -76,6 +77,7 @@ TEST_F(DataImageTest, AWhole24xx256FileLoadsAndOneByteMoreIsTooBig) {
   const DataHexBytes over = DataBytesFromHex(Load(CountingRecords(0x7FF0, 17)), 0x7FFF);
   EXPECT_TRUE(over.tooBig);
   EXPECT_EQ(over.bytesTaken, 0x8000);
+  EXPECT_EQ(over.lineBeyond, 2) << "beyond the reader's image, in the second record";
   EXPECT_EQ(over.bytes[0x7FFF], 0xFF);
 }
 

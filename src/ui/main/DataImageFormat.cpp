@@ -12,7 +12,12 @@ ImageCells DataImageFormat::FromHex(const THexSource& source, int32_t lastAddres
   const DataHexBytes file = DataBytesFromHex(source, lastAddress);
   ImageCells cells;
   cells.values.assign(file.bytes.begin(), file.bytes.end());
-  if (file.tooBig) cells.notice = QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken);
+  if (file.tooBig) {
+    cells.notice = QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken);
+    if (file.lineBeyond > 0) {
+      cells.notice += QString("\nLine %1 of the file holds the first byte beyond.").arg(file.lineBeyond);
+    }
+  }
   return cells;
 }
 

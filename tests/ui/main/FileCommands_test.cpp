@@ -139,7 +139,8 @@ TEST_F(FileCommandsTest, MissingFilesAreToldWithTheirPath) {
 TEST_F(FileCommandsTest, DataHexBeyondTheGridIsCutWithItsMessage) {
   OpenDataHex(DataFile("eeprom24xx_table_inhx8m.hex"));
   EXPECT_EQ(messages.openRequests[0].title, "Open HEX file (Data area) ");
-  EXPECT_EQ(messages.Texts(), QStringList{"File size is too big.\nThe head 64 bytes are read."});
+  EXPECT_EQ(messages.Texts(), QStringList{"File size is too big.\nThe head 64 bytes are read.\n"
+                                          "Line 4 of the file holds the first byte beyond."});
   EXPECT_EQ(Data().GetHexData(0x25), "A5");
   EXPECT_EQ(Data().GetHexData(0x27), "80");
   EXPECT_FALSE(Data().IsO(0x28));
