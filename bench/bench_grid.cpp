@@ -1,5 +1,6 @@
 // How long the largest image takes to reach the screen: a 24xx256 (32768
 // bytes) in the serial EEPROM layout of the data grid, 16 columns.
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 
 #include <QApplication>
@@ -60,6 +61,35 @@ double RefillShownMs(tarvel::THexGrid& grid, int seed) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
+double MsSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+
+// The whole shown image given one value as one undoable step, and that
+// step undone: what a fill of a 24xx256 and its Ctrl+Z cost.
+std::pair<double, double> FillAndUndoAllMs(tarvel::THexGrid& grid, int value) {
+  const tarvel::THexGrid::CellValues values(kLastAddress + 1, value);
+  QElapsedTimer timer;
+  timer.start();
+  grid.ChangeCells("Fill", 0, values);
+  QApplication::processEvents();
+  grid.repaint();
+  const double fill = MsSince(timer);
+  timer.restart();
+  grid.UndoStack().undo();
+  QApplication::processEvents();
+  grid.repaint();
+  return {fill, MsSince(timer)};
+}
+
+// A search that finds nothing looks at every address.
+double FindMissMs(const tarvel::THexGrid& grid) {
+  QElapsedTimer timer;
+  timer.start();
+  const int32_t found = tarvel::FindCells(grid, {0x100, 0x100}, 0, true);
+  const double ms = MsSince(timer);
+  if (found != -1) std::abort();
+  return ms;
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -82,8 +112,21 @@ int main(int argc, char** argv) {
   std::vector<double> refills;
   for (int run = 1; run <= 7; ++run) refills.push_back(RefillShownMs(shown, run));
 
+  std::vector<double> fills;
+  std::vector<double> undos;
+  std::vector<double> misses;
+  for (int run = 1; run <= 7; ++run) {
+    const auto [fill, undo] = FillAndUndoAllMs(shown, run);
+    fills.push_back(fill);
+    undos.push_back(undo);
+    misses.push_back(FindMissMs(shown));
+  }
+
   std::printf("grid_32k_fill_show_ms %.1f ms\n", Median(fresh));
   std::printf("grid_32k_fill_show_first_ms %.1f ms\n", first);
   std::printf("grid_32k_refill_shown_ms %.1f ms\n", Median(refills));
+  std::printf("grid_32k_fill_command_ms %.1f ms\n", Median(fills));
+  std::printf("grid_32k_undo_fill_ms %.1f ms\n", Median(undos));
+  std::printf("grid_32k_find_miss_ms %.1f ms\n", Median(misses));
   return 0;
 }

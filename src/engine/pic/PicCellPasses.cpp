@@ -80,16 +80,21 @@ TPicWriteResult TPicWrite::WriteCells(const CellWrite& plan) {
 
 TPicWriteResult TPicWrite::CompareCells(const CellCompare& plan) {
   PicCommands chip(*this, plan.primitive);
+  TPicWriteResult result{plan.match};
   chip.EnterAt(plan.start);
   for (int32_t i = 0; i <= plan.lastIndex; ++i) {
     const int32_t read = chip.Read(plan.dataBytes);
     int32_t wanted = data_[i];
     const bool compared = plan.fillCounts ? WantedValue(i, wanted) : ox_[i] != kEmptyCell;
-    if (compared && read != wanted) return Failure(chip, plan.mismatch, i, wanted, read);
+    if (compared && read != wanted) {
+      if (result.Code == plan.match) result = {plan.mismatch, i, wanted, read};
+      if (Differences == nullptr) break;
+      Differences->push_back({i, wanted, read});
+    }
     chip.Increment();
   }
   chip.Leave();
-  return {plan.match};
+  return result;
 }
 
 void TPicWrite::ReadCells(PicPrimitive primitive, CounterStart start, bool dataBytes,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/ImageDifference.h"
 #include "engine/pic/PicCommands.h"
 #include "engine/pic/PicDevice.h"
 #include "platform/Clock.h"
@@ -61,6 +62,9 @@ class TPicWrite {
   int32_t FillUpData = 0;
   TParallelPort* ParallelPort = nullptr;
   int32_t Fuse = 0xFFFF;
+  // When set, the compares go on past the first difference and add every
+  // one to this list; their result still names the first.
+  ImageDifferences* Differences = nullptr;
 
   PIC_DEVICES Device() const { return device_; }
   void SetDevice(PIC_DEVICES device);

@@ -1,6 +1,7 @@
 #include "ui/components/HexGrid.h"
 
 #include "ui/components/HexCellDelegate.h"
+#include "ui/components/HexCellsChange.h"
 #include "ui/components/HexGridModel.h"
 #include "ui/components/HexGridSelectionModel.h"
 
@@ -14,6 +15,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace tarvel {
@@ -153,6 +155,69 @@ void THexGrid::ClearData(int32_t address) {
   model_->SetText(cell.row(), cell.column(), BlankText());
 }
 
+THexGrid::CellValue THexGrid::Cell(int32_t address) const {
+  if (!InRange(address)) return std::nullopt;
+  const QModelIndex cell = CellIndex(address);
+  return ValueOf(model_->Text(cell.row(), cell.column()));
+}
+
+void THexGrid::SetCell(int32_t address, const CellValue& value) {
+  if (!InRange(address)) return;
+  if (value) {
+    WriteData(address, *value);
+  } else {
+    ClearData(address);
+  }
+}
+
+bool THexGrid::ChangeCells(const QString& what, int32_t first, const CellValues& values) {
+  const auto count = static_cast<int64_t>(values.size());
+  if (count == 0 || !InRange(first) || first + count - 1 > maxAddress_) return false;
+  CellValues before;
+  before.reserve(values.size());
+  for (int32_t i = 0; i < count; ++i) before.push_back(Cell(first + i));
+  if (before == values) {
+    SelectRange(first, first + static_cast<int32_t>(count) - 1);
+    return true;  // nothing to undo
+  }
+  undoStack_.push(new HexCellsChange(*this, what, first, std::move(before), values, false));
+  return true;
+}
+
+void THexGrid::ClearUndo() {
+  userEdit_.reset();
+  undoStack_.clear();
+}
+
+void THexGrid::SelectRange(int32_t first, int32_t last) {
+  if (!InRange(first)) return;
+  last = std::clamp(last, first, maxAddress_);
+  const QModelIndex start = CellIndex(first);
+  selectionModel()->setCurrentIndex(start, QItemSelectionModel::NoUpdate);
+  if (currentIndex() != start) return;  // the cell being left holds an over-long entry
+  selectionModel()->select(AddressRun(first, last), QItemSelectionModel::ClearAndSelect);
+  scrollTo(CellIndex(last));
+  scrollTo(start);
+}
+
+std::pair<int32_t, int32_t> THexGrid::SelectedRange() const {
+  int32_t first = std::numeric_limits<int32_t>::max();
+  int32_t last = -1;
+  const int32_t columns = DataColCount();
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    first = std::min(first, range.top() * columns + range.left());
+    last = std::max(last, range.bottom() * columns + range.right());
+  }
+  if (last < 0) first = last = CurrentAddress();
+  last = std::min(last, maxAddress_);
+  return {std::min(first, last), last};
+}
+
+int32_t THexGrid::CurrentAddress() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? std::min(AddressOf(current), maxAddress_) : 0;
+}
+
 int32_t THexGrid::HexToInt(const QString& text) {
   // Unsigned folding: a text longer than eight digits wraps instead of overflowing.
   uint32_t value = 0;
@@ -186,11 +251,16 @@ bool THexGrid::SettleCurrentCell() {
   if (!cell.isValid()) return true;
   const QString text = model_->Text(cell.row(), cell.column());
   if (TooLong(text)) {
-    model_->SetText(cell.row(), cell.column(), savedCellText_);
+    // The text the cell had before the user began, also when an over-long
+    // entry was taken up again.
+    const bool ownEdit = userEdit_ && userEdit_->row == cell.row() && userEdit_->column == cell.column();
+    model_->SetText(cell.row(), cell.column(), ownEdit ? userEdit_->before : savedCellText_);
+    if (ownEdit) userEdit_.reset();
     ShowMessage(kTooManyDigits);
     return false;
   }
   model_->SetText(cell.row(), cell.column(), PaddedText(text));
+  EndUserEdit();
   return true;
 }
 
@@ -258,6 +328,7 @@ bool THexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
   if (!wasEditing && EditorMode()) {
     clickEditDelay_.stop();  // a double click, a key or a command got there first
     savedCellText_ = model_->Text(index.row(), index.column());
+    BeginUserEdit(index);
   }
   return true;
 }
@@ -278,6 +349,59 @@ void THexGrid::changeEvent(QEvent* event) {
 QModelIndex THexGrid::CellIndex(int32_t address) const {
   const int32_t columns = DataColCount();
   return model_->index(address / columns, address % columns);
+}
+
+int32_t THexGrid::AddressOf(const QModelIndex& cell) const { return cell.row() * DataColCount() + cell.column(); }
+
+THexGrid::CellValue THexGrid::ValueOf(const QString& text) {
+  if (text.startsWith(QLatin1Char('-'))) return std::nullopt;
+  return HexToInt(text);
+}
+
+QItemSelection THexGrid::AddressRun(int32_t first, int32_t last) const {
+  const int32_t columns = DataColCount();
+  const int firstRow = first / columns;
+  const int lastRow = last / columns;
+  QItemSelection run;
+  if (firstRow == lastRow) {
+    run.select(CellIndex(first), CellIndex(last));
+    return run;
+  }
+  run.select(CellIndex(first), model_->index(firstRow, columns - 1));
+  if (lastRow - firstRow > 1) run.select(model_->index(firstRow + 1, 0), model_->index(lastRow - 1, columns - 1));
+  run.select(model_->index(lastRow, 0), CellIndex(last));
+  return run;
+}
+
+QItemSelection THexGrid::AsAddressRun(const QItemSelection& selection, const QModelIndex& current) const {
+  if (selection.size() != 1 || !current.isValid()) return selection;
+  const QItemSelectionRange& block = selection.front();
+  const bool atRow = current.row() == block.top() || current.row() == block.bottom();
+  const bool atColumn = current.column() == block.left() || current.column() == block.right();
+  if (block.top() == block.bottom() || !atRow || !atColumn) return selection;
+  const int anchorRow = current.row() == block.top() ? block.bottom() : block.top();
+  const int anchorColumn = current.column() == block.left() ? block.right() : block.left();
+  const int32_t anchor = AddressOf(model_->index(anchorRow, anchorColumn));
+  const int32_t here = AddressOf(current);
+  return AddressRun(std::min(anchor, here), std::max(anchor, here));
+}
+
+void THexGrid::BeginUserEdit(const QModelIndex& cell) {
+  if (userEdit_ && userEdit_->row == cell.row() && userEdit_->column == cell.column()) return;
+  EndUserEdit();
+  userEdit_ = UserEdit{cell.row(), cell.column(), model_->Text(cell.row(), cell.column())};
+}
+
+void THexGrid::EndUserEdit() {
+  if (!userEdit_) return;
+  const UserEdit edit = *userEdit_;
+  userEdit_.reset();
+  const int32_t address = AddressOf(model_->index(edit.row, edit.column));
+  const CellValue before = ValueOf(edit.before);
+  const CellValue after = ValueOf(model_->Text(edit.row, edit.column));
+  // Cells past MaxAddress in the last row are never read.
+  if (before == after || !InRange(address)) return;
+  undoStack_.push(new HexCellsChange(*this, QStringLiteral("Typing"), address, {before}, {after}, true));
 }
 
 bool THexGrid::InRange(int32_t address) const { return address >= 0 && address <= maxAddress_; }
@@ -341,14 +465,17 @@ void THexGrid::EnterKey() {
     return;
   }
   model_->SetText(cell.row(), cell.column(), PaddedText(text));
+  EndUserEdit();
   GotoNextCell();
 }
 
 void THexGrid::DashKey() {
   const QModelIndex cell = currentIndex();
   if (!cell.isValid()) return;
+  BeginUserEdit(cell);
   EndEditing();
   model_->SetText(cell.row(), cell.column(), BlankText());
+  EndUserEdit();
   const QModelIndex next = NextCell();
   if (next.isValid()) MoveTo(next);
 }
@@ -366,6 +493,7 @@ void THexGrid::EscapeKey() {
   const QModelIndex cell = currentIndex();
   EndEditing();
   model_->SetText(cell.row(), cell.column(), savedCellText_);
+  if (userEdit_ && userEdit_->before == savedCellText_) userEdit_.reset();
 }
 
 bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
@@ -377,6 +505,7 @@ bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
       return false;
     }
     model_->SetText(current.row(), current.column(), PaddedText(text));
+    EndUserEdit();
   }
   savedCellText_ = next.isValid() ? model_->Text(next.row(), next.column()) : QString();
   return true;

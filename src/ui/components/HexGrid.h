@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QItemSelection>
 #include <QString>
 #include <QTableView>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace tarvel {
 
@@ -29,10 +34,19 @@ class HexGridModel;
 //
 // Embed it like any QWidget. The window sets its layout (column count first,
 // then the widths), then Clear()s and fills it.
+//
+// What the user changes (a typed cell, a blank, ChangeCells) goes into the
+// grid's undo history; what callers write with WriteData, SetCell or Clear
+// does not. A selection runs from address to address, row by row, as in a
+// hex editor, not as a block of columns.
 class THexGrid : public QTableView {
   Q_OBJECT
 
  public:
+  // A cell's value, or nothing for a blank.
+  using CellValue = std::optional<int32_t>;
+  using CellValues = std::vector<CellValue>;
+
   explicit THexGrid(QWidget* parent = nullptr);
   ~THexGrid() override;
 
@@ -82,6 +96,28 @@ class THexGrid : public QTableView {
   // Blanks one address; nothing beyond MaxAddress.
   void ClearData(int32_t address);
 
+  // Nothing for a blank, and beyond MaxAddress.
+  CellValue Cell(int32_t address) const;
+  // A value or a blank, outside the undo history; nothing beyond MaxAddress.
+  void SetCell(int32_t address, const CellValue& value);
+  // Gives the run of cells from `first` these values, as one step of the
+  // undo history named `what`, and selects the run. False, with nothing
+  // changed, when the run does not lie within 0..MaxAddress.
+  bool ChangeCells(const QString& what, int32_t first, const CellValues& values);
+
+  QUndoStack& UndoStack() { return undoStack_; }
+  // A new image replaces the grid's: its history, and an entry still open,
+  // go with the old one.
+  void ClearUndo();
+
+  // Makes `first` the current cell, selects the addresses up to `last` and
+  // scrolls them into view.
+  void SelectRange(int32_t first, int32_t last);
+  // The first and last selected address within MaxAddress; the current
+  // cell's address when nothing is selected.
+  std::pair<int32_t, int32_t> SelectedRange() const;
+  int32_t CurrentAddress() const;
+
   static int32_t HexToInt(const QString& text);
   static int32_t XtoI(QChar c);
   static bool IsHex(QChar c);
@@ -129,7 +165,24 @@ class THexGrid : public QTableView {
   friend class HexGridSelectionModel;
   friend class HexCellDelegate;
 
+  // The cell the user is changing, and its text before the change began.
+  struct UserEdit {
+    int row;
+    int column;
+    QString before;
+  };
+
   QModelIndex CellIndex(int32_t address) const;
+  int32_t AddressOf(const QModelIndex& cell) const;
+  static CellValue ValueOf(const QString& text);
+  QItemSelection AddressRun(int32_t first, int32_t last) const;
+  // A block from an anchor corner to the current cell, as the toolkit
+  // selects with the mouse and Shift, becomes the addresses between the two.
+  QItemSelection AsAddressRun(const QItemSelection& selection, const QModelIndex& current) const;
+  void BeginUserEdit(const QModelIndex& cell);
+  // The change of the cell the user edited joins the undo history, when
+  // there is one.
+  void EndUserEdit();
   bool InRange(int32_t address) const;
   QString BlankText() const;
   QString ValueText(int32_t value) const;
@@ -167,6 +220,8 @@ class THexGrid : public QTableView {
   // Runs between a click on the current cell and its editor opening.
   QTimer clickEditDelay_;
   std::function<void(const QString&)> messageSink_;
+  QUndoStack undoStack_;
+  std::optional<UserEdit> userEdit_;
 };
 
 }  // namespace tarvel

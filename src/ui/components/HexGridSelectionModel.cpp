@@ -13,4 +13,8 @@ void HexGridSelectionModel::setCurrentIndex(const QModelIndex& index,
   QItemSelectionModel::setCurrentIndex(index, command);
 }
 
+void HexGridSelectionModel::select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) {
+  QItemSelectionModel::select(grid_.AsAddressRun(selection, currentIndex()), command);
+}
+
 }  // namespace tarvel

@@ -43,16 +43,13 @@ void ImageSide::WatchImage(std::function<void()> replaced,
   hexLoaded_ = std::move(hexLoaded);
 }
 
-void ImageSide::Replaced() {
-  if (replaced_) replaced_();
-}
-
 void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, SettingsStore& store, const QString& keyPath,
                             const QString& valuePrefix) {
   history_ = std::make_unique<TPicFileHistry>(
       menu, anchor,
       [this](const QString& path, const QString& type) {
         WindowCommand::RunGuarded(messages_, [&] {
+          if (!MayReplace()) return;
           if (type == "Hex") LoadHex(path);
           if (type == "Bin") LoadBinary(path);
         });
@@ -68,6 +65,7 @@ void ImageSide::SetTitle(const QString& title) {
 }
 
 void ImageSide::ReadFromChip(const QString& title) {
+  ImageReplaced(true);
   SetTitle(title);
   titleNamesImage_ = true;
   fileName_.clear();
@@ -76,21 +74,21 @@ void ImageSide::ReadFromChip(const QString& title) {
 }
 
 void ImageSide::ImageEmptied() {
+  ImageReplaced(false);
   ForgetSaveTarget();
-  Replaced();
   if (!titleNamesImage_) return;
   SetTitle(texts_.newTitle);
   titleNamesImage_ = false;
 }
 
 void ImageSide::ShowFilePart(const QString& path, const ImageCells& cells) {
+  ImageReplaced(false);
   ShowCells(cells);
   SetTitle(path + (FileIsReadOnly(FileSystemPath(path)) ? texts_.hexReadOnlyMark : ""));
   titleNamesImage_ = true;
   // Reload would read that file as a file of this pane.
   reload_->SetAvailable(false);
   ForgetSaveTarget();
-  Replaced();
 }
 
 // New, a read from the chip, or a device change: overwrite-save would write
@@ -108,12 +106,12 @@ void ImageSide::NameFile(const QString& path, FileKind kind) {
 }
 
 void ImageSide::FileLoaded(const QString& path, FileKind kind) {
+  ImageReplaced(false);
   NameFile(path, kind);
   fileName_ = path;
   fileKind_ = kind;
   reload_->SetAvailable(true);
   save_->SetAvailable(true);
-  Replaced();
 }
 
 void ImageSide::ShowCells(const ImageCells& cells) {
@@ -160,42 +158,77 @@ QString ImageSide::AskSavePath(const QString& title, const QStringList& filters,
   }
 }
 
-bool ImageSide::Saved(const QString& path, const FileSave& save) {
-  if (save.saved) return true;
-  messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
-                MessageIcon::Error, WindowMessages::Buttons::Ok);
-  return false;
-}
-
-bool ImageSide::WriteBinary(const QString& path) {
-  if (!Saved(path, format_.SaveBinary(FileSystemPath(path), pane_.grid))) return false;
-  history_->AddFile(path, "Bin");
+bool ImageSide::Written(const QString& path, const FileSave& save, const QString& type) {
+  if (!save.saved) {
+    messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
+                  MessageIcon::Error, WindowMessages::Buttons::Ok);
+    return false;
+  }
+  history_->AddFile(path, type);
+  unsavedRead_ = false;
+  pane_.grid.UndoStack().setClean();
   return true;
 }
 
+bool ImageSide::WriteBinary(const QString& path) {
+  return Written(path, format_.SaveBinary(FileSystemPath(path), pane_.grid), "Bin");
+}
+
+void ImageSide::ImageReplaced(bool fromChip) {
+  pane_.grid.ClearUndo();
+  unsavedRead_ = fromChip;
+  if (!fromChip && replaced_) replaced_();
+}
+
+bool ImageSide::HoldsUnsavedImage() const { return unsavedRead_ || !pane_.grid.UndoStack().isClean(); }
+
+bool ImageSide::MayReplace() {
+  // An entry still open in the grid is a change too.
+  pane_.grid.SettleCurrentCell();
+  if (!HoldsUnsavedImage()) return true;
+  switch (messages_.YesNoCancel(texts_.saveFirstQuestion + "\n" + title_, "Confirm", MessageIcon::None)) {
+    case WindowMessages::Answer::Yes:
+      return SaveImage();
+    case WindowMessages::Answer::No:
+      return true;
+    case WindowMessages::Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool ImageSide::SaveImage() {
+  if (saveTarget_.kind == FileKind::Binary && !saveTarget_.path.isEmpty()) return WriteBinary(saveTarget_.path);
+  return SaveThroughDialog();
+}
+
 void ImageSide::New() {
+  if (!MayReplace()) return;
+  ImageReplaced(false);
   pane_.grid.Clear();
   SetTitle(texts_.newTitle);
   titleNamesImage_ = false;
   reload_->SetAvailable(false);
   ForgetSaveTarget();
   history_->AddFile(QString(), QString());
-  Replaced();
 }
 
 void ImageSide::OpenHex() {
+  if (!MayReplace()) return;
   const QString path =
       messages_.OpenFileName({texts_.hexOpenTitle, options_.objPath, FileFilters::Hex(options_.hexType)});
   if (!path.isEmpty()) LoadHex(path);
 }
 
 void ImageSide::OpenBinary() {
+  if (!MayReplace()) return;
   const QString path =
       messages_.OpenFileName({texts_.binaryOpenTitle, options_.objPath, FileFilters::Binary(options_.binType)});
   if (!path.isEmpty()) LoadBinary(path);
 }
 
 void ImageSide::Reload() {
+  if (!MayReplace()) return;
   if (fileKind_ == FileKind::Binary) {
     LoadBinary(fileName_);
   } else {
@@ -208,19 +241,21 @@ void ImageSide::SaveHex() {
   const QString path = AskSavePath(texts_.hexSaveTitle, FileFilters::HexSave(options_.hexType), filter);
   if (path.isEmpty()) return;
   const HexFormat format = FileFilters::SavedHexFormat(options_.hexType, filter);
-  if (!Saved(path, SaveHexFile(FileSystemPath(path), format_.HexImage(pane_.grid), format))) return;
-  history_->AddFile(path, "Hex");
+  if (!Written(path, SaveHexFile(FileSystemPath(path), format_.HexImage(pane_.grid), format), "Hex")) return;
   NameFile(path, FileKind::Hex);
 }
 
-void ImageSide::SaveBinary() {
+void ImageSide::SaveBinary() { SaveThroughDialog(); }
+
+bool ImageSide::SaveThroughDialog() {
   int filter = 0;
   const QString path = AskSavePath(texts_.saveTitle, FileFilters::Binary(options_.binType), filter);
-  if (path.isEmpty() || !WriteBinary(path)) return;
+  if (path.isEmpty() || !WriteBinary(path)) return false;
   // The title names the saved file now, and overwrite-save writes it; reload
   // still reads the file last loaded.
   NameFile(path, FileKind::Binary);
   save_->SetAvailable(true);
+  return true;
 }
 
 void ImageSide::Save() {

@@ -45,6 +45,7 @@ class ImageSide {
     QString overwriteCaption;
     QString saveError;  // %1 is the path, %2 the system's reason
     QString saveErrorCaption;
+    QString saveFirstQuestion;  // asked before an image not saved is replaced
   };
 
   struct Pane {
@@ -84,6 +85,15 @@ class ImageSide {
   // that file, and there is nothing to reload or overwrite.
   void ShowFilePart(const QString& path, const ImageCells& cells);
 
+  // Whether the grid holds a read from the chip or changes that no file
+  // has taken, so that replacing it would lose them.
+  bool HoldsUnsavedImage() const;
+  // Asked before anything replaces the image: when it is not saved, the
+  // user saves it (Yes), lets it go (No) or keeps it (Cancel). True when
+  // the image may be replaced.
+  bool MayReplace();
+
+  // New, open, reload and the recent files first ask MayReplace.
   void New();
   void OpenHex();
   void OpenBinary();
@@ -110,13 +120,19 @@ class ImageSide {
   void NameFile(const QString& path, FileKind kind);
   void ForgetSaveTarget();
   void ShowCells(const ImageCells& cells);
-  void Replaced();
   // The save dialog, the overwrite question and its loop; the chosen path or
   // an empty string, and the filter chosen.
   QString AskSavePath(const QString& title, const QStringList& filters, int& filter);
   bool WriteBinary(const QString& path);
-  // The error box of a save that failed; false then.
-  bool Saved(const QString& path, const FileSave& save);
+  // Shows the error box of a save that failed (false), or records the save:
+  // the file goes to the recent files and the image counts as saved.
+  bool Written(const QString& path, const FileSave& save, const QString& type);
+  bool SaveThroughDialog();
+  // As overwrite-save saves, or through the save dialog where it would refuse.
+  bool SaveImage();
+  // The grid's image is new, from a file or from the chip: its edits so far
+  // cannot be undone.
+  void ImageReplaced(bool fromChip);
 
   WindowMessages& messages_;
   Pane pane_;
@@ -135,6 +151,8 @@ class ImageSide {
   SaveTarget saveTarget_;
   // The title names a file or a read rather than an empty image.
   bool titleNamesImage_ = false;
+  // The grid holds a read from the chip that no file has taken yet.
+  bool unsavedRead_ = false;
 };
 
 }  // namespace tarvel

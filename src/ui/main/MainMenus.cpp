@@ -37,6 +37,54 @@ QAction* Separator(QMenu* menu, const char* name = "") {
   return separator;
 }
 
+struct ItemText {
+  QString caption;
+  QString hint;
+};
+
+struct GridItemTexts {
+  ItemText find, findNext, findPrevious, goTo, fill, undo, redo, copy, paste;
+};
+
+// The menu shows the keys, but they are the grid's: in the menu they act
+// only where the focus is in the menu bar itself.
+QAction* GridItem(QMenu* menu, const QString& name, const ItemText& text, const QList<QKeySequence>& keys) {
+  QAction* item = Item(menu, name.toLatin1().constData(), text.caption, text.hint);
+  item->setShortcuts(keys);
+  item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  return item;
+}
+
+MainMenus::GridItems AddGridItems(QMenu* menu, const QString& prefix, const GridItemTexts& texts) {
+  MainMenus::GridItems items{};
+  items.find = GridItem(menu, prefix + "Find", texts.find, {QKeySequence(Qt::CTRL | Qt::Key_F)});
+  items.findNext = GridItem(menu, prefix + "FindNext", texts.findNext, {QKeySequence(Qt::Key_F3)});
+  items.findPrevious =
+      GridItem(menu, prefix + "FindPrevious", texts.findPrevious, {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
+  items.goTo = GridItem(menu, prefix + "GoTo", texts.goTo, {QKeySequence(Qt::CTRL | Qt::Key_G)});
+  items.fill = GridItem(menu, prefix + "Fill", texts.fill, {});
+  Separator(menu);
+  items.undo = GridItem(menu, prefix + "Undo", texts.undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  items.redo = GridItem(menu, prefix + "Redo", texts.redo,
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  items.copy = GridItem(menu, prefix + "Copy", texts.copy, {QKeySequence(Qt::CTRL | Qt::Key_C)});
+  items.paste = GridItem(menu, prefix + "Paste", texts.paste, {QKeySequence(Qt::CTRL | Qt::Key_V)});
+  return items;
+}
+
+// The program grid holds words, the data grid bytes.
+GridItemTexts EnglishGridTexts(const QString& findHint, const QString& unit) {
+  return {{"Find(&F)", findHint},
+          {"Find Next(&X)", "Find the same " + unit + " further on"},
+          {"Find Previous(&V)", "Find the same " + unit + " further back"},
+          {"Go To Address(&G)...", "Go to an address"},
+          {"Fill(&L)", "Fill with arbitrary data"},
+          {"Undo(&U)", "Undo the last change"},
+          {"Redo(&E)", "Redo the change undone last"},
+          {"Copy(&Y)", "Copy the selected " + unit + " as hexadecimal text"},
+          {"Paste(&T)", "Paste hexadecimal " + unit + " at the current cell"}};
+}
+
 }  // namespace
 
 MainMenus::MainMenus(QWidget& window) {
@@ -74,8 +122,9 @@ MainMenus::MainMenus(QWidget& window) {
   ProgCompare =
       Item(MenuProg, "ProgCompare", "Compare(&C)", "Compare program displaied and program in PIC");
   Separator(MenuProg);
-  ProgFind = DeadItem(MenuProg, "ProgFind", "Find(&F)", "Find string");
-  ProgFill = DeadItem(MenuProg, "ProgFill", "Fill(&L)", "Fill with arbitrary data");
+  ProgGridItems = AddGridItems(MenuProg, "Prog", EnglishGridTexts("Find string", "words"));
+  ProgFind = ProgGridItems.find;
+  ProgFill = ProgGridItems.fill;
   PicProgSeparator = Separator(MenuProg, "PicProgSeparator");
 
   MenuData = Menu(window, "MenuData", "Data(&D)");
@@ -92,8 +141,9 @@ MainMenus::MainMenus(QWidget& window) {
   DataRead = Item(MenuData, "DataRead", "Read Data(&R)", "Read data from PIC data memory.", Qt::Key_F10);
   DataCompare = Item(MenuData, "DataCompare", "Compare(&C)", "Compare data displaied with data in PIC data memory.");
   Separator(MenuData);
-  DataFind = DeadItem(MenuData, "DataFind", "Find(&F)", "Find data");
-  DataFill = DeadItem(MenuData, "DataFill", "Fill(&L)", "Fill with arbitrary data");
+  DataGridItems = AddGridItems(MenuData, "Data", EnglishGridTexts("Find data", "bytes"));
+  DataFind = DataGridItems.find;
+  DataFill = DataGridItems.fill;
   PicDataSeparator = Separator(MenuData, "PicDataSeparator");
 
   Option = Menu(window, "Option", "Option(&O)");
@@ -134,8 +184,18 @@ MainMenus::MainMenus(QWidget& window) {
   SRomDataRead = Item(SROMData, "SRomDataRead", "データの読み込み(&R)", "ROMからデータを読み込みます。", Qt::Key_F10);
   SRomDataCompare = Item(SROMData, "SRomDataCompare", "コンペア(&C)",
                          "表示されているデータとPICのデータ領域を比較します。");
-  SRomDataFind = DeadItem(SROMData, "SRomDataFind", "検索(&F)", "表示データを検索します。");
-  SRomDataFill = DeadItem(SROMData, "SRomDataFill", "埋める(&L)", "データを特定の数値で埋めます。");
+  SRomDataGridItems = AddGridItems(SROMData, "SRomData",
+                                   {{"検索(&F)", "表示データを検索します。"},
+                                    {"次を検索(&X)", "同じデータを先へ検索します。"},
+                                    {"前を検索(&V)", "同じデータを前へ検索します。"},
+                                    {"アドレスへ移動(&G)...", "指定したアドレスへ移動します。"},
+                                    {"埋める(&L)", "データを特定の数値で埋めます。"},
+                                    {"元に戻す(&U)", "直前の変更を取り消します。"},
+                                    {"やり直し(&E)", "取り消した変更をやり直します。"},
+                                    {"コピー(&Y)", "選択したデータを16進のテキストでコピーします。"},
+                                    {"貼り付け(&T)", "16進のテキストを現在のセルから貼り付けます。"}});
+  SRomDataFind = SRomDataGridItems.find;
+  SRomDataFill = SRomDataGridItems.fill;
   SROMDataSeparator = Separator(SROMData, "SROMDataSeparator");
 
   SRomOption = Menu(window, "SRomOption", "オプション(&O)");

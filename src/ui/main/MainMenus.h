@@ -16,6 +16,20 @@ namespace tarvel {
 // item's state, and their shortcuts sleep while they are off the bar.
 class MainMenus {
  public:
+  // The editing items of one grid's menu. Their keys are shown in the menu
+  // and belong to the grid: they act while the grid has the focus.
+  struct GridItems {
+    QAction* find;
+    QAction* findNext;
+    QAction* findPrevious;
+    QAction* goTo;
+    QAction* fill;
+    QAction* undo;
+    QAction* redo;
+    QAction* copy;
+    QAction* paste;
+  };
+
   explicit MainMenus(QWidget& window);
 
   void ShowPicMenu(QMenuBar& bar) const;
@@ -48,6 +62,7 @@ class MainMenus {
   QAction* ProgCompare;
   QAction* ProgFind;
   QAction* ProgFill;
+  GridItems ProgGridItems;
   QAction* PicProgSeparator;
   QMenu* MenuData;
   QAction* DataNew;
@@ -62,6 +77,7 @@ class MainMenus {
   QAction* DataCompare;
   QAction* DataFind;
   QAction* DataFill;
+  GridItems DataGridItems;
   QAction* PicDataSeparator;
   QMenu* Option;
   QAction* OptionWrite;
@@ -93,6 +109,7 @@ class MainMenus {
   QAction* SRomDataCompare;
   QAction* SRomDataFind;
   QAction* SRomDataFill;
+  GridItems SRomDataGridItems;
   QAction* SROMDataSeparator;
   QMenu* SRomOption;
   QAction* SRomOptionWrite;

@@ -29,6 +29,7 @@
 #include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
 #include "ui/main/FileFilters.h"
+#include "ui/main/GridEditCommands.h"
 #include "ui/main/PicChipCommands.h"
 #include "ui/main/SerialRomCommands.h"
 #include "ui/main/TitlePanel.h"
@@ -70,6 +71,7 @@ ImageSide::Texts ProgramTexts() {
   texts.overwriteCaption = "Confirm overwriting";
   texts.saveError = "Can not open %1\n%2";
   texts.saveErrorCaption = "SaveError";
+  texts.saveFirstQuestion = "Save the program image first?";
   return texts;
 }
 
@@ -87,6 +89,7 @@ ImageSide::Texts DataTexts() {
   texts.overwriteCaption = "上書き確認";
   texts.saveError = "%1を開けません.\n%2";
   texts.saveErrorCaption = "保存エラー";
+  texts.saveFirstQuestion = "Save the data image first?";
   return texts;
 }
 
@@ -148,6 +151,7 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       programFormat_([this] { return picWrite_->LastAddress(); }, [this] { return chipFile_->ProgramHex(); }),
       progSide_(messages, {*form_.HexGrid, *form_.PnlProgTitle}, programFormat_, fileOptions_, ProgramTexts()),
       dataSide_(messages, {*form_.DataHexGrid, *form_.PnlDataTitle}, dataFormat_, fileOptions_, DataTexts()),
+      compares_(*this, messages, fileOptions_),
       configDlg_(new TConfigDlg(messages, this)),
       idWriteDlg_(new TIDWriteDlg(this)),
       writeStatusDlg_(new TWriteStatusDlg(this)),
@@ -156,7 +160,10 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       protectConfirmDlg_(new TProtectConfirmDlg(this)),
       picCommands_(std::make_unique<PicChipCommands>(
           *this, messages, PicChipCommands::Dialogs{*configDlg_, *idWriteDlg_, *writeStatusDlg_, *protectConfirmDlg_})),
-      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, clock, *writeStatusDlg_)) {
+      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, clock, *writeStatusDlg_)),
+      progEdits_(new GridEditCommands(*form_.HexGrid, messages, [this](const QString& text) { ShowStatus(text); }, this)),
+      dataEdits_(
+          new GridEditCommands(*form_.DataHexGrid, messages, [this](const QString& text) { ShowStatus(text); }, this)) {
   setObjectName("PWMainForm");
   setWindowTitle(WindowMessages::ApplicationTitle());
   QFont gothic = font();
@@ -260,9 +267,20 @@ void TPWMainForm::CloseWhenIdle() {
 }
 
 void TPWMainForm::closeEvent(QCloseEvent* event) {
+  // A stop from outside cannot wait for an answer.
+  bool keepOpen = false;
+  if (!stopRequested_) {
+    WindowCommand::RunGuarded(messages_, [&] { keepOpen = !MayReplaceImages({&progSide_, &dataSide_}); });
+  }
+  if (keepOpen) {
+    event->ignore();
+    return;
+  }
   WindowCommand::RunGuarded(messages_, [this] { FormClose(); });
   event->accept();
 }
+
+void TPWMainForm::ShowStatus(const QString& text) { form_.StatusPanel0->setText(text); }
 
 bool TPWMainForm::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
@@ -317,6 +335,7 @@ void TPWMainForm::CreateCommands() {
   progSide_.UseCommands(*c.ProgReload, *c.ProgSave);
   c.ProgWriteP = MakeCommand(*picCommands_, &PicChipCommands::ProgWritePClick, {m.ProgWriteP}, {f.SBWriteProg});
   c.ProgReadP = MakeCommand(*picCommands_, &PicChipCommands::ProgReadPClick, {m.ProgReadP}, {f.SBReadProg});
+  c.ProgReadP->SetGate([this] { return SettleGridEdits() && progSide_.MayReplace(); });
   c.ProgCompare = MakeCommand(*picCommands_, &PicChipCommands::ProgCompareClick, {m.ProgCompare});
 
   c.DataNew = MakeCommand(&TPWMainForm::DataNewClick, {m.DataNew, m.SRomDataNew});
@@ -333,6 +352,7 @@ void TPWMainForm::CreateCommands() {
   dataSide_.UseCommands(*c.DataReload, *c.DataSave);
   c.DataWrite = MakeCommand(*picCommands_, &PicChipCommands::DataWriteClick, {m.DataWrite}, {f.SBWriteData});
   c.DataRead = MakeCommand(*picCommands_, &PicChipCommands::DataReadClick, {m.DataRead}, {f.SBReadData});
+  c.DataRead->SetGate([this] { return SettleGridEdits() && dataSide_.MayReplace(); });
   c.DataCompare = MakeCommand(*picCommands_, &PicChipCommands::DataCompareClick, {m.DataCompare});
 
   c.SRomDevErase = MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDevEraseClick, {m.SRomDevErase});
@@ -342,6 +362,7 @@ void TPWMainForm::CreateCommands() {
                                 {f.SBSRomWrite});
   c.SRomDataRead =
       MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataReadClick, {m.SRomDataRead}, {f.SBSRomRead});
+  c.SRomDataRead->SetGate([this] { return SettleGridEdits() && dataSide_.MayReplace(); });
   c.SRomDataCompare =
       MakeCommand(*serialRomCommands_, &SerialRomCommands::SRomDataCompareClick, {m.SRomDataCompare});
 
@@ -355,6 +376,10 @@ void TPWMainForm::CreateCommands() {
   c.DispProgWindow->SetChecked(true);
   c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick, {m.DispDataWindow});
   c.DispDataWindow->SetChecked(true);
+
+  progEdits_->AddItems(m.ProgGridItems);
+  dataEdits_->AddItems(m.DataGridItems);
+  dataEdits_->AddItems(m.SRomDataGridItems);
 }
 
 // A command never reads a cell whose text stands for another number: an
@@ -431,11 +456,22 @@ void TPWMainForm::ShowMenuOfCategory() {
   }
 }
 
+bool TPWMainForm::MayReplaceImages(std::initializer_list<ImageSide*> sides) {
+  SettleGridEdits();
+  return std::all_of(sides.begin(), sides.end(), [](ImageSide* side) { return side->MayReplace(); });
+}
+
 void TPWMainForm::CBCategoryChange() {
   const bool toPic = form_.CBCategory->currentText() == "PIC";
   // Choosing the category already shown changes nothing: re-entering it
   // would empty both grids.
   if (toPic == !sromCategory_ && categoryEntered_) return;
+  // The serial ROM category keeps the program image, hidden.
+  const bool mayGo = toPic ? MayReplaceImages({&progSide_, &dataSide_}) : MayReplaceImages({&dataSide_});
+  if (!mayGo) {
+    form_.CBCategory->setCurrentIndex(sromCategory_ ? 1 : 0);
+    return;
+  }
   if (toPic) {
     EnterPicCategory();
   } else {
@@ -445,13 +481,22 @@ void TPWMainForm::CBCategoryChange() {
 
 void TPWMainForm::CBPICDeviceChange() {
   const int device = form_.CBPICDevice->currentIndex();
-  if (device == picWrite_->Device()) return;
+  const PIC_DEVICES current = picWrite_->Device();
+  if (device == current) return;
+  if (!MayReplaceImages({&progSide_, &dataSide_})) {
+    form_.CBPICDevice->setCurrentIndex(IsKnownPicDevice(current) ? current : -1);
+    return;
+  }
   ApplyPicDevice(device);
 }
 
 void TPWMainForm::CBSRomDeviceChange() {
   const int device = form_.CBSRomDevice->currentIndex();
   if (device == sromWrite_.Device()) return;
+  if (!MayReplaceImages({&dataSide_})) {
+    form_.CBSRomDevice->setCurrentIndex(sromWrite_.Device());
+    return;
+  }
   ApplySRomDevice(device);
 }
 

@@ -9,6 +9,7 @@
 #include "engine/srom/SRomWrite.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageStatus.h"
@@ -22,6 +23,7 @@
 
 namespace tarvel {
 
+class GridEditCommands;
 class PicChipCommands;
 class SerialRomCommands;
 class TAboutBox;
@@ -144,6 +146,7 @@ class TPWMainForm : public QMainWindow {
   TSRomWrite& SRomWrite() { return sromWrite_; }
   TParallelPort& ParallelPort() { return parallelPort_; }
   WriterAccess& Writer() { return writer_; }
+  CompareReport& Compares() { return compares_; }
   TPicFileHistry& ProgHistory() { return progSide_.History(); }
   TPicFileHistry& DataHistory() { return dataSide_.History(); }
   // The configuration word and ID that go with the program image.
@@ -183,6 +186,9 @@ class TPWMainForm : public QMainWindow {
     return MakeCommand(*this, handler, items, buttons);
   }
   bool SettleGridEdits();
+  // Each of the images that a command is about to replace may be saved
+  // first; false when the user keeps one (the command then stops).
+  bool MayReplaceImages(std::initializer_list<ImageSide*> sides);
   void ConnectLists();
   void AssignEnglishHints();
   void ShowMenuOfCategory();
@@ -209,6 +215,8 @@ class TPWMainForm : public QMainWindow {
   void CloseWhenIdle();
   // What the status bar's image account shows now.
   ImageStatus::Facts StatusFacts() const;
+  // A line in the status bar's message panel, until the next hint.
+  void ShowStatus(const QString& text);
 
   // Command handlers.
   void CBCategoryChange();
@@ -251,6 +259,7 @@ class TPWMainForm : public QMainWindow {
   DataImageFormat dataFormat_;
   ImageSide progSide_;
   ImageSide dataSide_;
+  CompareReport compares_;
   Commands commands_{};
   // The dialogs that live as long as the window, owned by it.
   TConfigDlg* configDlg_;
@@ -263,6 +272,9 @@ class TPWMainForm : public QMainWindow {
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
   std::unique_ptr<WholeChipFile> chipFile_;
   ImageStatus* imageStatus_ = nullptr;  // owned by the status bar
+  // Owned by the window as their QObject parent.
+  GridEditCommands* progEdits_;
+  GridEditCommands* dataEdits_;
 
   bool startPowerON_ = false;
   bool endPowerOFF_ = false;

@@ -10,6 +10,7 @@
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/ProgramChipData.h"
 #include "ui/main/StatusNotice.h"
@@ -92,9 +93,23 @@ void PicChipCommands::WriteImage(const QString& question, const QString& nothing
   ShowResult(result);
 }
 
-void PicChipCommands::CompareImage(const THexGrid& grid, Operation compare) {
+void PicChipCommands::CompareImage(THexGrid& grid, Operation compare, const QString& imageName) {
   GridToImage(grid, grid.MaxAddress());
-  ShowResult(RunOnDevice(compare));
+  TPicWrite& engine = Engine();
+  ImageDifferences differences;
+  // The engine lists every difference only while the list is there.
+  struct Listing {
+    TPicWrite& engine;
+    ~Listing() { engine.Differences = nullptr; }
+  } listing{engine};
+  engine.Differences = &differences;
+  const TPicWriteResult result = RunOnDevice(compare);
+  if (differences.empty()) {
+    ShowResult(result);
+    return;
+  }
+  window_.Compares().Show(QString::fromStdString(ResultText(result)), kResultCaption, ResultIcon(result.Code), grid,
+                          imageName, differences);
 }
 
 bool PicChipCommands::ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
@@ -241,9 +256,13 @@ void PicChipCommands::ProgReadCClick() {
   messages_.RunModal(dialog);
 }
 
-void PicChipCommands::ProgCompareClick() { CompareImage(*window_.Form().HexGrid, &TPicWrite::CompareProg); }
+void PicChipCommands::ProgCompareClick() {
+  CompareImage(*window_.Form().HexGrid, &TPicWrite::CompareProg, "Program");
+}
 
-void PicChipCommands::DataCompareClick() { CompareImage(*window_.Form().DataHexGrid, &TPicWrite::CompareData); }
+void PicChipCommands::DataCompareClick() {
+  CompareImage(*window_.Form().DataHexGrid, &TPicWrite::CompareData, "Data");
+}
 
 void PicChipCommands::DevEraseClick() {
   if (!Ask("You are going to erase the chip. OK?")) return;

@@ -70,7 +70,8 @@ class PicChipCommands {
   // without a value is not written, and the user is told so.
   void WriteImage(const QString& question, const QString& nothingToWrite, const THexGrid& grid, int32_t lastAddress,
                   Operation write);
-  void CompareImage(const THexGrid& grid, Operation compare);
+  // A compare that differs offers the list of every difference.
+  void CompareImage(THexGrid& grid, Operation compare, const QString& imageName);
   // False when the socket did not hold the device.
   bool ReadImage(THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read, const QString& titleHead,
                  ReadReport report);

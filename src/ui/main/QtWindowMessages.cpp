@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <algorithm>
 
 namespace tarvel {
@@ -17,6 +18,10 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
+}
+
+QString CaptionOf(const QString& caption) {
+  return caption.isEmpty() ? WindowMessages::ApplicationTitle() : caption;
 }
 
 // The chosen path, empty when cancelled; `filter` is the index of the
@@ -35,34 +40,59 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
   return dialog.selectedFiles().first();
 }
 
-QMessageBox::StandardButtons ToQtButtons(WindowMessages::Buttons buttons) {
-  switch (buttons) {
-    case WindowMessages::Buttons::Ok:
-      return QMessageBox::Ok;
-    case WindowMessages::Buttons::OkCancel:
-      return QMessageBox::Ok | QMessageBox::Cancel;
-    case WindowMessages::Buttons::YesNo:
-      break;
-  }
-  return QMessageBox::Yes | QMessageBox::No;
-}
+// Texts carry paths, and a path may hold what looks like markup.
+void MakePlain(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
 
 }  // namespace
 
 bool QtWindowMessages::Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) {
-  QMessageBox box(ToQtIcon(icon), caption.isEmpty() ? ApplicationTitle() : caption, text, ToQtButtons(buttons),
-                  parent_);
-  // Texts carry paths, and a path may hold what looks like markup.
-  box.setTextFormat(Qt::PlainText);
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::NoButton, parent_);
+  MakePlain(box);
+  switch (buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
   const int answer = box.exec();
   return answer == QMessageBox::Ok || answer == QMessageBox::Yes;
 }
 
+WindowMessages::Answer QtWindowMessages::YesNoCancel(const QString& text, const QString& caption, MessageIcon icon) {
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  parent_);
+  MakePlain(box);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+bool QtWindowMessages::BoxWithMore(const QString& text, const QString& caption, MessageIcon icon,
+                                   const QString& more) {
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::Ok, parent_);
+  MakePlain(box);
+  QPushButton* moreButton = box.addButton(more, QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == moreButton;
+}
+
 bool QtWindowMessages::AskWithCheck(const QString& text, const QString& caption, const QString& checkText,
                                     bool& checked) {
-  QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? ApplicationTitle() : caption, text,
-                  ToQtButtons(Buttons::YesNo), parent_);
-  box.setTextFormat(Qt::PlainText);
+  QMessageBox box(QMessageBox::NoIcon, CaptionOf(caption), text, QMessageBox::Yes | QMessageBox::No, parent_);
+  MakePlain(box);
   auto* check = new QCheckBox(checkText, &box);
   box.setCheckBox(check);
   const bool yes = box.exec() == QMessageBox::Yes;

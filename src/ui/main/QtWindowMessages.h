@@ -13,6 +13,8 @@ class QtWindowMessages : public WindowMessages {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) override;
+  Answer YesNoCancel(const QString& text, const QString& caption, MessageIcon icon) override;
+  bool BoxWithMore(const QString& text, const QString& caption, MessageIcon icon, const QString& more) override;
   QString OpenFileName(const FileDialogRequest& request) override;
   QString SaveFileName(const FileDialogRequest& request) override;
   QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) override;

@@ -5,6 +5,7 @@
 #include "engine/srom/SRomWrite.h"
 #include "engine/srom/SRomWriteCyclePoll.h"
 #include "ui/components/HexGrid.h"
+#include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/StatusNotice.h"
 #include "ui/main/WindowMessages.h"
@@ -42,12 +43,15 @@ bool SerialRomCommands::ReadByte(uint32_t address, int32_t& value, const QString
   return false;
 }
 
+QString SerialRomCommands::DifferenceText(uint32_t address, int32_t found, int32_t wanted) {
+  return "Different data is found in \nAddr = " + Hex(address, 2) + "H\nROM Data = " +
+         Hex(static_cast<uint32_t>(found) & 0xFF, 2) + "H\nCOMPARED Data = " +
+         Hex(static_cast<uint32_t>(wanted) & 0xFF, 2) + "H";
+}
+
 void SerialRomCommands::ReportDifference(uint32_t address, int32_t found, int32_t wanted, const QString& caption,
                                          MessageIcon icon) {
-  messages_.Box("Different data is found in \nAddr = " + Hex(address, 2) + "H\nROM Data = " +
-                    Hex(static_cast<uint32_t>(found) & 0xFF, 2) + "H\nCOMPARED Data = " +
-                    Hex(static_cast<uint32_t>(wanted) & 0xFF, 2) + "H",
-                caption, icon, WindowMessages::Buttons::Ok);
+  messages_.Box(DifferenceText(address, found, wanted), caption, icon, WindowMessages::Buttons::Ok);
 }
 
 // A chip that acknowledges a write need not keep it (a write-protected part,
@@ -130,18 +134,24 @@ void SerialRomCommands::SRomDataReadClick() {
 
 void SerialRomCommands::SRomDataCompareClick() {
   TSRomWrite& rom = Engine();
-  const THexGrid& grid = Grid();
+  THexGrid& grid = Grid();
   rom.PowerON();
+  ImageDifferences differences;
   for (uint32_t address = 0; address <= rom.LastAddress(); ++address) {
     const auto cell = static_cast<int32_t>(address);
     if (!grid.IsO(cell)) continue;
     const int32_t wanted = grid.GetIntData(cell);
     int32_t found = 0;
     if (!ReadByte(address, found, "コンペアエラー")) return;
-    if (found == wanted) continue;
-    // The byte is read once more for the text, as the user would read it now.
-    if (!ReadByte(address, found, "コンペアエラー")) return;
-    ReportDifference(address, found, wanted, "Melfort Result", MessageIcon::Warning);
+    if (found != wanted) differences.push_back({cell, wanted, found});
+  }
+  if (!differences.empty()) {
+    const ImageDifference& first = differences.front();
+    // The first byte is read once more for the text, as the user would read it now.
+    int32_t found = 0;
+    if (!ReadByte(static_cast<uint32_t>(first.Address), found, "コンペアエラー")) return;
+    window_.Compares().Show(DifferenceText(static_cast<uint32_t>(first.Address), found, first.WantedValue),
+                            "Melfort Result", MessageIcon::Warning, Grid(), "Data", differences);
     return;
   }
   messages_.Box("Compare result is the same.", "Melfort Result", MessageIcon::Information,

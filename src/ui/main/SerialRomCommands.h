@@ -48,6 +48,7 @@ class SerialRomCommands {
                       StatusNotice* notice);
   void ReportNoAnswer(uint32_t address, const QString& caption);
   // The compare's text for the first byte that differs.
+  static QString DifferenceText(uint32_t address, int32_t found, int32_t wanted);
   void ReportDifference(uint32_t address, int32_t found, int32_t wanted, const QString& caption, MessageIcon icon);
 
   TPWMainForm& window_;

@@ -63,7 +63,10 @@ bool WholeChipFile::MayTake(const PicChipImage& image) {
 }
 
 void WholeChipFile::Take(const QString& path, const PicChipImage& image) {
-  if (std::any_of(image.data.begin(), image.data.end(), [](const auto& byte) { return byte.has_value(); })) {
+  // Data the user has not saved is offered for saving first, as before any
+  // other file replaces it.
+  if (std::any_of(image.data.begin(), image.data.end(), [](const auto& byte) { return byte.has_value(); }) &&
+      parts_.dataSide.MayReplace()) {
     ImageCells cells;
     cells.values.assign(image.data.begin(), image.data.end());
     parts_.dataSide.ShowFilePart(path, cells);

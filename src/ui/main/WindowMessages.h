@@ -22,7 +22,8 @@ struct FileDialogRequest {
 // It also serves the core components, whose UTF-8 texts it shows as they are.
 class WindowMessages : public UserMessages {
  public:
-  enum class Buttons { Ok, OkCancel, YesNo };
+  enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+  enum class Answer { Yes, No, Cancel };
 
   // The caption of every box that has none of its own.
   static QString ApplicationTitle() { return QStringLiteral("Melfort"); }
@@ -35,6 +36,11 @@ class WindowMessages : public UserMessages {
   // True when the user answered Yes or OK. An empty caption means the
   // application title.
   virtual bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) = 0;
+  // A question with Yes, No and Cancel; a box closed otherwise is Cancel.
+  virtual Answer YesNoCancel(const QString& text, const QString& caption, MessageIcon icon) = 0;
+  // A box with OK and one more button captioned `more`; true when that
+  // button closed it.
+  virtual bool BoxWithMore(const QString& text, const QString& caption, MessageIcon icon, const QString& more) = 0;
   // The chosen path, or an empty string when the user cancelled.
   virtual QString OpenFileName(const FileDialogRequest& request) = 0;
   virtual QString SaveFileName(const FileDialogRequest& request) = 0;

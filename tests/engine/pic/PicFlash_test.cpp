@@ -285,6 +285,31 @@ TEST_F(FlashFamily, ProgramCompareMismatchNamesTheWord) {
   EXPECT_TRUE(IsResult(pic.CompareProg(), prCompareMismatch, 0x1FFE, 0x3FFF, 0x0000));
 }
 
+// Given a list, a compare reads on to the end and lists every difference;
+// its result still names the first one.
+TEST_F(FlashFamily, CompareWithAListRecordsEveryDifference) {
+  Use(PIC16F877);
+  for (int32_t address : {0x0005, 0x0100, 0x1FFF}) Chip().Program().Set(address, 0x0000);
+  LoadImage(std::vector<int32_t>(0x2000, 0x3FFF));
+  pic.SetOX(0x0100, '-');
+  ImageDifferences differences;
+  pic.Differences = &differences;
+  EXPECT_TRUE(IsResult(pic.CompareProg(), prCompareMismatch, 0x0005, 0x3FFF, 0x0000));
+  ASSERT_EQ(differences.size(), 2u) << "the blank cell is not compared";
+  EXPECT_EQ(differences[1].Address, 0x1FFF);
+  EXPECT_EQ(differences[1].WantedValue, 0x3FFF);
+  EXPECT_EQ(differences[1].ReadValue, 0x0000);
+  EXPECT_TRUE(LeftRunning());
+
+  differences.clear();
+  LoadImage(std::vector<int32_t>(0x100, 0xFF));
+  pic.SetData(0x00, 0x12);
+  pic.SetData(0xFF, 0x34);
+  EXPECT_TRUE(IsResult(pic.CompareData(), prDataCompareMismatch, 0x00, 0x12, 0xFF));
+  ASSERT_EQ(differences.size(), 2u);
+  EXPECT_EQ(differences[1].Address, 0xFF);
+}
+
 TEST_F(FlashFamily, IdAndConfigurationFailuresReportTheirAddresses) {
   Use(PIC16F877);
   Chip().Ids().StickBits(2, 0x0001, 0);

@@ -70,7 +70,10 @@ class MainWindowTest : public ::testing::Test {
     QDir().mkpath(dir.filePath("proc"));
   }
 
+  // A test may end with images it did not save: the window's question
+  // about them is answered No.
   void TearDown() override {
+    messages.unscriptedChoice = WindowMessages::Answer::No;
     if (window) window->close();
     window.reset();
   }
@@ -102,8 +105,10 @@ class MainWindowTest : public ::testing::Test {
 
   // Quits through the window's close box and starts anew on the same store.
   TPWMainForm& Restart() {
+    messages.unscriptedChoice = WindowMessages::Answer::No;
     window->close();
     window.reset();
+    messages.unscriptedChoice.reset();
     messages.Forget();
     return StartShown();
   }

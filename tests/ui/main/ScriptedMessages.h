@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ui/main/WindowMessages.h"
@@ -21,6 +22,7 @@ class ScriptedMessages : public WindowMessages {
     QString caption;
     MessageIcon icon;
     Buttons buttons;
+    QString more = QString();  // the extra button of BoxWithMore
     QString checkText = QString();  // the check box of a question that has one
   };
 
@@ -33,6 +35,27 @@ class ScriptedMessages : public WindowMessages {
     }
     const bool answer = answers.front();
     answers.pop_front();
+    return answer;
+  }
+
+  Answer YesNoCancel(const QString& text, const QString& caption, MessageIcon icon) override {
+    boxes.push_back({text, caption, icon, Buttons::YesNoCancel});
+    if (choices.empty()) {
+      if (unscriptedChoice) return *unscriptedChoice;
+      ADD_FAILURE() << "unexpected question: " << text.toStdString();
+      return Answer::Cancel;
+    }
+    const Answer answer = choices.front();
+    choices.pop_front();
+    return answer;
+  }
+
+  // Unscripted, OK closes the box.
+  bool BoxWithMore(const QString& text, const QString& caption, MessageIcon icon, const QString& more) override {
+    boxes.push_back({text, caption, icon, Buttons::Ok, more});
+    if (moreAnswers.empty()) return false;
+    const bool answer = moreAnswers.front();
+    moreAnswers.pop_front();
     return answer;
   }
 
@@ -90,6 +113,9 @@ class ScriptedMessages : public WindowMessages {
 
   std::vector<ShownBox> boxes;
   std::deque<bool> answers;           // Yes/OK is true
+  std::deque<Answer> choices;         // Yes, No or Cancel
+  std::optional<Answer> unscriptedChoice;  // for questions nobody scripted, e.g. at the end of a test
+  std::deque<bool> moreAnswers;       // true presses the extra button
   std::deque<QString> openAnswers;    // an empty string cancels
   std::deque<QString> saveAnswers;
   std::deque<int> saveFilterAnswers;  // the filter left selected; 0 when none is scripted

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "sim/Serial24xxChip.h"
 #include "ui/components/HexGrid.h"
+#include "ui/dialogs/DifferenceListDlg.h"
 #include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/main/TitlePanel.h"
 
@@ -88,16 +89,20 @@ TEST_F(SerialRomCommandsTest, DeclinedWriteWritesNothing) {
   EXPECT_EQ(Chip().CompletedWriteCycles(), 0u);
 }
 
-TEST_F(SerialRomCommandsTest, CompareNamesOnlyTheFirstDifference) {
+// The box names the first difference; its "Show all" lists every one.
+TEST_F(SerialRomCommandsTest, CompareNamesTheFirstDifferenceAndListsEveryOne) {
   Use(SROM24xx04);
   Grid().WriteData(0x1A3, 0x12);
   Grid().WriteData(0x1B0, 0x34);
   Chip().SetByte(0x1A3, 0x03);
   Chip().SetByte(0x1B0, 0x35);
+  messages.moreAnswers = {true};
   ClickMenuItem(Menus().SROMData, Menus().SRomDataCompare);
   ASSERT_EQ(messages.boxes.size(), 1u);
   ExpectBox("Different data is found in \nAddr = 1A3H\nROM Data = 03H\nCOMPARED Data = 12H", "Melfort Result",
             MessageIcon::Warning);
+  ASSERT_NE(window->Compares().List(), nullptr);
+  EXPECT_EQ(window->Compares().List()->CsvText(), "Address,Image,Chip\n001A3H,12,03\n001B0H,34,35\n");
 
   Use(SROM24xx01);
   Grid().WriteData(5, 0xA0);
