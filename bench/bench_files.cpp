@@ -1,6 +1,11 @@
-// The Intel HEX reader on a 1 MB file of 16-byte data records (made here, in
-// a temporary folder), and the program image taken from it. Prints the CPU
-// time of one load.
+// The Intel HEX files, made here in a temporary folder:
+// - a 1 MB file of 16-byte records, loaded by the reader, and the program
+//   image taken from it;
+// - a 1 MB image saved as INHX32 (the text goes through the atomic save);
+// - a 200 MB file read as a stream, first of all: the process's peak memory
+//   once it is read.
+// Prints CPU times and memory.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -12,6 +17,7 @@
 
 #include "BenchSupport.h"
 #include "files/HexSource.h"
+#include "files/HexWriter.h"
 #include "files/ProgramImage.h"
 #include "platform/UserMessages.h"
 
@@ -26,14 +32,35 @@ class CountingMessages : public tarvel::UserMessages {
   void ShowBox(const std::string&, const std::string&, tarvel::MessageIcon) override { ++shown; }
 };
 
-std::string MegabyteOfRecords() {
-  std::string text;
-  char record[64];
-  for (uint32_t i = 0; text.size() < (1u << 20); ++i) {
-    std::snprintf(record, sizeof record, ":10%04X00%016X%016X%02X\r\n", (i * 16) & 0xFFFF, i, ~i, i & 0xFF);
-    text += record;
+// An image of `size` bytes, every one given.
+tarvel::HexBytes Pattern(size_t size) {
+  tarvel::HexBytes bytes(size);
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 12));
+  return bytes;
+}
+
+// An INHX32 file of about `megabytes` MB, 64 KB of data under each linear
+// address, written a piece at a time so that making it takes little memory.
+bool WriteHexFile(const std::string& path, size_t megabytes) {
+  std::ofstream file(path, std::ios::binary);
+  const auto text = *tarvel::IntelHexText(Pattern(1u << 16), tarvel::HexFormat::Inhx32);
+  // Without its leading address record and its end-of-file record.
+  const std::string body(text.begin() + 17, text.end() - 13);
+  uint32_t upper = 0;
+  for (size_t written = 0; written < (megabytes << 20); written += body.size(), ++upper) {
+    char record[32];
+    const auto sum = static_cast<uint8_t>(-(2 + 4 + (upper >> 8) + (upper & 0xFF)));
+    std::snprintf(record, sizeof record, ":02000004%04X%02X\r\n", upper, sum);
+    file << record << body;
   }
-  return text + ":00000001FF\r\n";
+  file << ":00000001FF\r\n";
+  return static_cast<bool>(file);
+}
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
 }
 
 }  // namespace
@@ -45,27 +72,40 @@ int main() {
     return 1;
   }
   const std::string path = folder + "/1mb.hex";
-  std::ofstream(path, std::ios::binary) << MegabyteOfRecords();
+  const std::string bigPath = folder + "/200mb.hex";
+  const bool made = WriteHexFile(path, 1) && WriteHexFile(bigPath, 200);
 
   CountingMessages messages;
   tarvel::THexSource hex(messages);
   constexpr int kRuns = 20;
-  int failures = 0;
-  const double begin = CpuSeconds();
+  int failures = made ? 0 : 1;
+  if (hex.LoadFile(bigPath) != 1) ++failures;
+  const long peakAfterBig = PeakKilobytes();
+
+  double begin = CpuSeconds();
   for (int run = 0; run < kRuns; ++run) {
     if (hex.LoadFile(path) != 1) ++failures;
   }
   const double load = (CpuSeconds() - begin) / kRuns;
-  const double convertBegin = CpuSeconds();
+  begin = CpuSeconds();
   const tarvel::ProgramHexWords words = tarvel::ProgramWordsFromHex(hex, 0x1FFF);
-  const double convert = CpuSeconds() - convertBegin;
+  const double convert = CpuSeconds() - begin;
+
+  const tarvel::HexBytes megabyte = Pattern(1u << 20);
+  begin = CpuSeconds();
+  for (int run = 0; run < kRuns; ++run) {
+    if (!tarvel::SaveHexFile(folder + "/saved.hex", megabyte, tarvel::HexFormat::Inhx32).saved) ++failures;
+  }
+  const double save = (CpuSeconds() - begin) / kRuns;
 
   std::filesystem::remove_all(folder);
   if (failures != 0 || messages.shown != 0 || !words.words[0x1FFF].has_value()) {
-    std::fprintf(stderr, "bench_files: the generated file did not load\n");
+    std::fprintf(stderr, "bench_files: the generated files did not load or save\n");
     return 1;
   }
   std::printf("hex_1mb_load_cpu_s %.4f s\n", load);
   std::printf("hex_program_words_cpu_s %.5f s\n", convert);
+  std::printf("hex_save_1mb_cpu_s %.4f s\n", save);
+  std::printf("hex_200mb_load_peak_rss_mb %.1f MB\n", static_cast<double>(peakAfterBig) / 1024.0);
   return 0;
 }

@@ -13,6 +13,10 @@ DataHexBytes DataBytesFromHex(const THexSource& source, int32_t lastAddress) {
   if (endAddress >= static_cast<int32_t>(takeable)) {
     image.tooBig = true;
     image.bytesTaken = static_cast<int32_t>(takeable);
+    for (size_t i = takeable; i < THexSource::kImageSize && image.lineBeyond == 0; ++i) {
+      image.lineBeyond = source.LineOf(static_cast<int32_t>(i));
+    }
+    if (image.lineBeyond == 0) image.lineBeyond = source.LineBeyondImage();
   }
   const size_t end = std::min(takeable, endAddress < 0 ? 0 : static_cast<size_t>(endAddress) + 1);
   for (size_t i = 0; i < end; ++i) {

@@ -20,6 +20,8 @@ struct DataHexBytes {
   // `bytesTaken` bytes were ("File size is too big.").
   bool tooBig = false;
   int32_t bytesTaken = 0;
+  // The line of the first byte beyond them, when the reader knows it.
+  int32_t lineBeyond = 0;
 };
 
 // Takes bytes 0 to `lastAddress` from a reader that has loaded a file. A

@@ -1,9 +1,11 @@
 #include "files/HexSource.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <vector>
 
 namespace tarvel {
 
@@ -15,154 +17,296 @@ constexpr const char* kBadRecord = "Hex ファイルを正常に読み込めま�
 
 constexpr std::streamsize kChunkSize = 1 << 16;
 
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+// What a character of the file is to the reader: a hex digit's value, or
+// one of the classes below.
+enum CharClass : uint8_t { kColon = 16, kBlank, kLineFeed, kReturn, kComment, kEndOfText, kForeign };
+
+constexpr std::array<uint8_t, 256> MakeClasses() {
+  std::array<uint8_t, 256> classes{};
+  for (auto& c : classes) c = kForeign;
+  for (int d = 0; d < 10; ++d) classes['0' + d] = static_cast<uint8_t>(d);
+  for (int d = 0; d < 6; ++d) {
+    classes['a' + d] = static_cast<uint8_t>(10 + d);
+    classes['A' + d] = static_cast<uint8_t>(10 + d);
+  }
+  classes[':'] = kColon;
+  classes[' '] = kBlank;
+  classes['\t'] = kBlank;
+  classes['\n'] = kLineFeed;
+  classes['\r'] = kReturn;
+  classes[';'] = kComment;
+  // DOS tools end their text files with Ctrl-Z; nothing after it is text.
+  classes[0x1A] = kEndOfText;
+  return classes;
 }
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+constexpr std::array<uint8_t, 256> kClasses = MakeClasses();
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+// The record types Intel HEX defines.
+enum RecordType : uint8_t {
+  kDataRecord = 0,
+  kEndOfFileRecord = 1,
+  kSegmentAddress = 2,
+  kSegmentStart = 3,
+  kLinearAddress = 4,
+  kLinearStart = 5,
+};
 
-// DOS tools end their text files with Ctrl-Z; nothing after it is text.
-constexpr char kEndOfText = '\x1A';
+std::string Printed(const char* format, int a, int b = 0, int c = 0, int d = 0, int e = 0) {
+  char text[320];
+  std::snprintf(text, sizeof text, format, a, b, c, d, e);
+  return text;
+}
 
 }  // namespace
 
-// Walks the collected text record by record. Every read is checked against
-// the end of the text, so a file that stops inside a record is refused
-// rather than read past.
-class THexSource::RecordCursor {
+// One pass over the file's text. Characters are checked as they come,
+// records are put together byte by byte, and their bytes go into a copy of
+// the image. The copy becomes the reader's only when no character of the
+// text is foreign, so such a file leaves the last good one as it was; a
+// faulty record keeps the records before it, as a record cut short always
+// did.
+class THexSource::RecordPass {
  public:
-  explicit RecordCursor(const std::string& text) : text_(text) {}
+  explicit RecordPass(const THexSource& source)
+      : buffer_(source.buffer_), written_(kImageSize, false), lines_(kImageSize, 0) {}
 
-  bool AtColon() const { return pos_ < text_.size() && text_[pos_] == ':'; }
-  void SkipColon() { ++pos_; }
-
-  // The next `digits` characters as a number, most significant first.
-  bool Take(size_t digits, uint32_t& value) {
-    if (text_.size() - pos_ < digits) return false;
-    value = 0;
-    for (size_t i = 0; i < digits; ++i) {
-      value = (value << 4) | static_cast<uint32_t>(THexSource::xtoi(text_[pos_ + i]));
+  // False once the text has ended, at a foreign character or at Ctrl-Z.
+  bool Feed(const char* text, size_t size) {
+    for (size_t i = 0; i < size; ++i) {
+      const uint8_t cls = kClasses[static_cast<uint8_t>(text[i])];
+      if (cls <= kColon) {
+        afterReturn_ = false;
+        if (!inComment_ && !stopped_) Significant(cls);
+        continue;
+      }
+      switch (cls) {
+        case kLineFeed:
+          if (!afterReturn_) ++line_;
+          afterReturn_ = false;
+          inComment_ = false;
+          break;
+        case kReturn:
+          ++line_;
+          afterReturn_ = true;
+          inComment_ = false;
+          break;
+        case kEndOfText:
+          return false;
+        default:
+          afterReturn_ = false;
+          if (inComment_) break;
+          if (cls == kComment) {
+            inComment_ = true;
+          } else if (cls == kForeign) {
+            foreign_ = true;
+            return false;
+          }
+          break;
+      }
     }
-    pos_ += digits;
     return true;
   }
 
-  // The record type goes by its two characters, not by their value.
-  bool TakeType(bool& endOfFile) {
-    if (text_.size() - pos_ < 2) return false;
-    endOfFile = text_[pos_] == '0' && text_[pos_ + 1] == '1';
-    pos_ += 2;
-    return true;
+  bool Foreign() const { return foreign_; }
+
+  // Makes the pass's image the reader's and tells what became of the file:
+  // an empty text for a good file, else the message to show.
+  std::string Finish(THexSource& source) {
+    std::copy(buffer_.begin(), buffer_.end(), source.buffer_.begin());
+    std::copy(written_.begin(), written_.end(), source.written_.begin());
+    source.lines_ = std::move(lines_);
+    source.beyondLine_ = beyondLine_;
+    source.beyondAddress_ = beyondAddress_;
+    if (!fault_.empty()) return fault_;
+    if (!endOfFile_) return kBadRecord;
+    source.endAddress_ = static_cast<int32_t>(std::min<int64_t>(highest_, INT32_MAX));
+    return std::string();
   }
 
  private:
-  const std::string& text_;
-  size_t pos_ = 0;
+  // A hex digit or a colon. Between records only a colon may come; inside
+  // one, a colon counts as the digit 0.
+  void Significant(uint8_t cls) {
+    if (!inRecord_) {
+      if (cls != kColon) {
+        Fail(kBadRecord);
+        return;
+      }
+      inRecord_ = true;
+      recordLine_ = line_;
+      digits_ = 0;
+      sum_ = 0;
+      return;
+    }
+    const uint8_t nibble = cls == kColon ? 0 : cls;
+    if ((digits_++ & 1) == 0) {
+      high_ = nibble;
+      return;
+    }
+    RecordByte(digits_ / 2 - 1, static_cast<uint8_t>(high_ << 4 | nibble));
+  }
+
+  void RecordByte(uint32_t index, uint8_t byte) {
+    switch (index) {
+      case 0:
+        count_ = byte;
+        break;
+      case 1:
+        address_ = static_cast<uint32_t>(byte) << 8;
+        break;
+      case 2:
+        address_ |= byte;
+        break;
+      case 3:
+        type_ = byte;
+        // Nothing after the type of the end-of-file record is read.
+        if (type_ == kEndOfFileRecord) {
+          endOfFile_ = true;
+          stopped_ = true;
+          return;
+        }
+        if (type_ > kLinearStart) {
+          Fail(Printed("Line %d of the HEX file holds a record of type %02XH, which Intel HEX does not have.\n"
+                       "The file was not loaded.",
+                       recordLine_, type_));
+          return;
+        }
+        break;
+      default:
+        if (index < 4 + count_) {
+          data_[index - 4] = byte;
+          break;
+        }
+        if (static_cast<uint8_t>(sum_ + byte) != 0) {
+          Fail(Printed("Line %d of the HEX file: the record's checksum is %02XH, its bytes give %02XH.\n"
+                       "The file is damaged and was not loaded; build it again or take a good copy.",
+                       recordLine_, byte, static_cast<uint8_t>(-sum_)));
+          return;
+        }
+        inRecord_ = false;
+        CompleteRecord();
+        return;
+    }
+    sum_ = static_cast<uint8_t>(sum_ + byte);
+  }
+
+  void CompleteRecord() {
+    switch (type_) {
+      case kDataRecord:
+        StoreData();
+        break;
+      case kSegmentAddress:
+      case kLinearAddress:
+        if (count_ != 2) {
+          Fail(Printed("Line %d of the HEX file holds an address record (type %02XH) of %d bytes; it must have 2.\n"
+                       "The file was not loaded.",
+                       recordLine_, type_, count_));
+          return;
+        }
+        base_ = static_cast<uint32_t>(data_[0] << 8 | data_[1]) << (type_ == kLinearAddress ? 16 : 4);
+        break;
+      default:
+        // A start address tells where the code begins, not what a memory holds.
+        break;
+    }
+  }
+
+  void StoreData() {
+    const int64_t start = int64_t{base_} + address_;
+    for (uint32_t i = 0; i < count_; ++i) {
+      const int64_t at = start + i;
+      if (at >= kImageSize) {
+        if (beyondLine_ == 0) {
+          beyondLine_ = recordLine_;
+          beyondAddress_ = static_cast<uint32_t>(std::min<int64_t>(at, UINT32_MAX));
+        }
+        continue;
+      }
+      const size_t slot = static_cast<size_t>(at);
+      if (written_[slot] && buffer_[slot] != data_[i]) {
+        Fail(Printed("Line %d of the HEX file gives address %04XH the value %02XH, but line %d gave it %02XH.\n"
+                     "The file contradicts itself and was not loaded.",
+                     recordLine_, static_cast<int>(at), data_[i], lines_[slot], buffer_[slot]));
+        return;
+      }
+      buffer_[slot] = data_[i];
+      written_[slot] = true;
+      lines_[slot] = recordLine_;
+    }
+    highest_ = std::max(highest_, start + count_ - 1);
+  }
+
+  // Records end at the first fault; the rest of the text is only checked
+  // for foreign characters.
+  void Fail(const std::string& message) {
+    if (fault_.empty()) fault_ = message;
+    stopped_ = true;
+  }
+
+  std::array<uint8_t, kImageSize> buffer_;
+  std::vector<bool> written_;
+  std::vector<int32_t> lines_;
+  int32_t beyondLine_ = 0;
+  uint32_t beyondAddress_ = 0;
+  int64_t highest_ = -1;
+  uint32_t base_ = 0;
+
+  int32_t line_ = 1;
+  bool afterReturn_ = false;
+  bool inComment_ = false;
+  bool foreign_ = false;
+  bool stopped_ = false;
+  bool endOfFile_ = false;
+  std::string fault_;
+
+  bool inRecord_ = false;
+  int32_t recordLine_ = 0;
+  uint32_t digits_ = 0;
+  uint8_t high_ = 0;
+  uint8_t sum_ = 0;
+  uint32_t count_ = 0;
+  uint32_t address_ = 0;
+  uint8_t type_ = 0;
+  std::array<uint8_t, 255> data_{};
 };
 
-THexSource::THexSource(UserMessages& messages) : messages_(messages) {}
+THexSource::THexSource(UserMessages& messages) : messages_(messages), lines_(kImageSize, 0) {}
 
 int32_t THexSource::xtoi(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 0;
+  const uint8_t cls = kClasses[static_cast<uint8_t>(c)];
+  return cls < kColon ? cls : 0;
+}
+
+int32_t THexSource::LineOf(int32_t address) const {
+  return address >= 0 && address < kImageSize ? lines_[static_cast<size_t>(address)] : 0;
 }
 
 int32_t THexSource::LoadFile(const std::string& path) {
-  std::string hexText;
-  switch (CollectHexText(path, hexText)) {
-    case Collect::CannotOpen:
-      messages_.Show(kCannotOpen);
-      return -1;
-    case Collect::BadCharacter:
-      messages_.Show(kBadCharacter);
-      return -1;
-    case Collect::Done:
-      break;
-  }
-  return HexToBin(hexText);
-}
-
-// Keeps only hex digits and colons. Line ends carry no meaning: records are
-// delimited by their byte counts alone. A comment runs to the end of its
-// line, however long the line is. The text ends at the end of the file or at
-// a Ctrl-Z, whichever comes first.
-THexSource::Collect THexSource::CollectHexText(const std::string& path, std::string& hexText) {
   std::error_code error;
   // Only a regular file: a directory cannot be read and a pipe could block.
-  if (!std::filesystem::is_regular_file(path, error)) return Collect::CannotOpen;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return Collect::CannotOpen;
-
+  std::ifstream file;
+  if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
+  if (!file.is_open()) {
+    messages_.Show(kCannotOpen);
+    return -1;
+  }
+  RecordPass pass(*this);
   std::vector<char> chunk(kChunkSize);
-  bool inComment = false;
-  while (file) {
+  bool textGoesOn = true;
+  while (textGoesOn && file) {
     file.read(chunk.data(), kChunkSize);
-    const std::streamsize got = file.gcount();
-    for (std::streamsize i = 0; i < got; ++i) {
-      const char c = chunk[static_cast<size_t>(i)];
-      if (c == kEndOfText) return Collect::Done;
-      if (inComment) {
-        inComment = !IsLineEnd(c);
-      } else if (IsHexDigit(c) || c == ':') {
-        hexText.push_back(c);
-      } else if (c == ';') {
-        inComment = true;
-      } else if (!IsWhiteSpace(c)) {
-        return Collect::BadCharacter;
-      }
-    }
+    textGoesOn = pass.Feed(chunk.data(), static_cast<size_t>(file.gcount()));
   }
   // A read that failed before the end of the file is as good as a bad file.
-  if (file.bad() || !file.eof()) return Collect::BadCharacter;
-  return Collect::Done;
-}
-
-int32_t THexSource::HexToBin(const std::string& hexText) {
-  std::fill(written_.begin(), written_.end(), false);
-  int32_t highest = -1;
-  RecordCursor cursor(hexText);
-  for (;;) {
-    switch (StoreRecord(cursor, highest)) {
-      case Record::Data:
-        break;
-      case Record::EndOfFile:
-        endAddress_ = highest;
-        return 1;
-      case Record::Malformed:
-        messages_.Show(kBadRecord);
-        return -1;
-    }
+  if (pass.Foreign() || (textGoesOn && (file.bad() || !file.eof()))) {
+    messages_.Show(kBadCharacter);
+    return -1;
   }
-}
-
-// Any type but 01 is data. Bytes beyond the image are dropped but still
-// raise the highest address; the checksum is skipped unchecked.
-THexSource::Record THexSource::StoreRecord(RecordCursor& cursor, int32_t& highest) {
-  if (!cursor.AtColon()) return Record::Malformed;
-  cursor.SkipColon();
-  uint32_t count = 0;
-  uint32_t address = 0;
-  bool endOfFile = false;
-  if (!cursor.Take(2, count) || !cursor.Take(4, address) || !cursor.TakeType(endOfFile)) {
-    return Record::Malformed;
-  }
-  if (endOfFile) return Record::EndOfFile;
-  for (uint32_t i = 0; i < count; ++i) {
-    uint32_t byte = 0;
-    if (!cursor.Take(2, byte)) return Record::Malformed;
-    const uint32_t at = address + i;
-    if (at < static_cast<uint32_t>(kImageSize)) {
-      buffer_[at] = static_cast<uint8_t>(byte);
-      written_[at] = true;
-    }
-  }
-  highest = std::max(highest, static_cast<int32_t>(address + count) - 1);
-  uint32_t checksum = 0;
-  return cursor.Take(2, checksum) ? Record::Data : Record::Malformed;
+  const std::string fault = pass.Finish(*this);
+  if (fault.empty()) return 1;
+  messages_.Show(fault);
+  return -1;
 }
 
 }  // namespace tarvel

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "files/HexWriter.h"
 #include "files/TempFolder.h"
 #include "support/RecordingMessages.h"
 
@@ -13,20 +14,12 @@ namespace {
 
 const std::string kEndOfFile = ":00000001FF\n";
 
-// Data records of 16 bytes covering [0, count), byte i holding i & 0xFF.
+// Data records covering [first, first + count), byte i holding i & 0xFF.
 std::string CountingRecords(uint32_t first, uint32_t count) {
-  std::string text;
-  for (uint32_t address = first; address < first + count; address += 16) {
-    char record[16];
-    std::snprintf(record, sizeof record, ":%02X%04X00", std::min(16u, first + count - address), address & 0xFFFF);
-    text += record;
-    for (uint32_t i = address; i < std::min(address + 16, first + count); ++i) {
-      std::snprintf(record, sizeof record, "%02X", i & 0xFF);
-      text += record;
-    }
-    text += "00\n";
-  }
-  return text + kEndOfFile;
+  HexBytes bytes(first + count);
+  for (uint32_t i = first; i < first + count; ++i) bytes[i] = static_cast<uint8_t>(i & 0xFF);
+  const std::vector<uint8_t> text = *IntelHexText(bytes, HexFormat::Inhx8m);
+  return std::string(text.begin(), text.end());
 }
 
 class DataImageTest : public ::testing::Test {
@@ -59,6 +52,7 @@ TEST_F(DataImageTest, FileBeyondTheMemoryFillsItAndReportsTheBytesTaken) {
   ASSERT_EQ(image.bytes.size(), 64u);
   EXPECT_TRUE(image.tooBig);
   EXPECT_EQ(image.bytesTaken, 64);
+  EXPECT_EQ(image.lineBeyond, 5) << "64 = 40H starts the fifth record";
   for (size_t i = 0; i < 64; ++i) ASSERT_EQ(image.bytes[i], i) << i;
 }
 
@@ -83,6 +77,7 @@ TEST_F(DataImageTest, AWhole24xx256FileLoadsAndOneByteMoreIsTooBig) {
   const DataHexBytes over = DataBytesFromHex(Load(CountingRecords(0x7FF0, 17)), 0x7FFF);
   EXPECT_TRUE(over.tooBig);
   EXPECT_EQ(over.bytesTaken, 0x8000);
+  EXPECT_EQ(over.lineBeyond, 2) << "beyond the reader's image, in the second record";
   EXPECT_EQ(over.bytes[0x7FFF], 0xFF);
 }
 

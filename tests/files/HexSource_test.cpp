@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "files/HexWriter.h"
 #include "files/TempFolder.h"
 #include "support/RecordingMessages.h"
 
@@ -16,6 +17,25 @@ const std::string kCannotOpen = "ファイルをオープンできませんで�
 const std::string kBadCharacter = "HEXファイルの読み込みに失敗しました。";
 const std::string kBadRecord = "Hex ファイルを正常に読み込めません。";
 const std::string kEndOfFile = ":00000001FF\n";
+
+// One record with its checksum and a line end.
+std::string Record(uint8_t type, uint16_t address, std::initializer_list<uint8_t> data) {
+  std::string text(":");
+  uint8_t sum = 0;
+  const auto put = [&](uint8_t byte) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", byte);
+    text += digits;
+    sum = static_cast<uint8_t>(sum + byte);
+  };
+  put(static_cast<uint8_t>(data.size()));
+  put(static_cast<uint8_t>(address >> 8));
+  put(static_cast<uint8_t>(address & 0xFF));
+  put(type);
+  for (uint8_t byte : data) put(byte);
+  put(static_cast<uint8_t>(-sum));
+  return text + "\n";
+}
 
 std::string Fixture(const std::string& name) { return std::string(TARVEL_TEST_DATA_DIR) + "/" + name; }
 
@@ -62,8 +82,8 @@ TEST_F(HexSourceTest, Merged8BitAnd32BitFormsGiveTheSameImage) {
     THexSource wide(messages);
     ASSERT_EQ(merged.LoadFile(Fixture(std::string(name) + "_inhx8m.hex")), 1) << name;
     ASSERT_EQ(wide.LoadFile(Fixture(std::string(name) + "_inhx32.hex")), 1) << name;
-    // The 32-bit form's leading address record is taken as two data bytes
-    // at 0 and 1, which the first program record then overwrites.
+    // The 32-bit form's leading address record sets the upper address bits
+    // to 0: it stores nothing.
     EXPECT_EQ(wide.Buffer(), merged.Buffer()) << name;
     EXPECT_EQ(wide.Written(), merged.Written()) << name;
     EXPECT_EQ(wide.EndAddress(), merged.EndAddress()) << name;
@@ -85,17 +105,17 @@ TEST_F(HexSourceTest, EndOfFileRecordAloneIsAnEmptyImage) {
 }
 
 TEST_F(HexSourceTest, NothingAfterTheEndOfFileTypeIsRead) {
-  EXPECT_EQ(LoadText(":0100200042FF:00000001"), 1);
+  EXPECT_EQ(LoadText(":01002000429D:00000001"), 1);
   EXPECT_EQ(hex.EndAddress(), 0x20);
   EXPECT_EQ(LoadText(":00000001FF:0400"), 1);
 }
 
 TEST_F(HexSourceTest, CaseAndLineEndsDoNotMatter) {
   const std::string texts[] = {
-      ":0400100012AB34CD00\r\n:02FFFE00BEEF00\r\n:00000001FF\r\n",
-      ":0400100012ab34cd00\n:02fffe00beef00\n:00000001ff\n",
-      ":0400100012Ab34cD00:02FfFE00bEEf00:00000001FF",
-      "\t:04001000 12AB 34CD 00\n\n  :02FFFE00BEEF00 :00000001FF",
+      ":0400100012AB34CD2E\r\n:02FFFE00BEEF54\r\n:00000001FF\r\n",
+      ":0400100012ab34cd2e\n:02fffe00beef54\n:00000001ff\n",
+      ":0400100012Ab34cD2E:02FfFE00bEEf54:00000001FF",
+      "\t:04001000 12AB 34CD 2E\n\n  :02FFFE00BEEF54 :00000001FF",
   };
   for (const std::string& text : texts) {
     ASSERT_EQ(LoadText(text), 1) << text;
@@ -108,7 +128,7 @@ TEST_F(HexSourceTest, CaseAndLineEndsDoNotMatter) {
 }
 
 TEST_F(HexSourceTest, RecordsMaySpanLines) {
-  ASSERT_EQ(LoadText(":02\n0000\r\n00\nA5\n5A\n00\n:000000\n01FF"), 1);
+  ASSERT_EQ(LoadText(":02\n0000\r\n00\nA5\n5A\nFF\n:000000\n01FF"), 1);
   EXPECT_EQ(hex.Buffer()[0], 0xA5);
   EXPECT_EQ(hex.Buffer()[1], 0x5A);
 }
@@ -134,34 +154,39 @@ TEST_F(HexSourceTest, CtrlZEndsTheTextAsInDosFiles) {
   EXPECT_EQ(hex.Buffer()[1], 0x43);
 }
 
-TEST_F(HexSourceTest, EveryTypeButEndOfFileIsData) {
-  ASSERT_EQ(LoadText(":020000040102F7\n:0100030277FF\n" + kEndOfFile), 1);
-  EXPECT_EQ(hex.Buffer()[0], 0x01);
-  EXPECT_EQ(hex.Buffer()[1], 0x02);
-  EXPECT_EQ(hex.Buffer()[3], 0x77);
-  // "1" followed by "0" is not the end-of-file type either.
-  ASSERT_EQ(LoadText(":0100051099FF\n" + kEndOfFile), 1);
-  EXPECT_EQ(hex.Buffer()[5], 0x99);
-}
-
-TEST_F(HexSourceTest, ChecksumsAreNotChecked) {
-  ASSERT_EQ(LoadText(":0100000042FF\n" + kEndOfFile), 1);
-  EXPECT_EQ(hex.Buffer()[0], 0x42);
-}
-
-TEST_F(HexSourceTest, LaterRecordsOverwriteEarlierBytes) {
-  ASSERT_EQ(LoadText(":020000001122CB\n:0100010033CB\n" + kEndOfFile), 1);
-  EXPECT_EQ(hex.Buffer()[0], 0x11);
-  EXPECT_EQ(hex.Buffer()[1], 0x33);
+TEST_F(HexSourceTest, AddressRecordsMoveTheDataAfterThemAndStartRecordsStoreNothing) {
+  ASSERT_EQ(LoadText(Record(4, 0, {0x00, 0x00}) +           // line 1: linear base 0
+                     Record(0, 0x10, {0x42}) +                 // line 2: at 10H
+                     Record(2, 0, {0x01, 0x00}) +              // line 3: segment base 1000H
+                     Record(0, 0x20, {0x43, 0x43}) +           // line 4: at 1020H
+                     Record(3, 0, {0x12, 0x34, 0x56, 0x78}) +  // line 5: start address
+                     Record(5, 0, {0x00, 0x00, 0x01, 0x00}) +  // line 6: start address
+                     Record(0, 0x20, {0x43}) +                 // line 7: the same byte again, same value
+                     Record(4, 0, {0x00, 0x01}) +              // line 8: linear base 10000H
+                     Record(0, 0x04, {0x99, 0x98}) + kEndOfFile),
+            1);
+  EXPECT_EQ(WrittenCount(), 3);
+  EXPECT_EQ(hex.Buffer()[0x10], 0x42);
+  EXPECT_EQ(hex.Buffer()[0x1021], 0x43);
+  EXPECT_EQ(hex.LineOf(0x10), 2);
+  EXPECT_EQ(hex.LineOf(0x1020), 7);
+  EXPECT_EQ(hex.LineOf(0x1021), 4);
+  EXPECT_EQ(hex.LineOf(0), 0);
+  EXPECT_FALSE(hex.Written()[0]) << "address records are no data";
+  EXPECT_EQ(hex.LineBeyondImage(), 9);
+  EXPECT_EQ(hex.AddressBeyondImage(), 0x10004u);
+  EXPECT_EQ(hex.EndAddress(), 0x10005);
 }
 
 TEST_F(HexSourceTest, BytesAboveTheImageAreDroppedButCounted) {
-  ASSERT_EQ(LoadText(":027FFF00AABB00\n" + kEndOfFile), 1);
+  ASSERT_EQ(LoadText(":027FFF00AABB1B\n" + kEndOfFile), 1);
   EXPECT_TRUE(hex.Written()[0x7FFF]);
   EXPECT_EQ(hex.Buffer()[0x7FFF], 0xAA);
   EXPECT_EQ(WrittenCount(), 1);
   EXPECT_EQ(hex.EndAddress(), 0x8000);
-  ASSERT_EQ(LoadText(":FFFFFF00" + std::string(2 * 255, 'E') + "00\n" + kEndOfFile), 1);
+  EXPECT_EQ(hex.LineBeyondImage(), 1);
+  EXPECT_EQ(hex.AddressBeyondImage(), 0x8000u);
+  ASSERT_EQ(LoadText(":FFFFFF00" + std::string(2 * 255, 'E') + "F1\n" + kEndOfFile), 1);
   EXPECT_EQ(WrittenCount(), 0);
   EXPECT_EQ(hex.EndAddress(), 0xFFFF + 255 - 1);
 }
@@ -173,14 +198,14 @@ TEST_F(HexSourceTest, EmptyDataRecordCountsTheAddressBeforeIt) {
 }
 
 TEST_F(HexSourceTest, AColonWhereADigitBelongsCountsAsZero) {
-  // The data byte is ":A", the checksum "00", then the end-of-file record.
-  ASSERT_EQ(LoadText(":01000000:A00" + kEndOfFile), 1);
+  // The data byte is ":A", the checksum "F5", then the end-of-file record.
+  ASSERT_EQ(LoadText(":01000000:AF5" + kEndOfFile), 1);
   EXPECT_EQ(hex.Buffer()[0], 0x0A);
 }
 
 TEST_F(HexSourceTest, SecondFileClearsTheFlagsButNotTheBytesOfTheFirst) {
-  ASSERT_EQ(LoadText(":02000000112200\n" + kEndOfFile), 1);
-  ASSERT_EQ(LoadText(":010001007700\n" + kEndOfFile), 1);
+  ASSERT_EQ(LoadText(":020000001122CB\n" + kEndOfFile), 1);
+  ASSERT_EQ(LoadText(":010001007787\n" + kEndOfFile), 1);
   EXPECT_FALSE(hex.Written()[0]);
   EXPECT_TRUE(hex.Written()[1]);
   EXPECT_EQ(hex.Buffer()[0], 0x11);
@@ -201,7 +226,7 @@ TEST(HexSourceXtoi, GivesDigitValuesAndZeroForAnythingElse) {
 class HexSourceFailureTest : public HexSourceTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(LoadText(":02001000123400\n" + kEndOfFile), 1);
+    ASSERT_EQ(LoadText(":020010001234A8\n" + kEndOfFile), 1);
     messages.boxes.clear();
   }
   void ExpectOnlyMessage(const std::string& text) {
@@ -244,6 +269,32 @@ TEST_F(HexSourceFailureTest, ForeignCharactersFailTheReadBeforeAnyRecord) {
   }
 }
 
+TEST_F(HexSourceFailureTest, DamagedContradictingOrUnknownRecordsAreRefusedWithTheirLine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {":0100000042BD\n:0100010043FF\n" + kEndOfFile,
+       "Line 2 of the HEX file: the record's checksum is FFH, its bytes give BBH.\n"
+       "The file is damaged and was not loaded; build it again or take a good copy."},
+      {"; two records for address 0\n:0100000042BD\n\n" + Record(0, 0, {0x43}) + kEndOfFile,
+       "Line 4 of the HEX file gives address 0000H the value 43H, but line 2 gave it 42H.\n"
+       "The file contradicts itself and was not loaded."},
+      {Record(6, 0, {0x42}) + kEndOfFile,
+       "Line 1 of the HEX file holds a record of type 06H, which Intel HEX does not have.\nThe file was not loaded."},
+      {"\r\r" + Record(4, 0, {0, 1, 2}) + kEndOfFile,
+       "Line 3 of the HEX file holds an address record (type 04H) of 3 bytes; it must have 2.\n"
+       "The file was not loaded."},
+  };
+  // A foreign character anywhere still fails the read before any record.
+  EXPECT_EQ(LoadText(":0100000042FF\n" + kEndOfFile + "?"), -1);
+  ExpectOnlyMessage(kBadCharacter);
+  ExpectFirstFileKept();
+  for (const auto& [text, message] : cases) {
+    messages.boxes.clear();
+    EXPECT_EQ(LoadText(text), -1) << text;
+    ExpectOnlyMessage(message);
+    EXPECT_EQ(hex.EndAddress(), 0x11);
+  }
+}
+
 TEST_F(HexSourceFailureTest, RecordWithoutColonStopsThePassKeepingEarlierRecords) {
   EXPECT_EQ(LoadText(":0100000042BD\n12:0100010043BB\n" + kEndOfFile), -1);
   ExpectOnlyMessage(kBadRecord);
@@ -277,18 +328,20 @@ TEST_F(HexSourceFailureTest, TextEndingEarlyIsABadFileNotACrash) {
   EXPECT_EQ(hex.Buffer()[0], 0x42);
 }
 
-TEST_F(HexSourceTest, TenMegabytesOfRecordsLoad) {
-  std::string text;
-  text.reserve(10u << 20);
-  char record[64];
-  for (uint32_t i = 0; text.size() < (10u << 20); ++i) {
-    const uint32_t address = (i * 16) & 0xFFF0;
-    std::snprintf(record, sizeof record, ":10%04X00%032X00\r\n", address, i);
-    text += record;
-  }
-  ASSERT_EQ(LoadText(text + kEndOfFile), 1);
-  EXPECT_EQ(hex.EndAddress(), 0xFFFF);
+TEST_F(HexSourceTest, TenMegabytesOfWrittenInhx32Load) {
+  HexBytes bytes(4u << 20);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 16));
+  const std::optional<std::vector<uint8_t>> text = IntelHexText(bytes, HexFormat::Inhx32);
+  ASSERT_TRUE(text);
+  ASSERT_GT(text->size(), 10u << 20);
+  ASSERT_EQ(LoadText(std::string(text->begin(), text->end())), 1);
+  EXPECT_TRUE(messages.boxes.empty());
+  EXPECT_EQ(hex.EndAddress(), (4 << 20) - 1);
   EXPECT_EQ(WrittenCount(), THexSource::kImageSize);
+  for (int32_t a = 0; a < THexSource::kImageSize; ++a) ASSERT_EQ(hex.Buffer()[a], *bytes[a]) << a;
+  // The address record comes first, then 16 bytes a line.
+  EXPECT_EQ(hex.LineOf(0x7FFF), 2 + 0x7FFF / 16);
+  EXPECT_EQ(hex.LineBeyondImage(), 2 + 0x8000 / 16);
 }
 
 // Random text from the characters a HEX file is made of, and a few others,

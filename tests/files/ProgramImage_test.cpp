@@ -40,7 +40,7 @@ TEST_F(ProgramImageTest, AssemblerOutputGivesItsProgramWordsOnly) {
 }
 
 TEST_F(ProgramImageTest, WordsZeroToThreeLeaveTheRestBlank) {
-  const ProgramHexWords image = ProgramWordsFromHex(Load(":080000000130FF3F0000FFFF00\n" + kEndOfFile), 0x3FF);
+  const ProgramHexWords image = ProgramWordsFromHex(Load(":080000000130FF3F0000FFFF8B\n" + kEndOfFile), 0x3FF);
   EXPECT_EQ(image.words[0], 0x3001);
   EXPECT_EQ(image.words[1], 0x3FFF);
   EXPECT_EQ(image.words[2], 0x0000);
@@ -49,14 +49,14 @@ TEST_F(ProgramImageTest, WordsZeroToThreeLeaveTheRestBlank) {
 }
 
 TEST_F(ProgramImageTest, LowByteAloneGetsAZeroHighByte) {
-  const ProgramHexWords image = ProgramWordsFromHex(Load(":01000A00C534\n" + kEndOfFile), 0x3FF);
+  const ProgramHexWords image = ProgramWordsFromHex(Load(":01000A00C530\n" + kEndOfFile), 0x3FF);
   EXPECT_EQ(image.words[5], 0x00C5);
   EXPECT_EQ(image.highByteOnlyAddress, -1);
 }
 
 TEST_F(ProgramImageTest, HighByteAloneStopsTheImageAtThatWord) {
   const ProgramHexWords image =
-      ProgramWordsFromHex(Load(":080000000130023003300430FF\n:01000B002AFF\n:02000E00073000\n" + kEndOfFile), 0x3FF);
+      ProgramWordsFromHex(Load(":0800000001300230033004302E\n:01000B002ACA\n:02000E000730B9\n" + kEndOfFile), 0x3FF);
   EXPECT_EQ(image.highByteOnlyAddress, 5);
   EXPECT_EQ(image.words[3], 0x3004);
   EXPECT_FALSE(image.words[5].has_value());
@@ -64,13 +64,13 @@ TEST_F(ProgramImageTest, HighByteAloneStopsTheImageAtThatWord) {
 }
 
 TEST_F(ProgramImageTest, OnlyWordsUpToTheLastAddressAreTaken) {
-  const ProgramHexWords image = ProgramWordsFromHex(Load(":04003E000130023000\n" + kEndOfFile), 0x1F);
+  const ProgramHexWords image = ProgramWordsFromHex(Load(":04003E00013002305B\n" + kEndOfFile), 0x1F);
   ASSERT_EQ(image.words.size(), 0x20u);
   EXPECT_EQ(image.words[0x1F], 0x3001);
 }
 
 TEST_F(ProgramImageTest, MemoryLargerThanTheReaderGetsBlankWordsAboveIt) {
-  const ProgramHexWords image = ProgramWordsFromHex(Load(":02 3FFE 00 3412 00\n" + kEndOfFile), 0x2FFF);
+  const ProgramHexWords image = ProgramWordsFromHex(Load(":02 3FFE 00 3412 7B\n" + kEndOfFile), 0x2FFF);
   ASSERT_EQ(image.words.size(), 0x3000u);
   EXPECT_EQ(image.words[0x1FFF], 0x1234);
   EXPECT_FALSE(image.words[0x2000].has_value());

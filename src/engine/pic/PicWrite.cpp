@@ -1,6 +1,7 @@
 #include "engine/pic/PicWrite.h"
 
 #include "engine/pic/PicCycleTimes.h"
+#include "engine/pic/PicIdText.h"
 
 namespace tarvel {
 
@@ -85,36 +86,9 @@ void TPicWrite::SetDevice(PIC_DEVICES device) {
   }
 }
 
-std::string TPicWrite::GetIDStr() const {
-  const uint32_t w0 = static_cast<uint32_t>(id_[0]);
-  const uint32_t w1 = static_cast<uint32_t>(id_[1]);
-  const uint32_t w2 = static_cast<uint32_t>(id_[2]);
-  const uint32_t w3 = static_cast<uint32_t>(id_[3]);
-  const uint32_t c[7] = {
-      (w0 >> 6) & 0xFF,
-      ((w0 & 0x3F) << 2) | ((w1 >> 12) & 0x03),
-      (w1 >> 4) & 0xFF,
-      ((w1 & 0x0F) << 4) | ((w2 >> 10) & 0x0F),
-      (w2 >> 2) & 0xFF,
-      ((w2 & 0x03) << 6) | ((w3 >> 8) & 0x3F),
-      w3 & 0xFF,
-  };
-  std::string text;
-  for (uint32_t ch : c) {
-    text += (ch >= 0x21 && ch <= 0x7E) ? static_cast<char>(ch) : ' ';
-  }
-  return text;
-}
+std::string TPicWrite::GetIDStr() const { return IdTextOfWords(id_); }
 
-void TPicWrite::SetIDStr(const std::string& text) {
-  const std::string padded = (text + "       ").substr(0, 7);
-  int32_t c[7];
-  for (int i = 0; i < 7; ++i) c[i] = static_cast<unsigned char>(padded[i]);
-  id_[0] = c[0] * 64 + (c[1] >> 2);
-  id_[1] = (c[1] & 3) * 4096 + c[2] * 16 + (c[3] >> 4);
-  id_[2] = (c[3] & 15) * 1024 + c[4] * 4 + (c[5] >> 6);
-  id_[3] = (c[5] & 63) * 256 + c[6];
-}
+void TPicWrite::SetIDStr(const std::string& text) { id_ = IdWordsOfText(text); }
 
 int32_t TPicWrite::GetProtectType() const {
   return IsKnownPicDevice(device_) ? kPicDevices[device_].protectType : 0;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/FileSetDlg.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,10 +46,21 @@ TFileSetDlg::TFileSetDlg(QWidget* parent) : QDialog(parent) {
   objectColumn->addLayout(folderRow);
   objectColumn->addLayout(typeRow);
 
+  auto* programHex = new QGroupBox("Configuration, ID and EEPROM data in program HEX files", this);
+  programHex->setObjectName("GBChipData");
+  chipDataTake_ = new RadioGroup("When a file is opened", {"Ask", "Always take", "Never take"}, programHex);
+  chipDataTake_->setObjectName("RGChipDataTake");
+  chipDataSave_ = new QCheckBox("Save them with the program", programHex);
+  chipDataSave_->setObjectName("CBChipDataSave");
+  auto* programHexColumn = new QVBoxLayout(programHex);
+  programHexColumn->addWidget(chipDataTake_);
+  programHexColumn->addWidget(chipDataSave_);
+
   QHBoxLayout* buttons = OkCancelRow(*this, true);
 
   auto* form = new QVBoxLayout(this);
   form->addWidget(objectFiles);
+  form->addWidget(programHex);
   form->addLayout(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
   OpenWithFocusOn(*this);
@@ -57,9 +69,13 @@ TFileSetDlg::TFileSetDlg(QWidget* parent) : QDialog(parent) {
 void TFileSetDlg::SetObjPath(const QString& path) { objPath_->setText(path); }
 void TFileSetDlg::SetHexType(int type) { hexType_->SetItemIndex(type); }
 void TFileSetDlg::SetBinType(int type) { binType_->SetItemIndex(type); }
+void TFileSetDlg::SetChipDataTake(int take) { chipDataTake_->SetItemIndex(take); }
+void TFileSetDlg::SetChipDataSave(bool save) { chipDataSave_->setChecked(save); }
 
 QString TFileSetDlg::ObjPath() const { return objPath_->text(); }
 int8_t TFileSetDlg::HexType() const { return static_cast<int8_t>(hexType_->ItemIndex()); }
 int8_t TFileSetDlg::BinType() const { return static_cast<int8_t>(binType_->ItemIndex()); }
+int TFileSetDlg::ChipDataTake() const { return chipDataTake_->ItemIndex(); }
+bool TFileSetDlg::ChipDataSave() const { return chipDataSave_->isChecked(); }
 
 }  // namespace tarvel

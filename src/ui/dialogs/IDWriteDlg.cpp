@@ -30,5 +30,6 @@ TIDWriteDlg::TIDWriteDlg(QWidget* parent) : QDialog(parent) {
 }
 
 QString TIDWriteDlg::IDText() const { return idEdit_->text(); }
+void TIDWriteDlg::SetIDText(const QString& text) { idEdit_->setText(text); }
 
 }  // namespace tarvel

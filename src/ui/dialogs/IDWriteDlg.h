@@ -15,6 +15,8 @@ class TIDWriteDlg : public QDialog {
   explicit TIDWriteDlg(QWidget* parent = nullptr);
 
   QString IDText() const;
+  // Offers a text, such as the ID a program file brought.
+  void SetIDText(const QString& text);
 
  private:
   QLineEdit* idEdit_;

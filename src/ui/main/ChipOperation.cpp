@@ -59,7 +59,6 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
   if (shutDown_ || running_) return false;
   progress_.Reset();
   running_ = true;
-  const bool wasActive = window_.isActiveWindow();
   hold_(true);
 
   std::exception_ptr failure;
@@ -102,11 +101,10 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
 
   running_ = false;
   hold_(false);
-  // A menu that started the operation may have taken the activation while
-  // it closed during the operation; the window that was active is so again.
-  if (wasActive && !window_.isActiveWindow()) {
-    QApplication::setActiveWindow(&window_);
-  }
+  // A menu that started the operation can be left the active window after
+  // it closed during the operation; the window takes the activation back.
+  const QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && !active->isVisible()) QApplication::setActiveWindow(&window_);
   engineMessages_.ShowWaiting();
   if (failure) std::rethrow_exception(failure);
   return true;

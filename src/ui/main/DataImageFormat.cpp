@@ -12,7 +12,12 @@ ImageCells DataImageFormat::FromHex(const THexSource& source, int32_t lastAddres
   const DataHexBytes file = DataBytesFromHex(source, lastAddress);
   ImageCells cells;
   cells.values.assign(file.bytes.begin(), file.bytes.end());
-  if (file.tooBig) cells.notice = QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken);
+  if (file.tooBig) {
+    cells.notice = QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken);
+    if (file.lineBeyond > 0) {
+      cells.notice += QString("\nLine %1 of the file holds the first byte beyond.").arg(file.lineBeyond);
+    }
+  }
   return cells;
 }
 
@@ -33,6 +38,14 @@ FileSave DataImageFormat::SaveBinary(const std::string& path, const THexGrid& gr
     bytes[address] = static_cast<uint8_t>(grid.GetIntData(static_cast<int32_t>(address)));
   }
   return SaveDataBinary(path, bytes);
+}
+
+HexBytes DataImageFormat::HexImage(const THexGrid& grid) const {
+  HexBytes bytes(static_cast<size_t>(grid.MaxAddress()) + 1);
+  for (int32_t address = 0; address <= grid.MaxAddress(); ++address) {
+    if (grid.IsO(address)) bytes[static_cast<size_t>(address)] = static_cast<uint8_t>(grid.GetIntData(address));
+  }
+  return bytes;
 }
 
 }  // namespace tarvel

@@ -12,6 +12,8 @@ class DataImageFormat : public ImageFormat {
   ImageCells FromHex(const THexSource& source, int32_t lastAddress) const override;
   ImageCells ReadBinary(const std::string& path, int32_t lastAddress) const override;
   FileSave SaveBinary(const std::string& path, const THexGrid& grid) const override;
+  // Byte i at address i, as data HEX files are read.
+  HexBytes HexImage(const THexGrid& grid) const override;
 };
 
 }  // namespace tarvel

@@ -32,6 +32,18 @@ QStringList FileFilters::Binary(int binType) {
   }
 }
 
+QStringList FileFilters::HexSave(int hexType) {
+  QStringList filters = Hex(hexType);
+  for (const QString& filter : Hex(hexType)) {
+    if (filter.startsWith("HEX file")) filters << "INHX32 " + filter;
+  }
+  return filters;
+}
+
+HexFormat FileFilters::SavedHexFormat(int hexType, int filter) {
+  return filter >= Hex(hexType).size() ? HexFormat::Inhx32 : HexFormat::Inhx8m;
+}
+
 QStringList FileFilters::FromBarList(const QString& barList) {
   const QStringList parts = barList.split('|');
   QStringList filters;

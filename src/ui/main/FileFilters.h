@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/HexWriter.h"
+
 namespace tarvel {
 
 // The file type filters of the open and save dialogs. HexType and BinType
@@ -14,6 +16,11 @@ class FileFilters {
 
   static QStringList Hex(int hexType);
   static QStringList Binary(int binType);
+  // The HEX save dialog's list: the open dialog's filters, which save
+  // INHX8M, then the HEX patterns once more for INHX32.
+  static QStringList HexSave(int hexType);
+  // The form the filter chosen from HexSave(hexType) saves.
+  static HexFormat SavedHexFormat(int hexType, int filter);
   // "desc|pattern|desc|pattern" to Qt's filters. Qt reads the patterns from
   // the last parentheses of each filter, separated by blanks, so they are
   // given again after the shown text; "*.*" becomes "*" so that files

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/BinaryFile.h"
+#include "files/HexWriter.h"
 
 namespace tarvel {
 
@@ -37,6 +38,8 @@ class ImageFormat {
   virtual ImageCells ReadBinary(const std::string& path, int32_t lastAddress) const = 0;
   // Every address of the grid, blank cells as 0.
   virtual FileSave SaveBinary(const std::string& path, const THexGrid& grid) const = 0;
+  // The bytes a HEX file of the grid's image holds; blank cells have none.
+  virtual HexBytes HexImage(const THexGrid& grid) const = 0;
 };
 
 }  // namespace tarvel

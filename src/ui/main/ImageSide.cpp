@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "files/BinaryFile.h"
+#include "files/HexWriter.h"
 #include "ui/components/HexGrid.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/FileOptions.h"
@@ -34,6 +35,12 @@ ImageSide::~ImageSide() = default;
 void ImageSide::UseCommands(WindowCommand& reload, WindowCommand& save) {
   reload_ = &reload;
   save_ = &save;
+}
+
+void ImageSide::WatchImage(std::function<void()> replaced,
+                           std::function<void(const QString& path, const THexSource& source)> hexLoaded) {
+  replaced_ = std::move(replaced);
+  hexLoaded_ = std::move(hexLoaded);
 }
 
 void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, SettingsStore& store, const QString& keyPath,
@@ -72,6 +79,16 @@ void ImageSide::ImageEmptied() {
   if (!titleNamesImage_) return;
   SetTitle(texts_.newTitle);
   titleNamesImage_ = false;
+}
+
+void ImageSide::ShowFilePart(const QString& path, const ImageCells& cells) {
+  ImageReplaced(false);
+  ShowCells(cells);
+  SetTitle(path + (FileIsReadOnly(FileSystemPath(path)) ? texts_.hexReadOnlyMark : ""));
+  titleNamesImage_ = true;
+  // Reload would read that file as a file of this pane.
+  reload_->SetAvailable(false);
+  ForgetSaveTarget();
 }
 
 // New, a read from the chip, or a device change: overwrite-save would write
@@ -113,6 +130,7 @@ void ImageSide::LoadHex(const QString& path) {
   if (!cells.notice.isEmpty()) messages_.Inform(cells.notice);
   if (cells.fault) return;
   history_->AddFile(path, "Hex");
+  if (hexLoaded_) hexLoaded_(path, hexSource_);
 }
 
 void ImageSide::LoadBinary(const QString& path) {
@@ -128,10 +146,9 @@ void ImageSide::LoadBinary(const QString& path) {
   history_->AddFile(path, "Bin");
 }
 
-QString ImageSide::AskSavePath() {
+QString ImageSide::AskSavePath(const QString& title, const QStringList& filters, int& filter) {
   for (;;) {
-    const QString path =
-        messages_.SaveFileName({texts_.saveTitle, options_.objPath, FileFilters::Binary(options_.binType)});
+    const QString path = messages_.SaveFileNameAndFilter({title, options_.objPath, filters}, filter);
     if (path.isEmpty()) return QString();
     if (!QFileInfo::exists(path)) return path;
     if (messages_.Box(path + texts_.overwriteQuestion, texts_.overwriteCaption, MessageIcon::Warning,
@@ -141,22 +158,26 @@ QString ImageSide::AskSavePath() {
   }
 }
 
-bool ImageSide::WriteBinary(const QString& path) {
-  const FileSave save = format_.SaveBinary(FileSystemPath(path), pane_.grid);
+bool ImageSide::Written(const QString& path, const FileSave& save, const QString& type) {
   if (!save.saved) {
     messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
                   MessageIcon::Error, WindowMessages::Buttons::Ok);
     return false;
   }
-  history_->AddFile(path, "Bin");
+  history_->AddFile(path, type);
   unsavedRead_ = false;
   pane_.grid.UndoStack().setClean();
   return true;
 }
 
+bool ImageSide::WriteBinary(const QString& path) {
+  return Written(path, format_.SaveBinary(FileSystemPath(path), pane_.grid), "Bin");
+}
+
 void ImageSide::ImageReplaced(bool fromChip) {
   pane_.grid.ClearUndo();
   unsavedRead_ = fromChip;
+  if (!fromChip && replaced_) replaced_();
 }
 
 bool ImageSide::HoldsUnsavedImage() const { return unsavedRead_ || !pane_.grid.UndoStack().isClean(); }
@@ -215,10 +236,20 @@ void ImageSide::Reload() {
   }
 }
 
+void ImageSide::SaveHex() {
+  int filter = 0;
+  const QString path = AskSavePath(texts_.hexSaveTitle, FileFilters::HexSave(options_.hexType), filter);
+  if (path.isEmpty()) return;
+  const HexFormat format = FileFilters::SavedHexFormat(options_.hexType, filter);
+  if (!Written(path, SaveHexFile(FileSystemPath(path), format_.HexImage(pane_.grid), format), "Hex")) return;
+  NameFile(path, FileKind::Hex);
+}
+
 void ImageSide::SaveBinary() { SaveThroughDialog(); }
 
 bool ImageSide::SaveThroughDialog() {
-  const QString path = AskSavePath();
+  int filter = 0;
+  const QString path = AskSavePath(texts_.saveTitle, FileFilters::Binary(options_.binType), filter);
   if (path.isEmpty() || !WriteBinary(path)) return false;
   // The title names the saved file now, and overwrite-save writes it; reload
   // still reads the file last loaded.

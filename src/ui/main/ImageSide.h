@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "files/HexSource.h"
@@ -19,10 +21,12 @@ class TitlePanel;
 class WindowCommand;
 class WindowMessages;
 struct FileOptions;
+struct FileSave;
 
 // One pane of the window, program or data: its grid's image, the title that
 // names it, the file it came from, its recent files and the file commands
-// New, open HEX, open binary, reload, save binary and overwrite-save.
+// New, open HEX, open binary, reload, save HEX, save binary and
+// overwrite-save.
 class ImageSide {
  public:
   enum class FileKind { Hex, Binary };
@@ -36,6 +40,7 @@ class ImageSide {
     QString binaryReadOnlyMark;
     QString openError;  // %1 is the path
     QString saveTitle;
+    QString hexSaveTitle;
     QString overwriteQuestion;  // follows the path
     QString overwriteCaption;
     QString saveError;  // %1 is the path, %2 the system's reason
@@ -55,6 +60,11 @@ class ImageSide {
 
   // The commands the side makes available as its image gains and loses a file.
   void UseCommands(WindowCommand& reload, WindowCommand& save);
+  // Told whenever the image is replaced by a file, New or a device change
+  // (not by a read from the chip), and after a HEX file has been loaded whole, with the reader
+  // that holds it.
+  void WatchImage(std::function<void()> replaced,
+                  std::function<void(const QString& path, const THexSource& source)> hexLoaded);
   // Puts the stored recent files after `anchor` in `menu`.
   void OpenHistory(QMenu& menu, QAction& anchor, int maxCount, SettingsStore& store, const QString& keyPath,
                    const QString& valuePrefix);
@@ -71,6 +81,9 @@ class ImageSide {
   // named a file or a read says "New" as New does. Reload stays, to bring the
   // file back in the new device's size.
   void ImageEmptied();
+  // The image becomes what another pane's file held for it: the title names
+  // that file, and there is nothing to reload or overwrite.
+  void ShowFilePart(const QString& path, const ImageCells& cells);
 
   // Whether the grid holds a read from the chip or changes that no file
   // has taken, so that replacing it would lose them.
@@ -85,6 +98,7 @@ class ImageSide {
   void OpenHex();
   void OpenBinary();
   void Reload();
+  void SaveHex();
   void SaveBinary();
   void Save();
 
@@ -107,9 +121,12 @@ class ImageSide {
   void ForgetSaveTarget();
   void ShowCells(const ImageCells& cells);
   // The save dialog, the overwrite question and its loop; the chosen path or
-  // an empty string.
-  QString AskSavePath();
+  // an empty string, and the filter chosen.
+  QString AskSavePath(const QString& title, const QStringList& filters, int& filter);
   bool WriteBinary(const QString& path);
+  // Shows the error box of a save that failed (false), or records the save:
+  // the file goes to the recent files and the image counts as saved.
+  bool Written(const QString& path, const FileSave& save, const QString& type);
   bool SaveThroughDialog();
   // As overwrite-save saves, or through the save dialog where it would refuse.
   bool SaveImage();
@@ -126,6 +143,8 @@ class ImageSide {
   std::unique_ptr<TPicFileHistry> history_;
   WindowCommand* reload_ = nullptr;
   WindowCommand* save_ = nullptr;
+  std::function<void()> replaced_;
+  std::function<void(const QString&, const THexSource&)> hexLoaded_;
   QString title_;
   QString fileName_;
   FileKind fileKind_ = FileKind::Hex;

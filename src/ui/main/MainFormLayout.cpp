@@ -193,11 +193,15 @@ MainFormLayout::MainFormLayout(QMainWindow& window) {
   statusBar->setSizeGripEnabled(false);
   statusBar->setFixedHeight(19);
   StatusPanel0 = Named(new QLabel(statusBar), "StatusPanel0");
-  StatusPanel0->setFixedWidth(500);
+  // 500 wide where there is room; on a narrow window it gives way to the
+  // panels beside it, which show what the window works with.
+  StatusPanel0->setMinimumWidth(200);
+  StatusPanel0->setMaximumWidth(500);
+  StatusPanel0->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   StatusPanel1 = Named(new QLabel(statusBar), "StatusPanel1");
-  StatusPanel1->setMinimumWidth(160);
+  StatusPanel1->setMinimumWidth(120);
   statusBar->addWidget(StatusPanel0);
-  statusBar->addWidget(StatusPanel1, 1);
+  statusBar->addWidget(StatusPanel1);
 }
 
 }  // namespace tarvel

@@ -113,7 +113,7 @@ MainMenus::MainMenus(QWidget& window) {
   ProgBinOpen = Item(MenuProg, "ProgBinOpen", "Open Binary(&B)...", "Open binary file of program");
   ProgReload = Item(MenuProg, "ProgReload", "Renew(&R)", "Renew program file");
   Separator(MenuProg);
-  ProgHexSave = DeadItem(MenuProg, "ProgHexSave", "Save HEX(&H)...", "Save program as HEX");
+  ProgHexSave = Item(MenuProg, "ProgHexSave", "Save HEX(&H)...", "Save program as HEX");
   ProgBinSave = Item(MenuProg, "ProgBinSave", "Save Binary(&A)...", "Save program as binary");
   ProgSave = Item(MenuProg, "ProgSave", "Save(&S)", "Save program");
   Separator(MenuProg);
@@ -133,7 +133,7 @@ MainMenus::MainMenus(QWidget& window) {
   DataBinOpen = Item(MenuData, "DataBinOpen", "Open Binary(&B)...", "Open binary of data.");
   DataReload = Item(MenuData, "DataReload", "Renew(&R)", "Renew data");
   Separator(MenuData);
-  DataHexSave = DeadItem(MenuData, "DataHexSave", "Save HEX(&H)...", "Save data as hex.");
+  DataHexSave = Item(MenuData, "DataHexSave", "Save HEX(&H)...", "Save data as hex.");
   DataBinSave = Item(MenuData, "DataBinSave", "Save Binary(&A)...", "Save data as binary.");
   DataSave = Item(MenuData, "DataSave", "Save(&S)", "Save data.");
   Separator(MenuData);
@@ -177,7 +177,7 @@ MainMenus::MainMenus(QWidget& window) {
   SRomDataBinOpen =
       Item(SROMData, "SRomDataBinOpen", "ﾊﾞｲﾅﾘ・ﾌｧｲﾙを開く(&B)...", "データのバイナリファイルを開きます。");
   SRomDataReload = Item(SROMData, "SRomDataReload", "更新(&R)", "データファイルを更新します。");
-  SRomDataHexSave = DeadItem(SROMData, "SRomDataHexSave", "HEX保存(&H)...", "データをHEXで保存します。");
+  SRomDataHexSave = Item(SROMData, "SRomDataHexSave", "HEX保存(&H)...", "データをHEXで保存します。");
   SRomDataBinSave = Item(SROMData, "SRomDataBinSave", "ﾊﾞｲﾅﾘ保存(&A)...", "データをバイナリで保存します。");
   SRomDataSave = Item(SROMData, "SRomDataSave", "上書き保存(&S)", "データを上書き保存します。");
   SRomDataWrite = Item(SROMData, "SRomDataWrite", "データの書き込み(&W)", "データをROMに書き込みます。", Qt::Key_F7);

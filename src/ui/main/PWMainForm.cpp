@@ -33,6 +33,7 @@
 #include "ui/main/PicChipCommands.h"
 #include "ui/main/SerialRomCommands.h"
 #include "ui/main/TitlePanel.h"
+#include "ui/main/WholeChipFile.h"
 #include "ui/main/WindowCommand.h"
 #include "ui/main/WindowMessages.h"
 
@@ -65,6 +66,7 @@ ImageSide::Texts ProgramTexts() {
   texts.binaryReadOnlyMark = " [Overwriting is forbidden]";
   texts.openError = "Can not open %1";
   texts.saveTitle = "Save binary";
+  texts.hexSaveTitle = "Save HEX";
   texts.overwriteQuestion = "is already exist. Overwrite OK?";
   texts.overwriteCaption = "Confirm overwriting";
   texts.saveError = "Can not open %1\n%2";
@@ -82,6 +84,7 @@ ImageSide::Texts DataTexts() {
   texts.binaryReadOnlyMark = " [書き込み禁止]";
   texts.openError = "%1　を開けません";
   texts.saveTitle = "ﾊﾞｲﾅﾘ保存";
+  texts.hexSaveTitle = "HEX保存";
   texts.overwriteQuestion = "は存在します。上書きしますか？";
   texts.overwriteCaption = "上書き確認";
   texts.saveError = "%1を開けません.\n%2";
@@ -147,7 +150,7 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       operation_(std::make_unique<ChipOperation>(*this, engineMessages_, [this](bool hold) { HoldCommands(hold); })),
       menus_(*this),
       form_(*this),
-      programFormat_([this] { return picWrite_->LastAddress(); }),
+      programFormat_([this] { return picWrite_->LastAddress(); }, [this] { return chipFile_->ProgramHex(); }),
       progSide_(messages, {*form_.HexGrid, *form_.PnlProgTitle}, programFormat_, fileOptions_, ProgramTexts()),
       dataSide_(messages, {*form_.DataHexGrid, *form_.PnlDataTitle}, dataFormat_, fileOptions_, DataTexts()),
       compares_(*this, messages, fileOptions_),
@@ -180,6 +183,13 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
   form_.DataHexGrid->SetMaxAddress(255);
   sromWrite_.ParallelPort = &parallelPort_;
   sromWrite_.Progress = &operation_->Progress();
+  chipFile_ = std::make_unique<WholeChipFile>(
+      *this, messages, WholeChipFile::Parts{dataSide_, fileOptions_, chipData_, *idWriteDlg_});
+  imageStatus_ = new ImageStatus(*statusBar(), *form_.HexGrid, *form_.DataHexGrid, [this] { return StatusFacts(); });
+  chipData_.OnChange([this] { imageStatus_->Refresh(); });
+  progSide_.WatchImage([this] { chipData_.Forget(); }, [this](const QString& path, const THexSource& source) {
+    chipFile_->ProgramHexLoaded(path, source);
+  });
   move(277, 155);
   resize(870, 431);
   CreateCommands();
@@ -351,6 +361,7 @@ void TPWMainForm::CreateCommands() {
   c.ProgBinOpen = MakeCommand(&TPWMainForm::ProgBinOpenClick, {m.ProgBinOpen}, {f.SBBinProgOpen});
   c.ProgReload = MakeCommand(&TPWMainForm::ProgReloadClick, {m.ProgReload}, {f.SBProgReload});
   c.ProgReload->SetAvailable(false);
+  c.ProgHexSave = MakeCommand(&TPWMainForm::ProgHexSaveClick, {m.ProgHexSave});
   c.ProgBinSave = MakeCommand(&TPWMainForm::ProgBinSaveClick, {m.ProgBinSave}, {f.SBBinProgSave});
   c.ProgSave = MakeCommand(&TPWMainForm::ProgSaveClick, {m.ProgSave});
   c.ProgSave->SetAvailable(false);
@@ -366,6 +377,7 @@ void TPWMainForm::CreateCommands() {
       MakeCommand(&TPWMainForm::DataBinOpenClick, {m.DataBinOpen, m.SRomDataBinOpen}, {f.SBBinDataOpen});
   c.DataReload = MakeCommand(&TPWMainForm::DataReloadClick, {m.DataReload, m.SRomDataReload}, {f.SBDataReload});
   c.DataReload->SetAvailable(false);
+  c.DataHexSave = MakeCommand(&TPWMainForm::DataHexSaveClick, {m.DataHexSave, m.SRomDataHexSave});
   c.DataBinSave =
       MakeCommand(&TPWMainForm::DataBinSaveClick, {m.DataBinSave, m.SRomDataBinSave}, {f.SBBinDataSave});
   c.DataSave = MakeCommand(&TPWMainForm::DataSaveClick, {m.DataSave, m.SRomDataSave});
@@ -612,6 +624,16 @@ void TPWMainForm::UpdateSocket() {
   }
 }
 
+ImageStatus::Facts TPWMainForm::StatusFacts() const {
+  ImageStatus::Facts facts;
+  facts.program = !sromCategory_ && picWrite_ && IsKnownPicDevice(picWrite_->Device());
+  facts.data = commands_.DispDataWindow && commands_.DispDataWindow->Available();
+  if (facts.program) facts.wordMask = HexLayoutOf(picWrite_->Device()).wordMask;
+  facts.config = chipData_.Config();
+  facts.configFromFile = chipData_.ConfigFromFile();
+  return facts;
+}
+
 void TPWMainForm::ShowProgPane(bool visible) { ShowPane(*commands_.DispProgWindow, *form_.PnlProg, visible); }
 
 void TPWMainForm::EnableProgPane(bool enabled) {
@@ -688,6 +710,9 @@ void TPWMainForm::LoadFileSettings() {
   fileOptions_.objPath = settings_.ReadString(kFileKey, "ObjPath");
   fileOptions_.hexType = settings_.ReadInt(kFileKey, "HexType", fileOptions_.hexType, 0, FileFilters::kTypeCount - 1);
   fileOptions_.binType = settings_.ReadInt(kFileKey, "BinType", fileOptions_.binType, 0, FileFilters::kTypeCount - 1);
+  fileOptions_.chipDataTake = settings_.ReadInt(kFileKey, "ChipDataTake", fileOptions_.chipDataTake,
+                                                FileOptions::AskToTake, FileOptions::NeverTake);
+  fileOptions_.chipDataSave = settings_.ReadFlag(kFileKey, "ChipDataSave", fileOptions_.chipDataSave);
 }
 
 void TPWMainForm::LoadWindowPosition() {
@@ -746,6 +771,8 @@ void TPWMainForm::SaveFileSettings() {
   settings_.WriteString(kFileKey, "ObjPath", fileOptions_.objPath);
   settings_.WriteInt(kFileKey, "HexType", fileOptions_.hexType);
   settings_.WriteInt(kFileKey, "BinType", fileOptions_.binType);
+  settings_.WriteInt(kFileKey, "ChipDataTake", fileOptions_.chipDataTake);
+  settings_.WriteFlag(kFileKey, "ChipDataSave", fileOptions_.chipDataSave);
   settings_.WriteFlag(kFileKey, "StartGiveIO", startGiveIO_);
 }
 
@@ -797,10 +824,14 @@ void TPWMainForm::OptionFileSetClick() {
   fileSetDlg_->SetObjPath(fileOptions_.objPath);
   fileSetDlg_->SetHexType(fileOptions_.hexType);
   fileSetDlg_->SetBinType(fileOptions_.binType);
+  fileSetDlg_->SetChipDataTake(fileOptions_.chipDataTake);
+  fileSetDlg_->SetChipDataSave(fileOptions_.chipDataSave);
   if (messages_.RunModal(*fileSetDlg_) != QDialog::Accepted) return;
   fileOptions_.objPath = fileSetDlg_->ObjPath();
   fileOptions_.hexType = fileSetDlg_->HexType();
   fileOptions_.binType = fileSetDlg_->BinType();
+  fileOptions_.chipDataTake = fileSetDlg_->ChipDataTake();
+  fileOptions_.chipDataSave = fileSetDlg_->ChipDataSave();
 }
 
 void TPWMainForm::OptionWriterTestClick() {

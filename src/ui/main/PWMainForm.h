@@ -15,9 +15,11 @@
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/EngineMessages.h"
 #include "ui/main/FileOptions.h"
+#include "ui/main/ImageStatus.h"
 #include "ui/main/ImageSide.h"
 #include "ui/main/MainFormLayout.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/ProgramChipData.h"
 #include "ui/main/ProgramImageFormat.h"
 #include "ui/main/SettingsStore.h"
 #include "ui/main/WriterAccess.h"
@@ -36,6 +38,7 @@ class TPicFileHistry;
 class TProtectConfirmDlg;
 class THexGrid;
 class WindowCommand;
+class WholeChipFile;
 class WindowMessages;
 
 // The program's window and the owner of everything that runs: the two
@@ -68,6 +71,7 @@ class TPWMainForm : public QMainWindow {
     WindowCommand* ProgHexOpen;
     WindowCommand* ProgBinOpen;
     WindowCommand* ProgReload;
+    WindowCommand* ProgHexSave;
     WindowCommand* ProgBinSave;
     WindowCommand* ProgSave;
     WindowCommand* ProgWriteP;
@@ -77,6 +81,7 @@ class TPWMainForm : public QMainWindow {
     WindowCommand* DataHexOpen;
     WindowCommand* DataBinOpen;
     WindowCommand* DataReload;
+    WindowCommand* DataHexSave;
     WindowCommand* DataBinSave;
     WindowCommand* DataSave;
     WindowCommand* DataWrite;
@@ -133,7 +138,10 @@ class TPWMainForm : public QMainWindow {
   // name opens nothing.
   void OpenStartFiles(const QString& programFile, const QString& dataFile);
 
-  void ProgramReadFromChip(const QString& title) { progSide_.ReadFromChip(title); }
+  void ProgramReadFromChip(const QString& title) {
+    progSide_.ReadFromChip(title);
+    chipData_.ImageReadFromChip();
+  }
   void DataReadFromChip(const QString& title) { dataSide_.ReadFromChip(title); }
 
   // What tests and the next commands read.
@@ -147,6 +155,10 @@ class TPWMainForm : public QMainWindow {
   CompareReport& Compares() { return compares_; }
   TPicFileHistry& ProgHistory() { return progSide_.History(); }
   TPicFileHistry& DataHistory() { return dataSide_.History(); }
+  // The configuration word and ID that go with the program image.
+  ProgramChipData& ChipData() { return chipData_; }
+  const WholeChipFile& ChipFile() const { return *chipFile_; }
+  const ImageStatus& Status() const { return *imageStatus_; }
   const QString& ProgTitle() const { return progSide_.Title(); }
   const QString& DataTitle() const { return dataSide_.Title(); }
   const QString& ProgFileName() const { return progSide_.FileName(); }
@@ -210,6 +222,8 @@ class TPWMainForm : public QMainWindow {
   // While a chip operation runs, no command, menu or device list can start
   // another or change what the engines work on.
   void HoldCommands(bool hold);
+  // What the status bar's image account shows now.
+  ImageStatus::Facts StatusFacts() const;
   // A line in the status bar's message panel, until the next hint.
   void ShowStatus(const QString& text);
 
@@ -224,12 +238,14 @@ class TPWMainForm : public QMainWindow {
   void ProgHexOpenClick() { progSide_.OpenHex(); }
   void ProgBinOpenClick() { progSide_.OpenBinary(); }
   void ProgReloadClick() { progSide_.Reload(); }
+  void ProgHexSaveClick() { progSide_.SaveHex(); }
   void ProgBinSaveClick() { progSide_.SaveBinary(); }
   void ProgSaveClick() { progSide_.Save(); }
   void DataNewClick() { dataSide_.New(); }
   void DataHexOpenClick() { dataSide_.OpenHex(); }
   void DataBinOpenClick() { dataSide_.OpenBinary(); }
   void DataReloadClick() { dataSide_.Reload(); }
+  void DataHexSaveClick() { dataSide_.SaveHex(); }
   void DataBinSaveClick() { dataSide_.SaveBinary(); }
   void DataSaveClick() { dataSide_.Save(); }
   void OptionWriteClick();
@@ -250,6 +266,7 @@ class TPWMainForm : public QMainWindow {
   MainMenus menus_;
   MainFormLayout form_;
   FileOptions fileOptions_;
+  ProgramChipData chipData_;
   ProgramImageFormat programFormat_;
   DataImageFormat dataFormat_;
   ImageSide progSide_;
@@ -267,6 +284,8 @@ class TPWMainForm : public QMainWindow {
   TProtectConfirmDlg* protectConfirmDlg_;
   std::unique_ptr<PicChipCommands> picCommands_;
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
+  std::unique_ptr<WholeChipFile> chipFile_;
+  ImageStatus* imageStatus_ = nullptr;  // owned by the status bar
   // Owned by the window as their QObject parent.
   GridEditCommands* progEdits_;
   GridEditCommands* dataEdits_;

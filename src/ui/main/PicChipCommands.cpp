@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/pic/PicResultText.h"
+#include "files/PicHexImage.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
@@ -12,6 +13,8 @@
 #include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"
+#include "ui/main/ProgramChipData.h"
+#include "ui/main/WholeChipFile.h"
 #include "ui/main/WindowMessages.h"
 
 namespace tarvel {
@@ -78,15 +81,25 @@ void PicChipCommands::ShowIfRun(const std::optional<TPicWriteResult>& result) {
   if (result) ShowResult(*result);
 }
 
-void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) {
-  TPicWrite& engine = Engine();
+PicChipCommands::ImageCells PicChipCommands::CellsOf(const THexGrid& grid, int32_t lastAddress) {
   // The image has a fixed size, whatever the grid holds.
   const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
+  ImageCells cells;
   for (int32_t address = 0; address <= last; ++address) {
-    engine.SetData(address, grid.GetIntData(address));
-    engine.SetOX(address, grid.IsO(address) ? 'o' : '-');
+    cells.push_back({grid.GetIntData(address), grid.IsO(address) ? 'o' : '-'});
+  }
+  return cells;
+}
+
+void PicChipCommands::LoadImage(const ImageCells& cells) {
+  TPicWrite& engine = Engine();
+  for (size_t address = 0; address < cells.size(); ++address) {
+    engine.SetData(static_cast<int32_t>(address), cells[address].value);
+    engine.SetOX(static_cast<int32_t>(address), cells[address].mark);
   }
 }
+
+void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) { LoadImage(CellsOf(grid, lastAddress)); }
 
 void PicChipCommands::WriteImage(const QString& question, const QString& nothingToWrite, const QString& subject,
                                  const THexGrid& grid, int32_t lastAddress, Operation write) {
@@ -127,7 +140,7 @@ void PicChipCommands::CompareImage(const QString& subject, THexGrid& grid, Opera
 
 // A read that was cancelled leaves what it read in the grid, and says so in
 // the title; the cells after it stay blank.
-void PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits,
+bool PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits,
                                 ReadOperation read, const QString& titleHead, ReadReport report) {
   TPicWrite& engine = Engine();
   const OperationProgress& progress = operation_.Progress();
@@ -137,7 +150,7 @@ void PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t 
         stopped = progress.Stopped();
         if (!stopped) engine.ReadID();
       })) {
-    return;
+    return false;
   }
   grid.SetMaxAddress(lastAddress);
   grid.DataDigit = digits;
@@ -150,10 +163,58 @@ void PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t 
     }
     (window_.*report)(PartialReadTitle(titleHead, progress.Done()));
     ShowResult({prCancelled, readCells});
-    return;
+    return false;
   }
   for (int32_t address = 0; address <= last; ++address) grid.WriteData(address, engine.GetData(address));
   (window_.*report)(titleHead + "\n[" + FromID(engine.GetIDStr()) + "]");
+  return true;
+}
+
+void PicChipCommands::KeepChipId() {
+  TPicWrite& engine = Engine();
+  if (!HexLayoutOf(engine.Device()).idWritten) return;
+  ProgramChipData::IdWords words{};
+  for (size_t i = 0; i < words.size(); ++i) words[i] = static_cast<uint16_t>(engine.GetID(static_cast<int32_t>(i)));
+  window_.ChipData().IdOfChip(words);
+}
+
+// The grids are taken before the operation starts: the worker never reads them.
+void PicChipCommands::WriteWholeChip(bool program, bool data) {
+  TPicWrite& engine = Engine();
+  const PicChipImage chip = window_.ChipFile().Picture(program, data);
+  const auto hasValue = [](const auto& cells) {
+    return std::any_of(cells.begin(), cells.end(), [](const auto& cell) { return cell.has_value(); });
+  };
+  const bool writeProgram = program && (engine.FillUpEnable || hasValue(chip.program));
+  const bool writeData = !chip.data.empty() && (engine.FillUpEnable || hasValue(chip.data));
+  QString question = "You are going to write the whole chip. OK?\n" + window_.ProgTitle() + "\n\n" +
+                     QString::fromStdString(WholeChipText(chip));
+  if (ConfigSetsProtection(*chip.config, engine.Device())) {
+    question +=
+        "\n\nThe file's configuration word sets code protection. The configuration is written without it: "
+        "protect the chip with Device > Code Protect once it is checked.";
+  }
+  if (!Ask(question)) return;
+  const ImageCells programCells = CellsOf(*window_.Form().HexGrid, engine.LastAddress());
+  const ImageCells dataCells = CellsOf(*window_.Form().DataHexGrid, engine.DataLastAddress());
+  ShowIfRun(RunOnDevice("the whole chip", [&] {
+    TPicWriteResult step;
+    if (writeProgram) {
+      LoadImage(programCells);
+      if ((step = engine.WriteProgram()).Code != prSuccess) return step;
+    }
+    engine.Fuse = *chip.config;
+    if ((step = engine.WriteConfig()).Code != prSuccess) return step;
+    if (chip.id && HexLayoutOf(engine.Device()).idWritten) {
+      for (int32_t i = 0; i < 4; ++i) engine.SetID(i, (*chip.id)[static_cast<size_t>(i)]);
+      if ((step = engine.WriteID()).Code != prSuccess) return step;
+    }
+    if (writeData) {
+      LoadImage(dataCells);
+      step = engine.WriteData();
+    }
+    return step;
+  }));
 }
 
 void PicChipCommands::ProgWritePClick() {
@@ -184,32 +245,48 @@ void PicChipCommands::ProgWriteCClick() {
   engine.Fuse = fuse;
   const bool withID = dialog.WriteIDChecked() && HasIDText(dialog.IDText());
   const std::string newID = ToID(dialog.IDText());
-  ShowIfRun(RunOnDevice("the configuration word", [&] {
-    TPicWriteResult result = engine.WriteConfig();
+  bool configWritten = false;
+  const std::optional<TPicWriteResult> result = RunOnDevice("the configuration word", [&] {
+    TPicWriteResult step = engine.WriteConfig();
+    configWritten = step.Code == prSuccess;
     // The ID follows only a configuration that was written.
-    if (result.Code == prSuccess && withID) {
+    if (configWritten && withID) {
       engine.SetIDStr(newID);
-      result = engine.WriteID();
+      step = engine.WriteID();
     }
-    return result;
-  }));
+    return step;
+  });
+  if (!result) return;
+  if (configWritten) window_.ChipData().ConfigOfChip(static_cast<uint16_t>(fuse));
+  if (configWritten && withID && result->Code == prSuccess) KeepChipId();
+  ShowResult(*result);
 }
 
 void PicChipCommands::ProgWritePCClick() {
+  if (window_.ChipData().ConfigFromFile()) {
+    WriteWholeChip(true, false);
+    return;
+  }
   ProgWritePClick();
   ProgWriteCClick();
 }
 
 void PicChipCommands::DeviceWriteAllClick() {
   // A pane the user has hidden is not written.
+  if (window_.ChipData().ConfigFromFile()) {
+    WriteWholeChip(!window_.Form().PnlProg->isHidden(), !window_.Form().PnlData->isHidden());
+    return;
+  }
   if (!window_.Form().PnlProg->isHidden()) ProgWritePClick();
   ProgWriteCClick();
   if (!window_.Form().PnlData->isHidden()) DataWriteClick();
 }
 
 void PicChipCommands::ProgReadPClick() {
-  ReadImage("program memory", *window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram,
-            "Read program ", &TPWMainForm::ProgramReadFromChip);
+  if (ReadImage("program memory", *window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram,
+                "Read program ", &TPWMainForm::ProgramReadFromChip)) {
+    KeepChipId();
+  }
 }
 
 void PicChipCommands::DataReadClick() {
@@ -220,6 +297,7 @@ void PicChipCommands::DataReadClick() {
 void PicChipCommands::ProgReadCClick() {
   TPicWrite& engine = Engine();
   if (!RunShownOnDevice("the configuration word", [&] { engine.ReadConfig(); })) return;
+  window_.ChipData().ConfigOfChip(static_cast<uint16_t>(engine.Fuse));
   TConfigDlg& dialog = dialogs_.config;
   dialog.SelectDevice(engine.Device());
   dialog.SetFuse(engine.Fuse);
@@ -277,7 +355,10 @@ void PicChipCommands::ProgWriteIDClick() {
   }
   TPicWrite& engine = Engine();
   engine.SetIDStr(ToID(text));
-  ShowIfRun(RunOnDevice("the ID words", &TPicWrite::WriteID));
+  const std::optional<TPicWriteResult> result = RunOnDevice("the ID words", &TPicWrite::WriteID);
+  if (!result) return;
+  if (result->Code == prSuccess) KeepChipId();
+  ShowResult(*result);
 }
 
 void PicChipCommands::DevCodeProtectClick() {

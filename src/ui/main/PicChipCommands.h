@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "engine/pic/PicWrite.h"
 
@@ -77,9 +78,23 @@ class PicChipCommands {
                   const THexGrid& grid, int32_t lastAddress, Operation write);
   // A compare that differs offers the list of every difference.
   void CompareImage(const QString& subject, THexGrid& grid, Operation compare, const QString& imageName);
-  void ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
+  // False when the read did not run to its end (no chip, another chip, cancelled).
+  bool ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
                  const QString& titleHead, ReadReport report);
+  // Program, configuration word and ID from the program's file, and data,
+  // after one question that lists them all: the configuration dialog is not
+  // needed.
+  void WriteWholeChip(bool program, bool data);
+  // The ID words just read or written go with the program image.
+  void KeepChipId();
   // Each address's value and its mark: "o" for a cell with a value, "-" for a blank.
+  struct ImageCell {
+    int32_t value;
+    char mark;
+  };
+  using ImageCells = std::vector<ImageCell>;
+  static ImageCells CellsOf(const THexGrid& grid, int32_t lastAddress);
+  void LoadImage(const ImageCells& cells);
   void GridToImage(const THexGrid& grid, int32_t lastAddress);
 
   TPWMainForm& window_;

@@ -5,8 +5,9 @@
 
 namespace tarvel {
 
-ProgramImageFormat::ProgramImageFormat(std::function<int32_t()> deviceLastAddress)
-    : deviceLastAddress_(std::move(deviceLastAddress)) {}
+ProgramImageFormat::ProgramImageFormat(std::function<int32_t()> deviceLastAddress,
+                                       std::function<HexBytes()> hexImage)
+    : deviceLastAddress_(std::move(deviceLastAddress)), hexImage_(std::move(hexImage)) {}
 
 void ProgramImageFormat::PrepareGrid(THexGrid& grid) const {
   grid.DataDigit = 4;

@@ -1,9 +1,11 @@
 #include "ui/main/QtWindowMessages.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tarvel {
 namespace {
@@ -22,7 +24,9 @@ QString CaptionOf(const QString& caption) {
   return caption.isEmpty() ? WindowMessages::ApplicationTitle() : caption;
 }
 
-QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+// The chosen path, empty when cancelled; `filter` is the index of the
+// filter selected at the end.
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode, int& filter) {
   QFileDialog dialog(parent, request.title, request.folder);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -30,7 +34,9 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(request.filters);
   if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.first());
+  filter = 0;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  filter = std::max(0, static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().first();
 }
 
@@ -83,12 +89,29 @@ bool QtWindowMessages::BoxWithMore(const QString& text, const QString& caption, 
   return box.clickedButton() == moreButton;
 }
 
+bool QtWindowMessages::AskWithCheck(const QString& text, const QString& caption, const QString& checkText,
+                                    bool& checked) {
+  QMessageBox box(QMessageBox::NoIcon, CaptionOf(caption), text, QMessageBox::Yes | QMessageBox::No, parent_);
+  MakePlain(box);
+  auto* check = new QCheckBox(checkText, &box);
+  box.setCheckBox(check);
+  const bool yes = box.exec() == QMessageBox::Yes;
+  checked = check->isChecked();
+  return yes;
+}
+
 QString QtWindowMessages::OpenFileName(const FileDialogRequest& request) {
-  return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+  int filter = 0;
+  return RunFileDialog(parent_, request, QFileDialog::AcceptOpen, filter);
 }
 
 QString QtWindowMessages::SaveFileName(const FileDialogRequest& request) {
-  return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+  int filter = 0;
+  return SaveFileNameAndFilter(request, filter);
+}
+
+QString QtWindowMessages::SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) {
+  return RunFileDialog(parent_, request, QFileDialog::AcceptSave, filter);
 }
 
 int QtWindowMessages::RunModal(QDialog& dialog) { return dialog.exec(); }

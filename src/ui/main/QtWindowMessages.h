@@ -17,6 +17,8 @@ class QtWindowMessages : public WindowMessages {
   bool BoxWithMore(const QString& text, const QString& caption, MessageIcon icon, const QString& more) override;
   QString OpenFileName(const FileDialogRequest& request) override;
   QString SaveFileName(const FileDialogRequest& request) override;
+  QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) override;
+  bool AskWithCheck(const QString& text, const QString& caption, const QString& checkText, bool& checked) override;
   int RunModal(QDialog& dialog) override;
 
  private:

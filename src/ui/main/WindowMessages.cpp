@@ -10,4 +10,14 @@ void WindowMessages::ShowBox(const std::string& text, const std::string& caption
   Box(QString::fromStdString(text), QString::fromStdString(caption), icon, Buttons::Ok);
 }
 
+QString WindowMessages::SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) {
+  filter = 0;
+  return SaveFileName(request);
+}
+
+bool WindowMessages::AskWithCheck(const QString& text, const QString& caption, const QString&, bool& checked) {
+  checked = false;
+  return Box(text, caption, MessageIcon::None, Buttons::YesNo);
+}
+
 }  // namespace tarvel

@@ -44,6 +44,12 @@ class WindowMessages : public UserMessages {
   // The chosen path, or an empty string when the user cancelled.
   virtual QString OpenFileName(const FileDialogRequest& request) = 0;
   virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+  // The same, and which of the request's filters the user left selected
+  // (0, the first, unless a dialog tells otherwise).
+  virtual QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter);
+  // A Yes/No question with a check box such as "Do not ask again", whose
+  // state comes back in `checked` (unchecked unless a dialog tells otherwise).
+  virtual bool AskWithCheck(const QString& text, const QString& caption, const QString& checkText, bool& checked);
   // Runs a dialog modally and returns its result code (QDialog::Accepted...).
   virtual int RunModal(QDialog& dialog) = 0;
 };

@@ -50,8 +50,11 @@ TEST_F(StartFilesTest, ProgramFileTurnsToPicAndBothLoadAsTheirOpenCommandsLoadTh
   CommandLine line;
   ASSERT_TRUE(line.Parse({"tarvel", "--data", "EEPROM.BIN", "blink.hex"}));
 
+  // The program file's EEPROM bytes are taken, and the data file named
+  // beside it replaces them.
+  messages.answers = {true};
   window->OpenStartFiles(line.ProgramFile(), line.DataFile());
-  EXPECT_TRUE(messages.boxes.empty()) << messages.Texts().join('\n').toStdString();
+  EXPECT_EQ(messages.boxes.size(), 1u) << messages.Texts().join('\n').toStdString();
   EXPECT_EQ(window->Form().CBCategory->currentText(), "PIC");
   EXPECT_FALSE(window->Form().PnlProg->isHidden());
   EXPECT_EQ(window->Form().HexGrid->GetHexData(0), "2805");

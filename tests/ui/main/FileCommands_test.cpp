@@ -51,6 +51,7 @@ class FileCommandsTest : public MainWindowTest {
 
 TEST_F(FileCommandsTest, ProgramHexFillsItsWordsAndLeavesTheRestBlank) {
   const QString path = CopyOfDataFile("pic16f84_blink_inhx8m.hex");
+  messages.answers = {false};
   OpenProgramHex(path);
   ASSERT_EQ(messages.openRequests.size(), 1u);
   const FileDialogRequest& request = messages.openRequests[0];
@@ -60,7 +61,12 @@ TEST_F(FileCommandsTest, ProgramHexFillsItsWordsAndLeavesTheRestBlank) {
   EXPECT_EQ(request.filters[0], "HEX file(*.obj) (*.obj)") << "HexType 2 puts *.obj first";
   EXPECT_EQ(request.filters[3], "All(*.*) (*)");
 
-  EXPECT_TRUE(messages.boxes.empty());
+  ASSERT_EQ(messages.boxes.size(), 1u) << "only the question about the rest of the chip";
+  EXPECT_EQ(messages.boxes[0].text,
+            "This file also holds the configuration word 3FF1H, the ID words 0001 0002 0003 0004 and 4 data EEPROM "
+            "bytes. Take them too?");
+  EXPECT_EQ(messages.boxes[0].checkText, "Do not ask again");
+  EXPECT_FALSE(Data().IsO(0)) << "declined";
   EXPECT_EQ(Program().MaxAddress(), 0x3FF);
   EXPECT_EQ(Program().GetHexData(0), "2805");
   EXPECT_EQ(Program().GetHexData(4), "0009");
@@ -85,7 +91,7 @@ TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing) {
 
 TEST_F(FileCommandsTest, ProgramHexWithOnlyAHighByteStopsThere) {
   // Word 0 whole, word 1 only its high byte (byte address 3).
-  const QString path = TempFile("high.hex", ":020000003412B8\n:0100030056A6\n:020004007856AC\n:00000001FF\n");
+  const QString path = TempFile("high.hex", ":020000003412B8\n:0100030056A6\n:0200040078562C\n:00000001FF\n");
   OpenProgramHex(path);
   EXPECT_EQ(messages.Texts(), QStringList{"HEX file load error"});
   EXPECT_EQ(Program().GetIntData(0), 0x1234);
@@ -133,7 +139,8 @@ TEST_F(FileCommandsTest, MissingFilesAreToldWithTheirPath) {
 TEST_F(FileCommandsTest, DataHexBeyondTheGridIsCutWithItsMessage) {
   OpenDataHex(DataFile("eeprom24xx_table_inhx8m.hex"));
   EXPECT_EQ(messages.openRequests[0].title, "Open HEX file (Data area) ");
-  EXPECT_EQ(messages.Texts(), QStringList{"File size is too big.\nThe head 64 bytes are read."});
+  EXPECT_EQ(messages.Texts(), QStringList{"File size is too big.\nThe head 64 bytes are read.\n"
+                                          "Line 4 of the file holds the first byte beyond."});
   EXPECT_EQ(Data().GetHexData(0x25), "A5");
   EXPECT_EQ(Data().GetHexData(0x27), "80");
   EXPECT_FALSE(Data().IsO(0x28));
@@ -195,6 +202,7 @@ TEST_F(FileCommandsTest, SavingACleanProgramWritesZeroWordsForEveryAddress) {
 }
 
 TEST_F(FileCommandsTest, SavedProgramHoldsTheGridWordsLowByteFirst) {
+  messages.answers = {false};
   OpenProgramHex(DataFile("pic16f84_blink_inhx8m.hex"));
   const QString path = dir.filePath("blink.bin");
   messages.saveAnswers.push_back(path);
@@ -255,7 +263,9 @@ TEST_F(FileCommandsTest, SaveThatCannotBeWrittenIsToldAndWritesNothing) {
 TEST_F(FileCommandsTest, OverwriteSaveAfterAHexLoadAsksForBinary) {
   const QString path = CopyOfDataFile("pic16f84_blink_inhx8m.hex");
   const QByteArray before = FileBytes(path);
+  messages.answers = {false};
   OpenProgramHex(path);
+  messages.Forget();
   ClickMenuItem(Menus().MenuProg, Menus().ProgSave);
   EXPECT_EQ(messages.Texts(), QStringList{"Save as binary."});
   EXPECT_EQ(FileBytes(path), before);

@@ -31,7 +31,7 @@ class HistoryTest : public MainWindowTest {
 
 TEST_F(HistoryTest, EarlierFilesAreListedMostRecentFirstAndTheCurrentOneIsNot) {
   const QString a = TempFile("a.hex", ":020000003412B8\n:00000001FF\n");
-  const QString b = TempFile("b.hex", ":0200000078562C\n:00000001FF\n");
+  const QString b = TempFile("b.hex", ":02000000785630\n:00000001FF\n");
   const QString c = ProgramFile("c.bin");
   Open(a, true);
   Open(b, true);

@@ -22,7 +22,8 @@ class ScriptedMessages : public WindowMessages {
     QString caption;
     MessageIcon icon;
     Buttons buttons;
-    QString more;  // the extra button of BoxWithMore
+    QString more = QString();  // the extra button of BoxWithMore
+    QString checkText = QString();  // the check box of a question that has one
   };
 
   bool Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) override {
@@ -68,6 +69,20 @@ class ScriptedMessages : public WindowMessages {
     return Next(saveAnswers, "save", request);
   }
 
+  QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) override {
+    filter = saveFilterAnswers.empty() ? 0 : saveFilterAnswers.front();
+    if (!saveFilterAnswers.empty()) saveFilterAnswers.pop_front();
+    return SaveFileName(request);
+  }
+
+  bool AskWithCheck(const QString& text, const QString& caption, const QString& checkText, bool& checked) override {
+    checked = !checkAnswers.empty() && checkAnswers.front();
+    if (!checkAnswers.empty()) checkAnswers.pop_front();
+    const bool answer = Box(text, caption, MessageIcon::None, Buttons::YesNo);
+    boxes.back().checkText = checkText;
+    return answer;
+  }
+
   // Answers a modal dialog: may work its controls, returns the result code.
   using DialogAnswer = std::function<int(QDialog&)>;
 
@@ -103,6 +118,8 @@ class ScriptedMessages : public WindowMessages {
   std::deque<bool> moreAnswers;       // true presses the extra button
   std::deque<QString> openAnswers;    // an empty string cancels
   std::deque<QString> saveAnswers;
+  std::deque<int> saveFilterAnswers;  // the filter left selected; 0 when none is scripted
+  std::deque<bool> checkAnswers;      // the check box of AskWithCheck; unticked when none is scripted
   std::vector<FileDialogRequest> openRequests;
   std::vector<FileDialogRequest> saveRequests;
   QStringList dialogs;                     // class names of the modal dialogs run

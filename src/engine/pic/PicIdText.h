@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tarvel {
+
+// The four 14-bit ID words hold seven 8-bit characters, most significant
+// bit first: 56 bits in all.
+using PicIdWords = std::array<int32_t, 4>;
+
+// The text padded with blanks, or cut, to seven characters.
+PicIdWords IdWordsOfText(const std::string& text);
+// Seven characters; one outside 21H to 7EH reads as a blank.
+std::string IdTextOfWords(const PicIdWords& words);
+// Whether the words are exactly a text of printable characters, so that
+// showing them as that text loses nothing.
+bool IdWordsAreText(const PicIdWords& words);
+
+}  // namespace tarvel

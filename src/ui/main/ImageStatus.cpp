@@ -1,0 +1,69 @@
+#include "ui/main/ImageStatus.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <vector>
+
+#include "files/ImageChecksum.h"
+#include "ui/components/HexGrid.h"
+
+namespace tarvel {
+
+namespace {
+
+QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
+
+}  // namespace
+
+ImageStatus::ImageStatus(QStatusBar& bar, const THexGrid& program, const THexGrid& data, std::function<Facts()> facts)
+    : QObject(&bar), program_(program), data_(data), facts_(std::move(facts)), label_(new QLabel(&bar)) {
+  label_->setObjectName("StatusImages");
+  label_->setToolTip(
+      "Checksum: the 16-bit sum of the program words and the configuration word, as PIC tools show it.\n"
+      "Config: the configuration word that goes with the program, from its file or the chip.\n"
+      "CRC-32: of the data image. Blank cells count as erased.");
+  label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  bar.addPermanentWidget(label_);
+  pending_.setSingleShot(true);
+  pending_.setInterval(0);
+  connect(&pending_, &QTimer::timeout, this, &ImageStatus::Show);
+  Watch(program);
+  Watch(data);
+  Refresh();
+}
+
+void ImageStatus::Watch(const THexGrid& grid) {
+  const QAbstractItemModel* model = grid.model();
+  connect(model, &QAbstractItemModel::dataChanged, this, &ImageStatus::Refresh);
+  connect(model, &QAbstractItemModel::headerDataChanged, this, &ImageStatus::Refresh);
+  connect(model, &QAbstractItemModel::rowsInserted, this, &ImageStatus::Refresh);
+  connect(model, &QAbstractItemModel::rowsRemoved, this, &ImageStatus::Refresh);
+  connect(model, &QAbstractItemModel::modelReset, this, &ImageStatus::Refresh);
+}
+
+void ImageStatus::Refresh() { pending_.start(); }
+
+void ImageStatus::Show() {
+  const Facts facts = facts_();
+  QStringList parts;
+  if (facts.program) {
+    std::vector<std::optional<uint16_t>> words(static_cast<size_t>(program_.MaxAddress()) + 1);
+    for (int32_t a = 0; a <= program_.MaxAddress(); ++a) {
+      if (program_.IsO(a)) words[static_cast<size_t>(a)] = static_cast<uint16_t>(program_.GetIntData(a));
+    }
+    parts << "Checksum " + Hex(PicProgramChecksum(words, facts.config, facts.wordMask), 4) + "H";
+    if (facts.config) {
+      parts << "Config " + Hex(*facts.config, 4) + "H" + (facts.configFromFile ? " (file)" : " (chip)");
+    }
+  }
+  if (facts.data) {
+    std::vector<uint8_t> bytes(static_cast<size_t>(data_.MaxAddress()) + 1, 0xFF);
+    for (int32_t a = 0; a <= data_.MaxAddress(); ++a) {
+      if (data_.IsO(a)) bytes[static_cast<size_t>(a)] = static_cast<uint8_t>(data_.GetIntData(a));
+    }
+    parts << "CRC-32 " + Hex(Crc32(bytes.data(), bytes.size()), 8);
+  }
+  label_->setText(parts.join("  "));
+}
+
+}  // namespace tarvel

@@ -1,0 +1,104 @@
+#include "ui/main/WholeChipFile.h"
+
+#include "engine/pic/PicIdText.h"
+#include "ui/components/HexGrid.h"
+#include "ui/dialogs/IDWriteDlg.h"
+#include "ui/main/FileOptions.h"
+#include "ui/main/ImageFormat.h"
+#include "ui/main/ImageSide.h"
+#include "ui/main/PWMainForm.h"
+#include "ui/main/ProgramChipData.h"
+#include "ui/main/WindowMessages.h"
+
+namespace tarvel {
+
+namespace {
+
+template <class Value>
+std::vector<std::optional<Value>> GridValues(const THexGrid& grid) {
+  std::vector<std::optional<Value>> values(static_cast<size_t>(grid.MaxAddress()) + 1);
+  for (int32_t address = 0; address <= grid.MaxAddress(); ++address) {
+    if (grid.IsO(address)) values[static_cast<size_t>(address)] = static_cast<Value>(grid.GetIntData(address));
+  }
+  return values;
+}
+
+}  // namespace
+
+WholeChipFile::WholeChipFile(TPWMainForm& window, WindowMessages& messages, Parts parts)
+    : window_(window), messages_(messages), parts_(parts) {}
+
+PIC_DEVICES WholeChipFile::Device() const { return window_.PicWrite().Device(); }
+
+void WholeChipFile::ProgramHexLoaded(const QString& path, const THexSource& source) {
+  if (!IsKnownPicDevice(Device())) return;
+  const PicHexContents contents = PicContentsFromHex(source, Device());
+  ReportMisfits(path, contents);
+  if (MayTake(contents.image)) Take(path, contents.image);
+}
+
+void WholeChipFile::ReportMisfits(const QString& path, const PicHexContents& contents) {
+  if (contents.misfits.empty()) return;
+  QString text = "Not everything in " + path + " fits the " + kPicDevices[Device()].displayName +
+                 ". These parts were not loaded:";
+  for (const HexMisfit& misfit : contents.misfits) {
+    text += "\n- " + QString::fromStdString(MisfitText(misfit, Device()));
+  }
+  text += "\n\nIf the file was made for another device, choose that device and open the file again.";
+  messages_.Box(text, QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
+}
+
+bool WholeChipFile::MayTake(const PicChipImage& image) {
+  const std::string extras = ExtrasText(image);
+  if (extras.empty()) return false;
+  FileOptions& options = parts_.options;
+  if (options.chipDataTake != FileOptions::AskToTake) return options.chipDataTake == FileOptions::AlwaysTake;
+  const bool several = extras.find(" and ") != std::string::npos;
+  bool keepAnswer = false;
+  const bool take = messages_.AskWithCheck("This file also holds " + QString::fromStdString(extras) + ". Take " +
+                                               (several ? "them" : "it") + " too?",
+                                           "Confirm", "Do not ask again", keepAnswer);
+  if (keepAnswer) options.chipDataTake = take ? FileOptions::AlwaysTake : FileOptions::NeverTake;
+  return take;
+}
+
+void WholeChipFile::Take(const QString& path, const PicChipImage& image) {
+  // Data the user has not saved is offered for saving first, as before any
+  // other file replaces it.
+  if (std::any_of(image.data.begin(), image.data.end(), [](const auto& byte) { return byte.has_value(); }) &&
+      parts_.dataSide.MayReplace()) {
+    ImageCells cells;
+    cells.values.assign(image.data.begin(), image.data.end());
+    parts_.dataSide.ShowFilePart(path, cells);
+  }
+  TPicWrite& engine = window_.PicWrite();
+  // The configuration dialog offers the engine's word and ID next.
+  if (image.config) engine.Fuse = *image.config;
+  if (image.id) {
+    for (int32_t i = 0; i < 4; ++i) engine.SetID(i, (*image.id)[static_cast<size_t>(i)]);
+    const PicIdWords words{(*image.id)[0], (*image.id)[1], (*image.id)[2], (*image.id)[3]};
+    if (IdWordsAreText(words)) parts_.idWrite.SetIDText(QString::fromLatin1(IdTextOfWords(words).c_str()));
+  }
+  parts_.chipData.TakeFromFile(image.config, image.id);
+}
+
+PicChipImage WholeChipFile::Picture(bool program, bool data) const {
+  PicChipImage image;
+  const MainFormLayout& form = window_.Form();
+  if (program) image.program = GridValues<uint16_t>(*form.HexGrid);
+  if (data && HexLayoutOf(Device()).dataBytes > 0) image.data = GridValues<uint8_t>(*form.DataHexGrid);
+  image.config = parts_.chipData.Config();
+  image.id = parts_.chipData.Id();
+  return image;
+}
+
+HexBytes WholeChipFile::ProgramHex() const {
+  PicChipImage image = Picture(true, parts_.options.chipDataSave);
+  if (!parts_.options.chipDataSave) {
+    image.config.reset();
+    image.id.reset();
+  }
+  return PicHexBytes(image, Device());
+}
+
+}  // namespace tarvel
