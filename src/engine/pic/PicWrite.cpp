@@ -50,7 +50,7 @@ struct TPicWrite::FamilyProtocol {
   bool stopFromLastBit;     // the stop bit's first clock-high keeps bit 13 on the data line
   bool delayFromWaitTime;   // an uncalibrated wait uses the program wait time, else 1 ms
   bool selfTimedCycles;     // the chip times its own cycles: no wait may be shorter than the device's floor
-  int32_t waitOuterRounds;  // 0: the program loop count
+  int32_t waitOuterRounds;  // outer rounds of a pulse's nest; a self-timed cycle sizes its own from its floor
   EnterStep enter[4];
   int enterSteps;
 };
@@ -193,18 +193,22 @@ int32_t TPicWrite::ReadPhase() {
 
 // An uncalibrated wait (0) falls back on the tick counter; otherwise a loop
 // nest of R outer rounds of `loops` inner rounds, scaled by the measured
-// WaitTime to about R x 3.3 us. A self-timed cycle then gets whatever its
-// floor still asks for: a WaitTime measured on a busy machine, or a fast one,
-// can lengthen the wait but never cut the cycle short. The chip times its own
-// cycle, so its nest is slept rather than spun; a pulse keeps its spun width.
+// WaitTime to about R x 3.3 us. A pulse keeps its spun width. A self-timed
+// cycle's nest is sized so that the WaitTime an idle machine measures gives
+// just its floor (the chip's own pace), and the chip times its own cycle, so
+// the nest is slept rather than spun; a larger WaitTime lengthens the wait in
+// proportion, and one measured on a busy machine cannot cut it below the floor.
 void TPicWrite::ProgrammingWait(const FamilyProtocol& protocol, int32_t loops) {
   const uint64_t start = clock_.Micros();
+  const uint64_t floor = protocol.selfTimedCycles ? CycleFloorMicros(TypicalCycleMicros()) : 0;
   if (loops == 0) {
     Delay(protocol.delayFromWaitTime ? programWaitTime_ / 1000 : 1);
   } else {
-    const int32_t outer = protocol.waitOuterRounds != 0 ? protocol.waitOuterRounds : programLoopCount_;
+    constexpr uint64_t kCalibratedOuterRoundNanos = 3300;
+    const uint64_t outer = protocol.selfTimedCycles ? floor * 1000 / kCalibratedOuterRoundNanos
+                                                    : static_cast<uint64_t>(protocol.waitOuterRounds);
     if (loops > 0 && outer > 0) {
-      const uint64_t rounds = static_cast<uint64_t>(outer) * (static_cast<uint64_t>(loops) + 1);
+      const uint64_t rounds = outer * (static_cast<uint64_t>(loops) + 1);
       if (protocol.selfTimedCycles) {
         SleepRounds(rounds);
       } else {
@@ -212,7 +216,7 @@ void TPicWrite::ProgrammingWait(const FamilyProtocol& protocol, int32_t loops) {
       }
     }
   }
-  if (protocol.selfTimedCycles) WaitSince(start, CycleFloorMicros(TypicalCycleMicros()));
+  if (protocol.selfTimedCycles) WaitSince(start, floor);
 }
 
 // As long as `rounds` empty loop rounds take, without spinning them all: a

@@ -225,9 +225,10 @@ TEST_F(PicPrimitivesTest, ResetTargetUsesTheDeviceFamilyAndIgnoresUnknownDevices
   EXPECT_TRUE(io.accesses.empty());
 }
 
-// A flash cycle lasts its described wait (the tick counter without WaitTime,
-// else the loop nest) or the device's floor, its typical time and a quarter,
-// whichever is longer; what the load before it was decides the floor.
+// A flash cycle lasts the device's floor, its typical time and a quarter, or
+// longer when WaitTime asks for more: the nest is sized so that the WaitTime
+// an idle machine measures (3333) gives the floor. What the load before it
+// was decides the floor.
 TEST_F(PicPrimitivesTest, FlashProgrammingWaitNeverEndsBeforeTheDevicesFloor) {
   const struct {
     PIC_DEVICES device;
@@ -241,7 +242,7 @@ TEST_F(PicPrimitivesTest, FlashProgrammingWaitNeverEndsBeforeTheDevicesFloor) {
       {PIC16F627, 3, 0, 5000},
       {PIC16F877, 1, 0, 12500},    // a chip erase
       {PIC16F877, 2, 1, 5000},     // a WaitTime measured on a busy machine
-      {PIC16F84, 2, 3333, 20004},  // 6000 x 3334 rounds: longer than the floor, kept
+      {PIC16F84, 2, 6666, 25247},  // 3787 x 6667 rounds: twice the measured WaitTime, twice the wait
   };
   for (const auto& row : rows) {
     pic.SetDevice(row.device);
@@ -264,13 +265,13 @@ TEST_F(PicPrimitivesTest, FlashProgrammingWaitNeverEndsBeforeTheDevicesFloor) {
 // The flash nest lasts as long as its rounds would, but only its first
 // stretch is spun; the pulses of the EPROM families spin every round.
 TEST_F(PicPrimitivesTest, CalibratedProgrammingWaitIsALoopNestScaledByWaitTime) {
-  pic.SetDevice(PIC16F84);  // 6000 outer rounds
+  pic.SetDevice(PIC16F84);  // 12.5 ms floor: 3787 outer rounds
   uint64_t before = clock.SpunRounds();
   const uint64_t start = clock.Nanos();
   pic.Pic84(8, 3333);
   EXPECT_EQ(clock.SpunRounds() - before, 100000u);
-  EXPECT_GE(clock.Nanos() - start, 6000u * 3334u);
-  EXPECT_LE(clock.Nanos() - start, 6000u * 3334u * 102 / 100);
+  EXPECT_GE(clock.Nanos() - start, 3787u * 3334u);
+  EXPECT_LE(clock.Nanos() - start, 3787u * 3334u * 102 / 100);
   before = clock.SpunRounds();
   pic.Pic67(8, 3333);
   EXPECT_EQ(clock.SpunRounds() - before, 600u * 3334u);
