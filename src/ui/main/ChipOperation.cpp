@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <cstdio>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>

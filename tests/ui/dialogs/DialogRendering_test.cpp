@@ -22,7 +22,6 @@
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/dialogs/WriteSetDlg.h"
-#include "ui/dialogs/WriteStatusDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
 
 namespace tarvel {
@@ -134,8 +133,6 @@ TEST(DialogRendering, CodeProtectConfirmation) {
 TEST(DialogRendering, SmallDialogs) {
   TIDWriteDlg id;
   ShowAndCheck(id, "id-write");
-  TWriteStatusDlg status;
-  ShowAndCheck(status, "write-status");
   TFileSetDlg files;
   files.SetObjPath("/home/user/pic");
   files.SetHexType(1);

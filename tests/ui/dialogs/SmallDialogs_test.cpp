@@ -11,7 +11,6 @@
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/FileSetDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
-#include "ui/dialogs/WriteStatusDlg.h"
 
 namespace tarvel {
 namespace {
@@ -40,41 +39,6 @@ TEST(IDWriteDlg, OffersTheLastTextAgainAfterOkOrCancel) {
   Click(Child<QPushButton>(dlg, "BtnCancel"));
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
   EXPECT_EQ(dlg.IDText(), "ABC");
-}
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
-TEST(WriteStatusDlg, IsDrawnCompletelyBeforeItReturns) {
-  TWriteStatusDlg dlg;
-  auto& panel = Child<QLabel>(dlg, "PnlWriting");
-  EXPECT_EQ(panel.text(), "Writing");
-  EXPECT_TRUE(dlg.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(dlg.size(), QSize(268, 61));
-
-  PaintCounter counter;
-  panel.installEventFilter(&counter);
-  dlg.ShowAndRepaint();
-  // Nothing has run the event loop since: whatever was painted, was painted
-  // inside ShowAndRepaint, before the write that would follow.
-  EXPECT_TRUE(dlg.isVisible());
-  EXPECT_GE(counter.paints, 1);
-  const QImage drawn = dlg.grab().toImage();
-  EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, 6), QColor(0, 0, 64));
-  EXPECT_FALSE(dlg.isModal());
-
-  dlg.close();
-  EXPECT_FALSE(dlg.isVisible());
-  dlg.ShowAndRepaint();
-  EXPECT_TRUE(dlg.isVisible()) << "it serves every write of the run";
-  dlg.close();
 }
 
 TEST(FileSetDlg, ShowsItsCaptionsAndAnUnusableRefButton) {
