@@ -160,17 +160,19 @@ std::string Listed(const std::vector<std::string>& parts, const char* lastJoint)
 
 }  // namespace
 
-std::string ExtrasText(const PicChipImage& image) {
+std::vector<std::string> ExtrasParts(const PicChipImage& image) {
   std::vector<std::string> parts;
   if (image.config) parts.push_back("the configuration word " + Hex(*image.config, 4) + "H");
   if (image.id) parts.push_back("the ID " + IdText(*image.id));
   if (const size_t data = Present(image.data); data > 0) {
     parts.push_back(Counted(data, "data EEPROM byte", "data EEPROM bytes"));
   }
-  return Listed(parts, " and ");
+  return parts;
 }
 
-std::string WholeChipText(const PicChipImage& image) {
+std::string ExtrasText(const PicChipImage& image) { return Listed(ExtrasParts(image), " and "); }
+
+std::vector<std::string> WholeChipParts(const PicChipImage& image) {
   std::vector<std::string> parts;
   if (const size_t words = Present(image.program); words > 0) {
     parts.push_back("program " + Counted(words, "word", "words"));
@@ -178,8 +180,10 @@ std::string WholeChipText(const PicChipImage& image) {
   if (const size_t data = Present(image.data); data > 0) parts.push_back("data " + Counted(data, "byte", "bytes"));
   if (image.config) parts.push_back("configuration " + Hex(*image.config, 4) + "H");
   if (image.id) parts.push_back("ID " + IdText(*image.id));
-  return Listed(parts, ", ");
+  return parts;
 }
+
+std::string WholeChipText(const PicChipImage& image) { return Listed(WholeChipParts(image), ", "); }
 
 std::string MisfitText(const HexMisfit& misfit, PIC_DEVICES device) {
   const PicHexLayout layout = HexLayoutOf(device);

@@ -72,6 +72,10 @@ std::string ExtrasText(const PicChipImage& image);
 // "program 1024 words, data 64 bytes, configuration 3FF1H, ID "BLINK01"":
 // what writing the image to a chip writes.
 std::string WholeChipText(const PicChipImage& image);
+// The parts of those two texts, one thing each, for a caller that puts
+// them together in another language.
+std::vector<std::string> ExtrasParts(const PicChipImage& image);
+std::vector<std::string> WholeChipParts(const PicChipImage& image);
 // "BLINK01" in quotes when the words are that text, else the four words.
 std::string IdText(const std::array<uint16_t, 4>& words);
 std::string MisfitText(const HexMisfit& misfit, PIC_DEVICES device);
