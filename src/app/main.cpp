@@ -8,7 +8,9 @@
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/QtWindowMessages.h"
+#include "ui/main/SettingsStore.h"
 #include "ui/main/StopSignals.h"
+#include "ui/main/UiLanguage.h"
 
 namespace {
 
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
   tarvel::GuardedApplication::setApplicationName(tarvel::SettingsStore::kApplication);
   tarvel::GuardedApplication::setDesktopFileName(TARVEL_APP_ID);
   tarvel::GuardedApplication::setWindowIcon(ProgramIcon());
+  {
+    // Mistakes on the command line are told in the window's language.
+    tarvel::SettingsStore store;
+    tarvel::ApplyUiLanguage(tarvel::StoredUiLanguage(store));
+  }
   tarvel::CommandLine commandLine;
   if (!commandLine.Parse(tarvel::GuardedApplication::arguments())) return commandLine.TellMistake();
 

@@ -1,5 +1,6 @@
 #include "ui/components/HexCellText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -25,13 +26,15 @@ Parsed Parse(const QString& text, int32_t digits) {
   Parsed parsed;
   const QStringList tokens = text.split(space, Qt::SkipEmptyParts);
   if (tokens.isEmpty()) {
-    parsed.problem = QStringLiteral("There are no values in the text.");
+    parsed.problem = QCoreApplication::translate("HexCellText", "There are no values in the text.");
     return parsed;
   }
   parsed.values.reserve(static_cast<size_t>(tokens.size()));
   for (const QString& token : tokens) {
     if (token.size() > digits || !value.match(token).hasMatch()) {
-      parsed.problem = QStringLiteral("\"%1\" is not a value of one to %2 hexadecimal digits, nor %3 for a blank.")
+      parsed.problem = QCoreApplication::translate("HexCellText",
+                                                   "\"%1\" is not a value of one to %2 hexadecimal digits, nor %3 "
+                                                   "for a blank.")
                            .arg(token.left(20))
                            .arg(digits)
                            .arg(QString(digits, QLatin1Char('-')));

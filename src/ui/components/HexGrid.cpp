@@ -22,8 +22,6 @@ namespace tarvel {
 
 namespace {
 
-const QString kTooManyDigits = QStringLiteral("ビット数が多すぎます");
-
 bool IsAllDashes(const QString& text) {
   return !text.isEmpty() &&
          std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('-'); });
@@ -256,7 +254,7 @@ bool THexGrid::SettleCurrentCell() {
     const bool ownEdit = userEdit_ && userEdit_->row == cell.row() && userEdit_->column == cell.column();
     model_->SetText(cell.row(), cell.column(), ownEdit ? userEdit_->before : savedCellText_);
     if (ownEdit) userEdit_.reset();
-    ShowMessage(kTooManyDigits);
+    ShowMessage(tr("ビット数が多すぎます"));
     return false;
   }
   model_->SetText(cell.row(), cell.column(), PaddedText(text));
@@ -461,7 +459,7 @@ void THexGrid::EnterKey() {
   EndEditing();
   const QString text = model_->Text(cell.row(), cell.column());
   if (TooLong(text)) {
-    ShowMessage(kTooManyDigits);
+    ShowMessage(tr("ビット数が多すぎます"));
     return;
   }
   model_->SetText(cell.row(), cell.column(), PaddedText(text));
@@ -501,7 +499,7 @@ bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
   if (current.isValid() && current != next) {
     const QString text = model_->Text(current.row(), current.column());
     if (TooLong(text)) {
-      ShowMessage(kTooManyDigits);
+      ShowMessage(tr("ビット数が多すぎます"));
       return false;
     }
     model_->SetText(current.row(), current.column(), PaddedText(text));

@@ -1,5 +1,6 @@
 #include "ui/dialogs/AboutBox.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +20,8 @@ namespace {
 constexpr int kWidth = 299;
 constexpr int kBottomPanelHeight = 39;
 
-const char* const kMemoText =
+const char* const kMemoText = QT_TRANSLATE_NOOP(
+    "tarvel::TAboutBox",
     "tarvel - a programmer for PIC microcontrollers and 24xx I2C serial EEPROMs\n"
     "\n"
     "READ ME\n"
@@ -50,7 +52,7 @@ const char* const kMemoText =
     "2.37  The Linux edition, built with Qt 6: the port through the kernel's "
     "parallel port device or direct I/O, chosen in Write Setup; the simulated "
     "writer; a serial EEPROM that does not answer is reported with its address "
-    "instead of holding the program; settings in ~/.config/Melfort/tarvel.conf.\n";
+    "instead of holding the program; settings in ~/.config/Melfort/tarvel.conf.\n");
 
 // The picture: a DIP chip in its socket beside the program's name.
 QPixmap MakePicture() {
@@ -90,61 +92,58 @@ QPixmap MakePicture() {
   painter.setFont(small);
   painter.setPen(Qt::white);
   painter.drawText(QRect(110, 62, 160, 36), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   "PIC & 24xx EEPROM writer");
+                   TAboutBox::tr("PIC & 24xx EEPROM writer"));
   return picture;
 }
 
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("ﾊﾞｰｼﾞｮﾝ情報");
-
   auto* top = new QFrame(this);
   top->setObjectName("Panel1");
   top->setFrameStyle(QFrame::Panel | QFrame::Raised);
   top->setLineWidth(2);
   top->setFixedHeight(kCollapsedHeight - kBottomPanelHeight);
-  auto* image = new QLabel(top);
-  image->setObjectName("Image1");
-  image->setPixmap(MakePicture());
-  version_ = new QLabel("Version ", top);
+  image_ = new QLabel(top);
+  image_->setObjectName("Image1");
+  version_ = new QLabel(top);
   version_->setObjectName("Version");
   SetTextColour(*version_, Qt::red);
   SetFontPixels(*version_, 16, false);
-  memoButton_ = new QPushButton(kMoreCaption, top);
+  memoButton_ = new QPushButton(top);
   memoButton_->setObjectName("BtnMemo");
   memoButton_->setAutoDefault(false);
   auto* topColumn = new QVBoxLayout(top);
   topColumn->setSpacing(2);
-  topColumn->addWidget(image, 0, Qt::AlignHCenter);
+  topColumn->addWidget(image_, 0, Qt::AlignHCenter);
   topColumn->addWidget(version_);
-  for (const char* line : {"Melfort", "tarvel: PIC and 24xx EEPROM programmer", "for a writer on the parallel port"}) {
-    topColumn->addWidget(new QLabel(line, top));
-  }
+  productLine_ = new QLabel(top);
+  writerLine_ = new QLabel(top);
+  for (QLabel* line : {new QLabel("Melfort", top), productLine_, writerLine_}) topColumn->addWidget(line);
   topColumn->addStretch();
   topColumn->addWidget(memoButton_, 0, Qt::AlignRight);
 
   memoPanel_ = new QFrame(this);
   memoPanel_->setObjectName("PanelMemo");
-  auto* memo = new QPlainTextEdit(kMemoText, memoPanel_);
-  memo->setObjectName("Memo");
-  memo->setReadOnly(true);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_ = new QPlainTextEdit(memoPanel_);
+  memo_->setObjectName("Memo");
+  memo_->setReadOnly(true);
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* memoBox = new QVBoxLayout(memoPanel_);
   memoBox->setContentsMargins(0, 0, 0, 0);
-  memoBox->addWidget(memo);
+  memoBox->addWidget(memo_);
   memoPanel_->hide();
 
   auto* bottom = new QFrame(this);
   bottom->setObjectName("Panel2");
   bottom->setFixedHeight(kBottomPanelHeight);
-  auto* ok = new QPushButton("OK", bottom);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
+  ok_ = new QPushButton(bottom);
+  ok_->setObjectName("BitBtn1");
+  ok_->setDefault(true);
   auto* bottomRow = new QHBoxLayout(bottom);
   bottomRow->setContentsMargins(4, 4, 4, 4);
   bottomRow->addStretch();
-  bottomRow->addWidget(ok);
+  bottomRow->addWidget(ok_);
   bottomRow->addStretch();
 
   auto* form = new QVBoxLayout(this);
@@ -156,17 +155,33 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setFixedSize(kWidth, kCollapsedHeight);
 
   connect(memoButton_, &QPushButton::clicked, this, &TAboutBox::BtnMemoClick);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   OpenWithFocusOn(*this);
+  Retranslate();
 }
 
 void TAboutBox::SetVersion(const QString& caption) { version_->setText(caption); }
 
+void TAboutBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+void TAboutBox::Retranslate() {
+  setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報"));
+  image_->setPixmap(MakePicture());
+  memoButton_->setText(memoOpen_ ? tr("詳細 <<") : tr("詳細 >>"));
+  productLine_->setText(tr("tarvel: PIC and 24xx EEPROM programmer"));
+  writerLine_->setText(tr("for a writer on the parallel port"));
+  memo_->setPlainText(tr(kMemoText));
+  ok_->setText(tr("OK"));
+}
+
 void TAboutBox::BtnMemoClick() {
-  const bool open = memoButton_->text() == kMoreCaption;
-  memoButton_->setText(open ? kLessCaption : kMoreCaption);
-  memoPanel_->setVisible(open);
-  setFixedSize(kWidth, open ? kExpandedHeight : kCollapsedHeight);
+  memoOpen_ = !memoOpen_;
+  memoButton_->setText(memoOpen_ ? tr("詳細 <<") : tr("詳細 >>"));
+  memoPanel_->setVisible(memoOpen_);
+  setFixedSize(kWidth, memoOpen_ ? kExpandedHeight : kCollapsedHeight);
 }
 
 }  // namespace tarvel

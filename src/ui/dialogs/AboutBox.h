@@ -4,6 +4,7 @@
 
 class QFrame;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace tarvel {
@@ -17,20 +18,27 @@ class TAboutBox : public QDialog {
  public:
   static constexpr int kCollapsedHeight = 300;
   static constexpr int kExpandedHeight = 500;
-  static constexpr const char* kMoreCaption = "詳細 >>";
-  static constexpr const char* kLessCaption = "詳細 <<";
-
   explicit TAboutBox(QWidget* parent = nullptr);
 
   // The caller sets it before every showing, e.g. "Version 2.37 (English)".
   void SetVersion(const QString& caption);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void BtnMemoClick();
+  void Retranslate();
 
+  QLabel* image_;
   QLabel* version_;
+  QLabel* productLine_;
+  QLabel* writerLine_;
   QPushButton* memoButton_;
   QFrame* memoPanel_;
+  QPlainTextEdit* memo_;
+  QPushButton* ok_;
+  bool memoOpen_ = false;
 };
 
 }  // namespace tarvel

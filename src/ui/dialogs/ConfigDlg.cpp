@@ -1,6 +1,7 @@
 #include "ui/dialogs/ConfigDlg.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,79 +40,84 @@ QVBoxLayout* PageColumn(QWidget* page) { return static_cast<QVBoxLayout*>(page->
 }  // namespace
 
 TConfigDlg::TConfigDlg(UserMessages& messages, QWidget* parent) : QDialog(parent), messages_(messages) {
-  setWindowTitle("Config");
-
-  auto* deviceCaption = new QLabel("Device ", this);
-  deviceCaption->setObjectName("lDev");
+  deviceCaption_ = new QLabel(this);
+  deviceCaption_->setObjectName("lDev");
   deviceLabel_ = new QLabel(this);
   deviceLabel_->setObjectName("LblDevice");
   SetTextColour(*deviceLabel_, Qt::red);
   SetFontPixels(*deviceLabel_, 20, true);
 
-  auto makeCheck = [this](ConfigCheck check, const char* name, const QString& caption, bool checked,
-                          QWidget* page) {
-    auto* box = new QCheckBox(caption, page);
+  auto makeCheck = [this](ConfigCheck check, const char* name, const char* caption, bool checked, QWidget* page) {
+    auto* box = new QCheckBox(page);
     box->setObjectName(name);
     box->setChecked(checked);
     checks_[static_cast<int>(check)] = box;
     PageColumn(page)->addWidget(box);
+    wordings_.push_back({box, caption, {}});
   };
-  auto makeRadio = [this](ConfigRadio radio, const char* name, const QString& caption, const QStringList& items,
-                          int item, QWidget* page) {
+  // `items`: the names shown as they are; `wordedItems`: item texts to translate.
+  auto makeRadio = [this](ConfigRadio radio, const char* name, const char* caption, const QStringList& items,
+                          std::vector<const char*> wordedItems, int item, QWidget* page) {
     auto* group = new RadioGroup(caption, items, page);
+    if (!wordedItems.empty()) group->SetItems(QStringList(static_cast<int>(wordedItems.size()), QString()));
     group->setObjectName(name);
     group->SetItemIndex(item);
     radios_[static_cast<int>(radio)] = group;
     PageColumn(page)->addWidget(group);
+    wordings_.push_back({group, caption, std::move(wordedItems)});
   };
 
   oscPages_ = new QStackedWidget(this);
   oscPages_->setObjectName("NoteOSC");
-  makeRadio(ConfigRadio::DefaultOsc, "RGDefaultOSC", "Oscillator", kDefaultOscNames, -1,
+  makeRadio(ConfigRadio::DefaultOsc, "RGDefaultOSC", QT_TR_NOOP("Oscillator"), kDefaultOscNames, {}, -1,
             MakePage(kOscPageNames[0], oscPages_));
-  makeRadio(ConfigRadio::InternalOsc, "RGInternalOSC", "Oscillator", {"LP", "XT", "IntRC", "ExtRC"}, -1,
-            MakePage(kOscPageNames[1], oscPages_));
-  makeRadio(ConfigRadio::VariousOsc, "RGVariousOSC", "オシレータ",
+  makeRadio(ConfigRadio::InternalOsc, "RGInternalOSC", QT_TR_NOOP("Oscillator"), {"LP", "XT", "IntRC", "ExtRC"}, {},
+            -1, MakePage(kOscPageNames[1], oscPages_));
+  makeRadio(ConfigRadio::VariousOsc, "RGVariousOSC", QT_TR_NOOP("オシレータ"),
             {"LP", "XT", "HS", "EXT", "INTRC (RA6 = I/O)", "INTRC (RA6 = CLKOUT)", "ER      (RA6 = I/O)",
              "ER      (RA6 = CLKOUT)"},
-            -1, MakePage(kOscPageNames[2], oscPages_));
+            {}, -1, MakePage(kOscPageNames[2], oscPages_));
   for (int i = 0; i < oscPages_->count(); ++i) PageColumn(oscPages_->widget(i))->addStretch();
 
-  auto* wdt = new QCheckBox("Watch dog timer", this);
+  auto* wdt = new QCheckBox(this);
   wdt->setObjectName("CBWdt");
   checks_[static_cast<int>(ConfigCheck::Wdt)] = wdt;
+  wordings_.push_back({wdt, QT_TR_NOOP("Watch dog timer"), {}});
 
   optionPages_ = new QStackedWidget(this);
   optionPages_->setObjectName("NoteOption");
   QWidget* page = MakePage(kOptionPageNames[0], optionPages_);
-  makeCheck(ConfigCheck::Pwt, "CBPwt", "Power up timer", false, page);
+  makeCheck(ConfigCheck::Pwt, "CBPwt", QT_TR_NOOP("Power up timer"), false, page);
   page = MakePage(kOptionPageNames[1], optionPages_);
-  makeRadio(ConfigRadio::Mclr8pin, "RGMclr", "MCLR", {"MCLR is connected to VDD", "Enable MCLR"}, -1, page);
+  makeRadio(ConfigRadio::Mclr8pin, "RGMclr", "MCLR", {},
+            {QT_TR_NOOP("MCLR is connected to VDD"), QT_TR_NOOP("Enable MCLR")}, -1, page);
   page = MakePage(kOptionPageNames[2], optionPages_);
-  makeCheck(ConfigCheck::Pwrte87x, "CBPwrte_f87x", "Power up timer", true, page);
-  makeCheck(ConfigCheck::Boden87x, "CBBoden_f87x", "Brown out reset", false, page);
-  makeCheck(ConfigCheck::Lvp87x, "CBLvp_f87x", "Low voltaege programming", false, page);
-  makeCheck(ConfigCheck::Wrt87x, "CBWrt_f87x", "Program memory write", false, page);
-  makeCheck(ConfigCheck::Debug87x, "CBDebug_f87x", "Debug mode", false, page);
+  makeCheck(ConfigCheck::Pwrte87x, "CBPwrte_f87x", QT_TR_NOOP("Power up timer"), true, page);
+  makeCheck(ConfigCheck::Boden87x, "CBBoden_f87x", QT_TR_NOOP("Brown out reset"), false, page);
+  makeCheck(ConfigCheck::Lvp87x, "CBLvp_f87x", QT_TR_NOOP("Low voltaege programming"), false, page);
+  makeCheck(ConfigCheck::Wrt87x, "CBWrt_f87x", QT_TR_NOOP("Program memory write"), false, page);
+  makeCheck(ConfigCheck::Debug87x, "CBDebug_f87x", QT_TR_NOOP("Debug mode"), false, page);
   checks_[static_cast<int>(ConfigCheck::Debug87x)]->hide();
-  // This page keeps its Japanese texts in the English edition.
+  // As described, this page keeps its Japanese texts in the English edition.
   page = MakePage(kOptionPageNames[3], optionPages_);
-  makeCheck(ConfigCheck::Pwrte62x, "CBPwrte_f62x", "パワーアップタイマー", true, page);
-  makeCheck(ConfigCheck::Boden62x, "CBBoden_f62x", "ブラウンアウトリセット", false, page);
-  makeCheck(ConfigCheck::Lvp62x, "CBLvp_f62x", "低電圧プログラミング許可", false, page);
-  makeRadio(ConfigRadio::Mclr62x, "RGMclr_f62x", "MCLR", {"MCLRはVDDに内部接続", "MCLRを有効にする"}, 0, page);
+  makeCheck(ConfigCheck::Pwrte62x, "CBPwrte_f62x", QT_TR_NOOP("パワーアップタイマー"), true, page);
+  makeCheck(ConfigCheck::Boden62x, "CBBoden_f62x", QT_TR_NOOP("ブラウンアウトリセット"), false, page);
+  makeCheck(ConfigCheck::Lvp62x, "CBLvp_f62x", QT_TR_NOOP("低電圧プログラミング許可"), false, page);
+  makeRadio(ConfigRadio::Mclr62x, "RGMclr_f62x", "MCLR", {},
+            {QT_TR_NOOP("MCLRはVDDに内部接続"), QT_TR_NOOP("MCLRを有効にする")}, 0, page);
   page = MakePage(kOptionPageNames[4], optionPages_);
-  makeCheck(ConfigCheck::PwrteMvb, "CBPwrte_MVB", "Power up timer", true, page);
-  makeCheck(ConfigCheck::BodenMvb, "CBBoden_MVB", "Brown out reset", false, page);
-  makeRadio(ConfigRadio::Borv, "RGBorv", "Broun out voltage", {"4.5V", "4.2V", "2.7V", "2.5V"}, 3, page);
+  makeCheck(ConfigCheck::PwrteMvb, "CBPwrte_MVB", QT_TR_NOOP("Power up timer"), true, page);
+  makeCheck(ConfigCheck::BodenMvb, "CBBoden_MVB", QT_TR_NOOP("Brown out reset"), false, page);
+  makeRadio(ConfigRadio::Borv, "RGBorv", QT_TR_NOOP("Broun out voltage"), {"4.5V", "4.2V", "2.7V", "2.5V"}, {}, 3,
+            page);
   for (int i = 0; i < optionPages_->count(); ++i) PageColumn(optionPages_->widget(i))->addStretch();
 
-  idGroup_ = new QGroupBox("ID　（最大７文字）", this);
+  idGroup_ = new QGroupBox(this);
   idGroup_->setObjectName("GBID");
   idEdit_ = new QLineEdit(idGroup_);
   idEdit_->setObjectName("EdtID");
   idEdit_->setMaxLength(7);
-  writeId_ = new QCheckBox("Write", idGroup_);
+  writeId_ = new QCheckBox(idGroup_);
   writeId_->setObjectName("CBWriteID");
   writeId_->setChecked(true);
   auto* idRow = new QHBoxLayout(idGroup_);
@@ -133,31 +139,31 @@ TConfigDlg::TConfigDlg(UserMessages& messages, QWidget* parent) : QDialog(parent
   modePages_ = new QStackedWidget(this);
   modePages_->setObjectName("NoteMode");
   QWidget* writeMode = MakePage("WriteMode", modePages_);
-  auto* writeText = new QLabel("Write config with this settings", writeMode);
-  writeText->setObjectName("lWrite");
-  ok_ = new QPushButton("OK", writeMode);
+  writeText_ = new QLabel(writeMode);
+  writeText_->setObjectName("lWrite");
+  ok_ = new QPushButton(writeMode);
   ok_->setObjectName("BitBtn1");
-  auto* cancel = new QPushButton("Cancel", writeMode);
-  cancel->setObjectName("BtnCancel");
+  cancel_ = new QPushButton(writeMode);
+  cancel_->setObjectName("BtnCancel");
   auto* writeRow = new QHBoxLayout;
-  writeRow->addWidget(writeText);
+  writeRow->addWidget(writeText_);
   writeRow->addStretch();
   writeRow->addWidget(ok_);
-  writeRow->addWidget(cancel);
+  writeRow->addWidget(cancel_);
   PageColumn(writeMode)->addLayout(writeRow);
   QWidget* readMode = MakePage("ReadMode", modePages_);
-  auto* readText = new QLabel("Configration settings read from PIC", readMode);
-  readText->setObjectName("lRead");
-  close_ = new QPushButton("Close", readMode);
+  readText_ = new QLabel(readMode);
+  readText_->setObjectName("lRead");
+  close_ = new QPushButton(readMode);
   close_->setObjectName("BtnClose");
   auto* readRow = new QHBoxLayout;
-  readRow->addWidget(readText);
+  readRow->addWidget(readText_);
   readRow->addStretch();
   readRow->addWidget(close_);
   PageColumn(readMode)->addLayout(readRow);
 
   auto* deviceRow = new QHBoxLayout;
-  deviceRow->addWidget(deviceCaption);
+  deviceRow->addWidget(deviceCaption_);
   deviceRow->addWidget(deviceLabel_);
   deviceRow->addStretch();
 
@@ -180,14 +186,52 @@ TConfigDlg::TConfigDlg(UserMessages& messages, QWidget* parent) : QDialog(parent
 
   connect(writeId_, &QCheckBox::toggled, this, &TConfigDlg::CBWriteIDClick);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
   OpenWithFocusOn(*this);
 
   CBWriteIDClick();
   ClearFuseLabel();
   SetWriteMode();
+  Retranslate();
 }
+
+void TConfigDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+void TConfigDlg::Retranslate() {
+  setWindowTitle(tr("Config"));
+  deviceCaption_->setText(tr("Device "));
+  for (const Wording& wording : wordings_) {
+    // A pin's name has no translation and stays as it is.
+    const QString caption = tr(wording.caption);
+    if (auto* box = qobject_cast<QCheckBox*>(wording.control)) {
+      box->setText(caption);
+      continue;
+    }
+    auto* group = static_cast<RadioGroup*>(wording.control);
+    group->setTitle(caption);
+    QStringList items;
+    for (const char* item : wording.items) items << tr(item);
+    group->RenameItems(items);
+  }
+  idGroup_->setTitle(tr("ID　（最大７文字）"));
+  writeId_->setText(tr("Write"));
+  writeText_->setText(tr("Write config with this settings"));
+  ok_->setText(tr("OK"));
+  cancel_->setText(tr("Cancel"));
+  readText_->setText(tr("Configration settings read from PIC"));
+  close_->setText(tr("Close"));
+  if (!fuseBevel_->isHidden()) ShowFuseWord();
+}
+
+void TConfigDlg::ShowFuseWord() {
+  fuseLabel_->setText(tr("フューズデータ : %1H    ").arg(QString("%1").arg(word_, 4, 16, QChar('0')).toUpper()));
+}
+
+void TConfigDlg::TellNotSupported() { messages_.Show(tr("このデバイスには対応していません。").toStdString()); }
 
 void TConfigDlg::SelectDevice(int device) {
   device_ = device;
@@ -231,7 +275,7 @@ void TConfigDlg::SetFuse(int32_t word) {
   word_ = static_cast<uint32_t>(word);
   const ConfigWordLayout& layout = ConfigWordLayout::ForDevice(device_);
   if (!layout.unpacks) {
-    messages_.Show(kNotSupported);
+    TellNotSupported();
     return;
   }
   ConfigControls controls = ReadControls();
@@ -251,14 +295,14 @@ void TConfigDlg::SetWriteMode() {
 void TConfigDlg::SetReadMode() {
   modePages_->setCurrentIndex(1);
   writeId_->setEnabled(false);
-  fuseLabel_->setText(QString("フューズデータ : %1H    ").arg(word_, 4, 16, QChar('0')).toUpper());
+  ShowFuseWord();
   fuseBevel_->show();
   close_->setDefault(true);
 }
 
 int32_t TConfigDlg::Fuse() {
   if (!MakesFuse()) {
-    messages_.Show(kNotSupported);
+    TellNotSupported();
     return 0xFFFF;
   }
   return ConfigWordLayout::ForDevice(device_).Pack(ReadControls(), word_);

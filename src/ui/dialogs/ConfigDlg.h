@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "platform/UserMessages.h"
 #include "ui/dialogs/ConfigWordLayout.h"
@@ -31,8 +32,6 @@ class TConfigDlg : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* kNotSupported = "このデバイスには対応していません。";
-
   explicit TConfigDlg(UserMessages& messages, QWidget* parent = nullptr);
 
   void SelectDevice(int device);  // a PIC_DEVICES value; others count as unsupported
@@ -50,7 +49,21 @@ class TConfigDlg : public QDialog {
   bool WriteIDChecked() const;
   QString IDText() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // A caption and item texts as written. A group whose items are names (of
+  // oscillators, of voltages) has no item texts here and keeps its names.
+  struct Wording {
+    QWidget* control;
+    const char* caption;
+    std::vector<const char*> items;
+  };
+
+  void Retranslate();
+  void ShowFuseWord();
+  void TellNotSupported();
   void CBWriteIDClick();
   void ClearFuseLabel();
   ConfigControls ReadControls() const;
@@ -60,6 +73,8 @@ class TConfigDlg : public QDialog {
   int device_ = -1;
   uint32_t word_ = 0xFFFF;
 
+  std::vector<Wording> wordings_;
+  QLabel* deviceCaption_;
   QLabel* deviceLabel_;
   QStackedWidget* oscPages_;
   QStackedWidget* optionPages_;
@@ -71,7 +86,10 @@ class TConfigDlg : public QDialog {
   QFrame* fuseBevel_;
   QLabel* fuseLabel_;
   QStackedWidget* modePages_;
+  QLabel* writeText_;
   QPushButton* ok_;
+  QPushButton* cancel_;
+  QLabel* readText_;
   QPushButton* close_;
 };
 

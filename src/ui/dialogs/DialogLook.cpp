@@ -1,6 +1,7 @@
 #include "ui/dialogs/DialogLook.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -72,12 +73,15 @@ class FocusOnOpen : public QObject {
 
 void OpenWithFocusOn(QDialog& dialog, QWidget* control) { new FocusOnOpen(dialog, control); }
 
+constexpr const char* kOkName = "BitBtn1";
+constexpr const char* kCancelName = "BtnCancel";
+
 QHBoxLayout* OkCancelRow(QDialog& dialog, bool alignRight) {
-  auto* ok = new QPushButton("OK", &dialog);
-  ok->setObjectName("BitBtn1");
+  auto* ok = new QPushButton(&dialog);
+  ok->setObjectName(kOkName);
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", &dialog);
-  cancel->setObjectName("BtnCancel");
+  auto* cancel = new QPushButton(&dialog);
+  cancel->setObjectName(kCancelName);
   cancel->setAutoDefault(false);
   QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
@@ -85,7 +89,15 @@ QHBoxLayout* OkCancelRow(QDialog& dialog, bool alignRight) {
   if (alignRight) row->addStretch();
   row->addWidget(ok);
   row->addWidget(cancel);
+  WordOkCancel(dialog);
   return row;
+}
+
+void WordOkCancel(QDialog& dialog) {
+  if (auto* ok = dialog.findChild<QPushButton*>(kOkName)) ok->setText(QCoreApplication::translate("DialogLook", "OK"));
+  if (auto* cancel = dialog.findChild<QPushButton*>(kCancelName)) {
+    cancel->setText(QCoreApplication::translate("DialogLook", "Cancel"));
+  }
 }
 
 }  // namespace tarvel

@@ -28,5 +28,7 @@ void OpenWithFocusOn(QDialog& dialog, QWidget* control = nullptr);
 // The OK (default, accepts) and Cancel (rejects) pair of a small dialog, in a
 // row that the caller places; pushed right when `alignRight`.
 QHBoxLayout* OkCancelRow(QDialog& dialog, bool alignRight);
+// Words that pair again in the language now in effect.
+void WordOkCancel(QDialog& dialog);
 
 }  // namespace tarvel

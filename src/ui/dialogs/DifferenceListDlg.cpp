@@ -15,7 +15,13 @@
 namespace tarvel {
 namespace {
 
-const QStringList kHeader = {"Address", "Image", "Chip"};
+// The header of the saved file stays the same in every language, for the
+// programs that read it.
+const QStringList kCsvHeader = {"Address", "Image", "Chip"};
+const char* const kHeader[] = {QT_TRANSLATE_NOOP("tarvel::TDifferenceListDlg", "Address"),
+                               QT_TRANSLATE_NOOP("tarvel::TDifferenceListDlg", "Image"),
+                               QT_TRANSLATE_NOOP("tarvel::TDifferenceListDlg", "Chip")};
+constexpr int kColumns = 3;
 
 }  // namespace
 
@@ -33,14 +39,16 @@ class TDifferenceListDlg::Rows : public QAbstractTableModel {
     return parent.isValid() ? 0 : static_cast<int>(differences_.size());
   }
   int columnCount(const QModelIndex& parent = QModelIndex()) const override {
-    return parent.isValid() ? 0 : static_cast<int>(kHeader.size());
+    return parent.isValid() ? 0 : kColumns;
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || role != Qt::DisplayRole) return QVariant();
     return Text(index.row(), index.column());
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return kHeader.value(section);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns) {
+      return TDifferenceListDlg::tr(kHeader[section]);
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
   }
 
@@ -58,19 +66,27 @@ class TDifferenceListDlg::Rows : public QAbstractTableModel {
   const int32_t dataDigits_;
 };
 
-TDifferenceListDlg::TDifferenceListDlg(const QString& imageName, ImageDifferences differences, int32_t addressDigits,
+TDifferenceListDlg::TDifferenceListDlg(Image image, ImageDifferences differences, int32_t addressDigits,
                                        int32_t dataDigits, QWidget* parent)
     : QDialog(parent),
       rows_(new Rows(std::move(differences), addressDigits, dataDigits, this)),
       table_(new QTableView(this)) {
-  setWindowTitle("Differences - " + imageName);
+  const bool program = image == Image::Program;
+  setWindowTitle(program ? tr("Differences - Program") : tr("Differences - Data"));
   const int count = rows_->rowCount();
-  auto* summary = new QLabel(QString("%1 %2 where the chip differs from the %3 image. Double-click a row to select "
-                                     "its cell.")
-                                 .arg(count)
-                                 .arg(count == 1 ? "address" : "addresses")
-                                 .arg(imageName.toLower()),
-                             this);
+  QString summaryText;
+  if (program) {
+    summaryText = count == 1 ? tr("%1 address where the chip differs from the program image. Double-click a row to "
+                                  "select its cell.")
+                             : tr("%1 addresses where the chip differs from the program image. Double-click a row "
+                                  "to select its cell.");
+  } else {
+    summaryText = count == 1 ? tr("%1 address where the chip differs from the data image. Double-click a row to "
+                                  "select its cell.")
+                             : tr("%1 addresses where the chip differs from the data image. Double-click a row to "
+                                  "select its cell.");
+  }
+  auto* summary = new QLabel(summaryText.arg(count), this);
   summary->setObjectName("LblSummary");
   summary->setWordWrap(true);
   table_->setObjectName("ListDifferences");
@@ -86,11 +102,11 @@ TDifferenceListDlg::TDifferenceListDlg(const QString& imageName, ImageDifference
   connect(table_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { emit AddressChosen(rows_->Address(index.row())); });
 
-  auto* save = new QPushButton("Save as CSV...", this);
+  auto* save = new QPushButton(tr("Save as CSV..."), this);
   save->setObjectName("BtnSaveCsv");
   save->setAutoDefault(false);
   connect(save, &QPushButton::clicked, this, &TDifferenceListDlg::SaveRequested);
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName("BtnClose");
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   auto* buttons = new QHBoxLayout;
@@ -108,7 +124,7 @@ TDifferenceListDlg::TDifferenceListDlg(const QString& imageName, ImageDifference
 TDifferenceListDlg::~TDifferenceListDlg() = default;
 
 QString TDifferenceListDlg::CsvText() const {
-  QString csv = kHeader.join(',') + '\n';
+  QString csv = kCsvHeader.join(',') + '\n';
   for (int row = 0; row < rows_->rowCount(); ++row) {
     csv += rows_->Text(row, 0) + ',' + rows_->Text(row, 1) + ',' + rows_->Text(row, 2) + '\n';
   }

@@ -17,8 +17,11 @@ class TDifferenceListDlg : public QDialog {
   Q_OBJECT
 
  public:
-  TDifferenceListDlg(const QString& imageName, ImageDifferences differences, int32_t addressDigits,
-                     int32_t dataDigits, QWidget* parent = nullptr);
+  // Which grid the list compares.
+  enum class Image { Program, Data };
+
+  TDifferenceListDlg(Image image, ImageDifferences differences, int32_t addressDigits, int32_t dataDigits,
+                     QWidget* parent = nullptr);
   ~TDifferenceListDlg() override;
 
   // The list as comma-separated lines under a header line.

@@ -1,6 +1,7 @@
 #include "ui/dialogs/FileSetDlg.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,56 +15,74 @@
 namespace tarvel {
 
 TFileSetDlg::TFileSetDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("File setup");
-
-  auto* objectFiles = new QGroupBox("Object files", this);
-  objectFiles->setObjectName("GBObjFile");
-  auto* folderLabel = new QLabel("Folder", objectFiles);
-  folderLabel->setObjectName("lFolder");
-  objPath_ = new QLineEdit(objectFiles);
+  objectFiles_ = new QGroupBox(this);
+  objectFiles_->setObjectName("GBObjFile");
+  folderLabel_ = new QLabel(objectFiles_);
+  folderLabel_->setObjectName("lFolder");
+  objPath_ = new QLineEdit(objectFiles_);
   objPath_->setObjectName("EdtObjPath");
   objPath_->setMinimumWidth(240);
-  folderLabel->setBuddy(objPath_);
+  folderLabel_->setBuddy(objPath_);
   // The folder is typed in; "Ref..." is shown but has no action.
-  auto* browse = new QPushButton("Ref...", objectFiles);
-  browse->setObjectName("BtnObjFolder");
-  browse->setEnabled(false);
-  browse->setAutoDefault(false);
+  browse_ = new QPushButton(objectFiles_);
+  browse_->setObjectName("BtnObjFolder");
+  browse_->setEnabled(false);
+  browse_->setAutoDefault(false);
   auto* folderRow = new QHBoxLayout;
-  folderRow->addWidget(folderLabel);
+  folderRow->addWidget(folderLabel_);
   folderRow->addWidget(objPath_, 1);
-  folderRow->addWidget(browse);
+  folderRow->addWidget(browse_);
 
-  hexType_ = new RadioGroup("HEX file ext.", {"*.*", "*.OBJ ,  *.HEX", "*.OBJ", "*.HEX"}, objectFiles);
+  hexType_ = new RadioGroup(QString(), {"*.*", "*.OBJ ,  *.HEX", "*.OBJ", "*.HEX"}, objectFiles_);
   hexType_->setObjectName("RGHexType");
-  binType_ = new RadioGroup("Binary file ext.", {"*.*", "*.OBJ ,  *.BIN", "*.OBJ", "*.BIN"}, objectFiles);
+  binType_ = new RadioGroup(QString(), {"*.*", "*.OBJ ,  *.BIN", "*.OBJ", "*.BIN"}, objectFiles_);
   binType_->setObjectName("RGBinType");
   auto* typeRow = new QHBoxLayout;
   typeRow->addWidget(hexType_);
   typeRow->addWidget(binType_);
 
-  auto* objectColumn = new QVBoxLayout(objectFiles);
+  auto* objectColumn = new QVBoxLayout(objectFiles_);
   objectColumn->addLayout(folderRow);
   objectColumn->addLayout(typeRow);
 
-  auto* programHex = new QGroupBox("Configuration, ID and EEPROM data in program HEX files", this);
-  programHex->setObjectName("GBChipData");
-  chipDataTake_ = new RadioGroup("When a file is opened", {"Ask", "Always take", "Never take"}, programHex);
+  programHex_ = new QGroupBox(this);
+  programHex_->setObjectName("GBChipData");
+  chipDataTake_ = new RadioGroup(QString(), {QString(), QString(), QString()}, programHex_);
   chipDataTake_->setObjectName("RGChipDataTake");
-  chipDataSave_ = new QCheckBox("Save them with the program", programHex);
+  chipDataSave_ = new QCheckBox(programHex_);
   chipDataSave_->setObjectName("CBChipDataSave");
-  auto* programHexColumn = new QVBoxLayout(programHex);
+  auto* programHexColumn = new QVBoxLayout(programHex_);
   programHexColumn->addWidget(chipDataTake_);
   programHexColumn->addWidget(chipDataSave_);
 
   QHBoxLayout* buttons = OkCancelRow(*this, true);
 
   auto* form = new QVBoxLayout(this);
-  form->addWidget(objectFiles);
-  form->addWidget(programHex);
+  form->addWidget(objectFiles_);
+  form->addWidget(programHex_);
   form->addLayout(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
   OpenWithFocusOn(*this);
+  Retranslate();
+}
+
+void TFileSetDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+void TFileSetDlg::Retranslate() {
+  setWindowTitle(tr("File setup"));
+  objectFiles_->setTitle(tr("Object files"));
+  folderLabel_->setText(tr("Folder"));
+  browse_->setText(tr("Ref..."));
+  hexType_->setTitle(tr("HEX file ext."));
+  binType_->setTitle(tr("Binary file ext."));
+  programHex_->setTitle(tr("Configuration, ID and EEPROM data in program HEX files"));
+  chipDataTake_->setTitle(tr("When a file is opened"));
+  chipDataTake_->RenameItems({tr("Ask"), tr("Always take"), tr("Never take")});
+  chipDataSave_->setText(tr("Save them with the program"));
+  WordOkCancel(*this);
 }
 
 void TFileSetDlg::SetObjPath(const QString& path) { objPath_->setText(path); }

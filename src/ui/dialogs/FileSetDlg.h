@@ -4,7 +4,10 @@
 #include <cstdint>
 
 class QCheckBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tarvel {
 
@@ -33,7 +36,16 @@ class TFileSetDlg : public QDialog {
   int ChipDataTake() const;
   bool ChipDataSave() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
+  QGroupBox* objectFiles_;
+  QLabel* folderLabel_;
+  QPushButton* browse_;
+  QGroupBox* programHex_;
   QLineEdit* objPath_;
   RadioGroup* hexType_;
   RadioGroup* binType_;

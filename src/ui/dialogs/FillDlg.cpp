@@ -13,11 +13,11 @@ namespace tarvel {
 
 TFillDlg::TFillDlg(UserMessages& messages, const HexGridShape& shape, QWidget* parent)
     : QDialog(parent), messages_(messages), shape_(shape) {
-  setWindowTitle("Fill");
+  setWindowTitle(tr("Fill"));
   auto* form = new QFormLayout;
-  fromEdit_ = AddHexField(*form, "EdtFrom", "From address:");
-  toEdit_ = AddHexField(*form, "EdtTo", "To address:");
-  valueEdit_ = AddHexField(*form, "EdtValue", "Value (- for blank cells):");
+  fromEdit_ = AddHexField(*form, "EdtFrom", tr("From address:"));
+  toEdit_ = AddHexField(*form, "EdtTo", tr("To address:"));
+  valueEdit_ = AddHexField(*form, "EdtValue", tr("Value (- for blank cells):"));
   valueEdit_->setValidator(new HexTextValidator(valueEdit_));
 
   LayOutHexEntry(*this, form, OkCancelRow(*this, true), valueEdit_);
@@ -29,12 +29,14 @@ void TFillDlg::SetRange(int32_t first, int32_t last) {
 }
 
 void TFillDlg::accept() {
-  const std::optional<int32_t> from = AddressIn(*fromEdit_, "first address", shape_, messages_);
+  const std::optional<int32_t> from =
+      AddressIn(*fromEdit_, tr("Enter the first address as hexadecimal digits from %1 to %2."), shape_, messages_);
   if (!from) return;
-  const std::optional<int32_t> to = AddressIn(*toEdit_, "last address", shape_, messages_);
+  const std::optional<int32_t> to =
+      AddressIn(*toEdit_, tr("Enter the last address as hexadecimal digits from %1 to %2."), shape_, messages_);
   if (!to) return;
   if (*from > *to) {
-    messages_.Show("The first address lies after the last one.");
+    messages_.Show(tr("The first address lies after the last one.").toStdString());
     fromEdit_->setFocus();
     return;
   }
@@ -53,10 +55,10 @@ bool TFillDlg::TakeValue() {
   }
   // The same refusal as for a cell typed too long.
   const bool tooLong = text.size() > shape_.dataDigits && !text.contains('-');
-  messages_.Show(tooLong ? std::string("ビット数が多すぎます")
-                         : QString("Enter the value as one to %1 hexadecimal digits, or - to blank the cells.")
-                               .arg(shape_.dataDigits)
-                               .toStdString());
+  messages_.Show((tooLong ? tr("ビット数が多すぎます")
+                          : tr("Enter the value as one to %1 hexadecimal digits, or - to blank the cells.")
+                                .arg(shape_.dataDigits))
+                     .toStdString());
   valueEdit_->setFocus();
   valueEdit_->selectAll();
   return false;

@@ -22,16 +22,17 @@ QPushButton* Button(QDialog& dialog, const char* name, const QString& caption) {
 
 TFindDlg::TFindDlg(UserMessages& messages, int32_t dataDigits, QWidget* parent)
     : QDialog(parent), messages_(messages), dataDigits_(dataDigits) {
-  setWindowTitle("Find");
+  setWindowTitle(tr("Find"));
   auto* form = new QFormLayout;
-  const QString unit = dataDigits > 2 ? "words" : "bytes";
-  valuesEdit_ = AddHexField(*form, "EdtValues", QString("Values (hexadecimal %1, - for a blank):").arg(unit));
+  valuesEdit_ = AddHexField(*form, "EdtValues",
+                            dataDigits > 2 ? tr("Values (hexadecimal words, - for a blank):")
+                                           : tr("Values (hexadecimal bytes, - for a blank):"));
   valuesEdit_->setMinimumWidth(valuesEdit_->fontMetrics().horizontalAdvance(QString(40, '0')));
 
-  QPushButton* next = Button(*this, "BtnFindNext", "Find Next");
+  QPushButton* next = Button(*this, "BtnFindNext", tr("Find Next"));
   next->setDefault(true);
-  QPushButton* previous = Button(*this, "BtnFindPrevious", "Find Previous");
-  QPushButton* cancel = Button(*this, "BtnCancel", "Cancel");
+  QPushButton* previous = Button(*this, "BtnFindPrevious", tr("Find Previous"));
+  QPushButton* cancel = Button(*this, "BtnCancel", tr("Cancel"));
   connect(next, &QPushButton::clicked, this, [this] { Search(true); });
   connect(previous, &QPushButton::clicked, this, [this] { Search(false); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -11,9 +11,9 @@ namespace tarvel {
 
 TGoToDlg::TGoToDlg(UserMessages& messages, const HexGridShape& shape, QWidget* parent)
     : QDialog(parent), messages_(messages), shape_(shape) {
-  setWindowTitle("Go To Address");
+  setWindowTitle(tr("Go To Address"));
   auto* form = new QFormLayout;
-  addressEdit_ = AddHexField(*form, "EdtAddress", "Address:");
+  addressEdit_ = AddHexField(*form, "EdtAddress", tr("Address:"));
   LayOutHexEntry(*this, form, OkCancelRow(*this, true), addressEdit_);
 }
 
@@ -23,7 +23,8 @@ void TGoToDlg::SetAddress(int32_t address) {
 }
 
 void TGoToDlg::accept() {
-  const std::optional<int32_t> address = AddressIn(*addressEdit_, "address", shape_, messages_);
+  const std::optional<int32_t> address =
+      AddressIn(*addressEdit_, tr("Enter the address as hexadecimal digits from %1 to %2."), shape_, messages_);
   if (!address) return;
   address_ = *address;
   QDialog::accept();

@@ -25,12 +25,12 @@ void LayOutHexEntry(QDialog& dialog, QFormLayout* form, QLayout* buttons, QWidge
   OpenWithFocusOn(dialog, focus);
 }
 
-std::optional<int32_t> AddressIn(QLineEdit& field, const QString& what, const HexGridShape& shape,
+std::optional<int32_t> AddressIn(QLineEdit& field, const QString& request, const HexGridShape& shape,
                                  UserMessages& messages) {
   const std::optional<int32_t> address = HexCellText::ParseAddress(field.text(), shape.maxAddress);
   if (!address) {
-    messages.Show(QString("Enter the %1 as hexadecimal digits from %2 to %3.")
-                      .arg(what, HexCellText::AddressText(0, shape.addressDigits),
+    messages.Show(request
+                      .arg(HexCellText::AddressText(0, shape.addressDigits),
                            HexCellText::AddressText(shape.maxAddress, shape.addressDigits))
                       .toStdString());
     field.setFocus();

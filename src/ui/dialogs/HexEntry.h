@@ -29,9 +29,10 @@ QLineEdit* AddHexField(QFormLayout& form, const char* name, const QString& label
 // size, opening on `focus`.
 void LayOutHexEntry(QDialog& dialog, QFormLayout* form, QLayout* buttons, QWidget* focus);
 
-// The address typed into `field`; otherwise the user is told which
-// addresses the grid has, the focus goes to the field, and nothing is given.
-std::optional<int32_t> AddressIn(QLineEdit& field, const QString& what, const HexGridShape& shape,
+// The address typed into `field`; otherwise the user is told `request`
+// with the grid's first and last addresses for %1 and %2, the focus goes to
+// the field, and nothing is given.
+std::optional<int32_t> AddressIn(QLineEdit& field, const QString& request, const HexGridShape& shape,
                                  UserMessages& messages);
 
 }  // namespace tarvel

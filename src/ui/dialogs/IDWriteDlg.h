@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QGroupBox;
 class QLineEdit;
 
 namespace tarvel {
@@ -18,7 +19,13 @@ class TIDWriteDlg : public QDialog {
   // Offers a text, such as the ID a program file brought.
   void SetIDText(const QString& text);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
+  QGroupBox* group_;
   QLineEdit* idEdit_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/ProtectConfirmDlg.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,8 @@ namespace {
 constexpr int kPageDefault = 0;
 constexpr int kPageNotImplemented = 1;
 
+QString Hex(int32_t value) { return QString("%1").arg(value, 4, 16, QChar('0')).toUpper(); }
+
 QFrame* MakeBevel(const char* name, QWidget* parent) {
   auto* bevel = new QFrame(parent);
   bevel->setObjectName(name);
@@ -29,53 +32,47 @@ QFrame* MakeBevel(const char* name, QWidget* parent) {
 }  // namespace
 
 TProtectConfirmDlg::TProtectConfirmDlg(QWidget* parent) : QDialog(parent) {
-  // This dialog has its texts in Japanese only, in every edition.
-  setWindowTitle("コードプロテクト確認");
-
   pages_ = new QStackedWidget(this);
   pages_->setObjectName("Notebook");
 
   auto* defaultPage = new QWidget(pages_);
   defaultPage->setObjectName("default");
-  range_ = new RadioGroup("プログラムメモリー", {}, defaultPage);
+  range_ = new RadioGroup(QString(), {}, defaultPage);
   range_->setObjectName("RGRange");
-  dataProtect_ = new QCheckBox("データメモリー", defaultPage);
+  dataProtect_ = new QCheckBox(defaultPage);
   dataProtect_->setObjectName("CBDataProtect");
   QSizePolicy keepPlace = dataProtect_->sizePolicy();
   keepPlace.setRetainSizeWhenHidden(true);
   dataProtect_->setSizePolicy(keepPlace);
 
   auto* questionBevel = MakeBevel("Bevel2", defaultPage);
-  auto* question = new QLabel("コードプロテクトをかけますか？", questionBevel);
-  question->setObjectName("Label2");
-  SetTextColour(*question, Qt::red);
-  SetFontPixels(*question, 18, true);
-  auto* yes = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), "はい(&Y)", questionBevel);
-  yes->setObjectName("BitBtn1");
-  yes->setFocusPolicy(Qt::NoFocus);
-  yes->setAutoDefault(false);
-  no_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogNoButton), "いいえ(&N)", questionBevel);
+  question_ = new QLabel(questionBevel);
+  question_->setObjectName("Label2");
+  SetTextColour(*question_, Qt::red);
+  SetFontPixels(*question_, 18, true);
+  yes_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), QString(), questionBevel);
+  yes_->setObjectName("BitBtn1");
+  yes_->setFocusPolicy(Qt::NoFocus);
+  yes_->setAutoDefault(false);
+  no_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogNoButton), QString(), questionBevel);
   no_->setObjectName("BitBtn2");
   no_->setDefault(true);
   auto* answers = new QHBoxLayout;
   answers->addStretch();
-  answers->addWidget(yes);
+  answers->addWidget(yes_);
   answers->addWidget(no_);
   answers->addStretch();
   auto* questionColumn = new QVBoxLayout(questionBevel);
-  questionColumn->addWidget(question, 0, Qt::AlignHCenter);
+  questionColumn->addWidget(question_, 0, Qt::AlignHCenter);
   questionColumn->addLayout(answers);
 
   auto* warningBevel = MakeBevel("Bevel3", defaultPage);
-  auto* warning = new QLabel(
-      "コードプロテクトをかけると、以後プログラム及びデータの読み込みができなくなります。"
-      "　コードプロテクトをかけられたデバイスに再書き込みするには、イレースする必要があります。",
-      warningBevel);
-  warning->setObjectName("Label1");
-  warning->setWordWrap(true);
-  warning->setMinimumWidth(290);
+  warning_ = new QLabel(warningBevel);
+  warning_->setObjectName("Label1");
+  warning_->setWordWrap(true);
+  warning_->setMinimumWidth(290);
   auto* warningBox = new QVBoxLayout(warningBevel);
-  warningBox->addWidget(warning);
+  warningBox->addWidget(warning_);
 
   auto* defaultColumn = new QVBoxLayout(defaultPage);
   defaultColumn->setContentsMargins(0, 0, 0, 0);
@@ -87,18 +84,18 @@ TProtectConfirmDlg::TProtectConfirmDlg(QWidget* parent) : QDialog(parent) {
 
   auto* notImplementedPage = new QWidget(pages_);
   notImplementedPage->setObjectName("not_implemented");
-  auto* notSupported = new QLabel("このデバイスはコードプロテクトに対応していません。", notImplementedPage);
-  notSupported->setObjectName("Label3");
-  notSupported->setWordWrap(true);
-  notSupported->setAlignment(Qt::AlignCenter);
-  auto* close = new QPushButton("Close", notImplementedPage);
-  close->setObjectName("BitBtn3");
-  close->setAutoDefault(false);
+  notSupported_ = new QLabel(notImplementedPage);
+  notSupported_->setObjectName("Label3");
+  notSupported_->setWordWrap(true);
+  notSupported_->setAlignment(Qt::AlignCenter);
+  close_ = new QPushButton(notImplementedPage);
+  close_->setObjectName("BitBtn3");
+  close_->setAutoDefault(false);
   auto* notImplementedColumn = new QVBoxLayout(notImplementedPage);
   notImplementedColumn->addStretch();
-  notImplementedColumn->addWidget(notSupported);
+  notImplementedColumn->addWidget(notSupported_);
   notImplementedColumn->addStretch();
-  notImplementedColumn->addWidget(close, 0, Qt::AlignHCenter);
+  notImplementedColumn->addWidget(close_, 0, Qt::AlignHCenter);
   pages_->addWidget(notImplementedPage);
 
   auto* frame = MakeBevel("Bevel1", this);
@@ -108,16 +105,41 @@ TProtectConfirmDlg::TProtectConfirmDlg(QWidget* parent) : QDialog(parent) {
   form->addWidget(frame);
   form->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(yes, &QPushButton::clicked, this, &QDialog::accept);
+  connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
   connect(no_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+  Retranslate();
+}
+
+void TProtectConfirmDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+// As described, this dialog speaks Japanese in every edition.
+void TProtectConfirmDlg::Retranslate() {
+  setWindowTitle(tr("コードプロテクト確認"));
+  range_->setTitle(tr("プログラムメモリー"));
+  QStringList items;
+  for (const CodeProtectRanges::Range& range : ranges_) {
+    items << QString("%1 (%2H-%3H)").arg(tr(range.words), Hex(range.first), Hex(range.last));
+  }
+  range_->RenameItems(items);
+  dataProtect_->setText(tr("データメモリー"));
+  question_->setText(tr("コードプロテクトをかけますか？"));
+  yes_->setText(tr("はい(&Y)"));
+  no_->setText(tr("いいえ(&N)"));
+  warning_->setText(
+      tr("コードプロテクトをかけると、以後プログラム及びデータの読み込みができなくなります。"
+         "　コードプロテクトをかけられたデバイスに再書き込みするには、イレースする必要があります。"));
+  notSupported_->setText(tr("このデバイスはコードプロテクトに対応していません。"));
+  close_->setText(tr("Close"));
 }
 
 void TProtectConfirmDlg::SelectDevice(int device) {
   ranges_ = CodeProtectRanges::ForDevice(device);
-  QStringList items;
-  for (const CodeProtectRanges::Range& range : ranges_) items << QString::fromStdString(range.text);
-  range_->SetItems(items);
+  range_->SetItems(QStringList(static_cast<int>(ranges_.size()), QString()));
+  Retranslate();
   range_->SetItemIndex(CodeProtectRanges::FirstChoice(device));
   offersDataProtect_ = CodeProtectRanges::OffersDataProtect(device);
   dataProtect_->setChecked(false);

@@ -7,6 +7,7 @@
 #include "ui/dialogs/CodeProtectRanges.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QStackedWidget;
 
@@ -31,13 +32,23 @@ class TProtectConfirmDlg : public QDialog {
   int32_t ProtectLevel() const;
   bool DataProtect() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   std::vector<CodeProtectRanges::Range> ranges_;
   bool offersDataProtect_ = false;
   QStackedWidget* pages_;
   RadioGroup* range_;
   QCheckBox* dataProtect_;
+  QLabel* question_;
+  QPushButton* yes_;
   QPushButton* no_;
+  QLabel* warning_;
+  QLabel* notSupported_;
+  QPushButton* close_;
 };
 
 }  // namespace tarvel

@@ -25,6 +25,10 @@ void RadioGroup::SetItems(const QStringList& items) {
   }
 }
 
+void RadioGroup::RenameItems(const QStringList& items) {
+  for (int index = 0; index < items.size() && index < Count(); ++index) Item(index)->setText(items[index]);
+}
+
 int RadioGroup::Count() const { return static_cast<int>(buttons_->buttons().size()); }
 
 QRadioButton* RadioGroup::Item(int index) const {

@@ -19,6 +19,8 @@ class RadioGroup : public QGroupBox {
   RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
 
   void SetItems(const QStringList& items);  // clears the selection
+  // New texts for the items there are, the selection kept.
+  void RenameItems(const QStringList& items);
   int Count() const;
   QRadioButton* Item(int index) const;
 

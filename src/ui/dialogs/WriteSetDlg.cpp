@@ -41,20 +41,20 @@ QCheckBox* NamedCheckBox(const char* name, const QString& caption, QWidget* pare
 
 TWriteSetDlg::TWriteSetDlg(Clock& clock, UserMessages& messages, QWidget* parent)
     : QDialog(parent), clock_(clock), messages_(messages) {
-  setWindowTitle("Write Setup");
+  setWindowTitle(tr("Write Setup"));
 
-  overWriteEnable_ = NamedCheckBox("CBOverWriteEnable", "Don't overwrite the same data.", this);
+  overWriteEnable_ = NamedCheckBox("CBOverWriteEnable", tr("Don't overwrite the same data."), this);
 
-  auto* fillGroup = new QGroupBox("Fill in empty area", this);
+  auto* fillGroup = new QGroupBox(tr("Fill in empty area"), this);
   fillGroup->setObjectName("GroupBox1");
-  fillUpEnable_ = NamedCheckBox("CBFillUpEnable", "Fill UP", fillGroup);
-  auto* withLabel = new QLabel("with", fillGroup);
+  fillUpEnable_ = NamedCheckBox("CBFillUpEnable", tr("Fill UP"), fillGroup);
+  auto* withLabel = new QLabel(tr("with"), fillGroup);
   withLabel->setObjectName("Label1");
   fillUpData_ = new QLineEdit("0000", fillGroup);
   fillUpData_->setObjectName("EdtFillUpData");
   fillUpData_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9A-Fa-f]{1,4}"), fillUpData_));
   fillUpData_->setFixedWidth(fillUpData_->fontMetrics().horizontalAdvance("00000000") + 12);
-  auto* hexLabel = new QLabel("Ｈ", fillGroup);
+  auto* hexLabel = new QLabel(tr("Ｈ"), fillGroup);
   hexLabel->setObjectName("Label2");
   auto* fillRow = new QHBoxLayout(fillGroup);
   fillRow->addWidget(fillUpEnable_);
@@ -64,7 +64,7 @@ TWriteSetDlg::TWriteSetDlg(Clock& clock, UserMessages& messages, QWidget* parent
   fillRow->addWidget(hexLabel);
   fillRow->addStretch();
 
-  auto* waitGroup = new QGroupBox("Write Wait", this);
+  auto* waitGroup = new QGroupBox(tr("Write Wait"), this);
   waitGroup->setObjectName("GroupBox2");
   wait_ = new QSpinBox(waitGroup);
   wait_->setObjectName("UDWait");
@@ -77,7 +77,7 @@ TWriteSetDlg::TWriteSetDlg(Clock& clock, UserMessages& messages, QWidget* parent
   wait_->setLocale(numbers);
   wait_->setGroupSeparatorShown(true);
   wait_->setMinimumWidth(wait_->fontMetrics().horizontalAdvance("000,000") + 40);
-  measure_ = new QPushButton("Measure", waitGroup);
+  measure_ = new QPushButton(tr("Measure"), waitGroup);
   measure_->setObjectName("BtnMeasure");
   measure_->setAutoDefault(false);
   auto* waitRow = new QHBoxLayout(waitGroup);
@@ -85,31 +85,31 @@ TWriteSetDlg::TWriteSetDlg(Clock& clock, UserMessages& messages, QWidget* parent
   waitRow->addWidget(measure_);
   waitRow->addStretch();
 
-  auto* powerGroup = new QGroupBox("Power Control", this);
+  auto* powerGroup = new QGroupBox(tr("Power Control"), this);
   powerGroup->setObjectName("GBPowerControl");
-  startPowerOn_ = NamedCheckBox("CBStartPowerON", "Power on at start", powerGroup);
-  endPowerOff_ = NamedCheckBox("CBEndPowerOFF", "Power off at end", powerGroup);
+  startPowerOn_ = NamedCheckBox("CBStartPowerON", tr("Power on at start"), powerGroup);
+  endPowerOff_ = NamedCheckBox("CBEndPowerOFF", tr("Power off at end"), powerGroup);
   auto* powerColumn = new QVBoxLayout(powerGroup);
   powerColumn->addWidget(startPowerOn_);
   powerColumn->addWidget(endPowerOff_);
 
-  startGiveIo_ = NamedCheckBox("CBStartGiveIO", "Auto Start GiveIO.sys", this);
+  startGiveIo_ = NamedCheckBox("CBStartGiveIO", tr("Auto Start GiveIO.sys"), this);
 
   portSelect_ = new RadioGroup(
-      "Parallel Port", {"AT (378H)", "AT (3BCH)", "AT (278H)", "PC98 (40H)", "PC98 (140H)"}, this);
+      tr("Parallel Port"), {"AT (378H)", "AT (3BCH)", "AT (278H)", "PC98 (40H)", "PC98 (140H)"}, this);
   portSelect_->setObjectName("RGPortSelect");
   portSelect_->SetItemIndex(0);
 
-  auto* accessLabel = new QLabel("Port access", this);
+  auto* accessLabel = new QLabel(tr("Port access"), this);
   portAccess_ = new QComboBox(this);
   portAccess_->setObjectName("CBPortAccess");
-  portAccess_->addItems({"Automatic", "Kernel parallel port device", "Direct I/O", "Simulated writer"});
+  portAccess_->addItems({tr("Automatic"), tr("Kernel parallel port device"), tr("Direct I/O"), tr("Simulated writer")});
   accessLabel->setBuddy(portAccess_);
 
-  ok_ = new QPushButton("OK", this);
+  ok_ = new QPushButton(tr("OK"), this);
   ok_->setObjectName("OkButton");
   ok_->setDefault(true);
-  cancel_ = new QPushButton("Cancel", this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   cancel_->setObjectName("CancelButton");
   cancel_->setAutoDefault(false);
 
@@ -162,7 +162,7 @@ void TWriteSetDlg::keyPressEvent(QKeyEvent* event) {
 // An empty fill value would program 0 into every empty cell.
 void TWriteSetDlg::OkButtonClick() {
   if (!fillUpData_->hasAcceptableInput()) {
-    messages_.Show("Enter the fill value as one to four hexadecimal digits (0 to FFFF).");
+    messages_.Show(tr("Enter the fill value as one to four hexadecimal digits (0 to FFFF).").toStdString());
     fillUpData_->setFocus();
     return;
   }

@@ -22,8 +22,11 @@ struct TWriterTestDlg::LevelGroup {
   int initialItem;  // matches the output byte 0 of a new dialog
 };
 
+// The pin names and the levels with their data bits read the same in every
+// language; only the supply group's caption is a word.
 const std::array<TWriterTestDlg::LevelGroup, 4> TWriterTestDlg::kLevelGroups = {{
-    {"RGPower", "Power", {"ON   D6...H", "OFF  D6...L"}, 0x40, {0x40, 0x00}, 1},
+    {"RGPower", QT_TRANSLATE_NOOP("tarvel::TWriterTestDlg", "Power"), {"ON   D6...H", "OFF  D6...L"}, 0x40,
+     {0x40, 0x00}, 1},
     {"RGMclr", "MCLR",
      {"VPP (12.5V)  D3...H  D4...L", "GND ( 0V  )  D3...L   D4..H", "VDD ( 5V  )  D3...L   D4...L",
       "GND ( 0V  )  D3...H  D4...H"},
@@ -62,9 +65,9 @@ QFrame* MakeBevel(const char* name, QWidget* parent) {
 }  // namespace
 
 TWriterTestDlg::TWriterTestDlg(PortIo& io, QWidget* parent) : QDialog(parent), io_(io) {
-  setWindowTitle("Writer Test");
+  setWindowTitle(tr("Writer Test"));
 
-  auto* message = new QLabel("Disconnect the writer from PIC.", this);
+  auto* message = new QLabel(tr("Disconnect the writer from PIC."), this);
   message->setObjectName("LblMessage");
   SetTextColour(*message, Qt::red);
   SetFontPixels(*message, 20, true);
@@ -77,7 +80,7 @@ TWriterTestDlg::TWriterTestDlg(PortIo& io, QWidget* parent) : QDialog(parent), i
   auto* levelRow = new QHBoxLayout;
   for (size_t i = 0; i < kLevelGroups.size(); ++i) {
     const LevelGroup& group = kLevelGroups[i];
-    levels_[i] = new RadioGroup(group.caption, group.items, this);
+    levels_[i] = new RadioGroup(tr(group.caption), group.items, this);
     levels_[i]->setObjectName(group.name);
     levels_[i]->SetItemIndex(group.initialItem);
     levels_[i]->setEnabled(false);
@@ -85,7 +88,7 @@ TWriterTestDlg::TWriterTestDlg(PortIo& io, QWidget* parent) : QDialog(parent), i
     levelRow->addWidget(levels_[i]);
   }
 
-  auto* outputLabel = new QLabel("Output", this);
+  auto* outputLabel = new QLabel(tr("Output"), this);
   outputLabel->setObjectName("LblOutput");
   outData_ = new QLabel("00H", this);
   outData_->setObjectName("LblOutData");
@@ -103,7 +106,7 @@ TWriterTestDlg::TWriterTestDlg(PortIo& io, QWidget* parent) : QDialog(parent), i
   }
   auto* inputBevel = MakeBevel("Bevel3", this);
   auto* inputBox = new QHBoxLayout(inputBevel);
-  inputLamp_ = MakeLamp("PDIn", "In", inputBevel);
+  inputLamp_ = MakeLamp("PDIn", tr("In"), inputBevel);
   inputBox->addWidget(inputLamp_);
 
   auto* outputRow = new QHBoxLayout;
@@ -116,10 +119,10 @@ TWriterTestDlg::TWriterTestDlg(PortIo& io, QWidget* parent) : QDialog(parent), i
   outputRow->addStretch();
 
   auto* portSelect = new RadioGroup(
-      "ParallelPort", {"AT (378H)", "AT (3BCH)", "AT (278H)", "PC98 (40H)", "PC98 (140H)"}, this);
+      tr("ParallelPort"), {"AT (378H)", "AT (3BCH)", "AT (278H)", "PC98 (40H)", "PC98 (140H)"}, this);
   portSelect->setObjectName("RGPortSelect");
   connect(portSelect, &RadioGroup::ItemClicked, this, &TWriterTestDlg::RGPortSelectClick);
-  auto* finish = new QPushButton("Finish", this);
+  auto* finish = new QPushButton(tr("Finish"), this);
   finish->setObjectName("BtnEnd");
   finish->setAutoDefault(false);
   connect(finish, &QPushButton::clicked, this, &QDialog::close);

@@ -16,13 +16,13 @@ namespace {
 
 QString Verb(OperationStage stage) {
   switch (stage) {
-    case OperationStage::Idle: return "Preparing";
-    case OperationStage::Writing: return "Writing";
-    case OperationStage::Verifying: return "Verifying";
-    case OperationStage::Reading: return "Reading";
-    case OperationStage::Comparing: return "Comparing";
-    case OperationStage::Erasing: return "Erasing";
-    case OperationStage::BlankChecking: return "Checking";
+    case OperationStage::Idle: return ChipOperation::tr("Preparing");
+    case OperationStage::Writing: return ChipOperation::tr("Writing");
+    case OperationStage::Verifying: return ChipOperation::tr("Verifying");
+    case OperationStage::Reading: return ChipOperation::tr("Reading");
+    case OperationStage::Comparing: return ChipOperation::tr("Comparing");
+    case OperationStage::Erasing: return ChipOperation::tr("Erasing");
+    case OperationStage::BlankChecking: return ChipOperation::tr("Checking");
   }
   return QString();
 }
@@ -35,7 +35,7 @@ QString Hex(uint32_t value) { return QString("%1").arg(value, 4, 16, QChar('0'))
 }  // namespace
 
 QString PartialReadTitle(const QString& head, uint32_t stoppedAt) {
-  return head + "(partial: cancelled at " + Hex(stoppedAt) + "H)";
+  return ChipOperation::tr("%1(partial: cancelled at %2H)").arg(head, Hex(stoppedAt));
 }
 
 ChipOperation::ChipOperation(QWidget& window, EngineMessages& engineMessages, std::function<void(bool)> hold)
@@ -81,7 +81,7 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
   disconnect(&dialog, &QProgressDialog::canceled, &dialog, &QProgressDialog::cancel);
   connect(&dialog, &QProgressDialog::canceled, this, [this, &dialog] {
     progress_.RequestStop();
-    dialog.setLabelText("Cancelling at the next address...");
+    dialog.setLabelText(tr("Cancelling at the next address..."));
   });
   Refresh(dialog, subject);
   QTimer refresh;
@@ -112,8 +112,11 @@ bool ChipOperation::Run(const QString& subject, const std::function<void()>& wor
 void ChipOperation::Refresh(QProgressDialog& dialog, const QString& subject) {
   if (progress_.StopRequested()) return;
   const uint32_t total = progress_.Total();
-  QString label = Verb(progress_.Stage()) + " " + subject;
-  if (total > 0) label += "\nAddress " + Hex(progress_.Done()) + "H of " + Hex(total - 1) + "H";
+  // Both languages fill the stage and the subject in their own order:
+  // "Writing program memory", "プログラムメモリー: 書き込み中".
+  QString label = tr("%1 %2", "a stage (Writing) and what it works on (program memory)")
+                      .arg(Verb(progress_.Stage()), subject);
+  if (total > 0) label += "\n" + tr("Address %1H of %2H").arg(Hex(progress_.Done()), Hex(total - 1));
   dialog.setLabelText(label);
   dialog.setRange(0, static_cast<int>(total));
   dialog.setValue(static_cast<int>(progress_.Done()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -23,6 +24,8 @@ class EngineMessages;
 // and how far it has come, with a Cancel that asks the engine to stop at
 // its next cell or page boundary.
 class ChipOperation : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(ChipOperation)
+
  public:
   // `hold` is called with true before an operation starts and with false
   // once it has ended. The progress dialog's parent is `window`.
@@ -36,7 +39,8 @@ class ChipOperation : public QObject {
   // Runs `work` on the worker and returns once it has ended; then the
   // engines' messages of the operation are shown. The dialog comes up once
   // the operation has lasted a moment and says "Writing program memory" for
-  // the subject "program memory" and the stage the engine reports. False,
+  // the subject "program memory" (translated by the caller) and the stage
+  // the engine reports. False,
   // without running anything, once the window is closing. An exception out
   // of `work` is thrown again here.
   bool Run(const QString& subject, const std::function<void()>& work);
@@ -64,8 +68,8 @@ class ChipOperation : public QObject {
   QThread* worker_ = nullptr;  // while an operation runs
 };
 
-// The title of a read that was cancelled: `head` ("Read program ") and the
-// address where it stopped.
+// The title of a read that was cancelled: `head` ("Read program ", already
+// translated) and the address where it stopped.
 QString PartialReadTitle(const QString& head, uint32_t stoppedAt);
 
 }  // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -10,6 +11,8 @@ namespace tarvel {
 // The window program's command line: --help, --version, a program file to
 // open at start and --data FILE for the data image.
 class CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
  public:
   CommandLine();
 

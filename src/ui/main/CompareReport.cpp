@@ -15,10 +15,10 @@ CompareReport::CompareReport(QWidget& window, WindowMessages& messages, const Fi
     : window_(window), messages_(messages), options_(options) {}
 
 void CompareReport::Show(const QString& text, const QString& caption, MessageIcon icon, THexGrid& grid,
-                         const QString& imageName, const ImageDifferences& differences) {
-  if (!messages_.BoxWithMore(text, caption, icon, "Show all")) return;
+                         TDifferenceListDlg::Image image, const ImageDifferences& differences) {
+  if (!messages_.BoxWithMore(text, caption, icon, tr("Show all"))) return;
   if (list_) list_->close();
-  auto* list = new TDifferenceListDlg(imageName, differences, grid.AddressDigits(), grid.DataDigit, &window_);
+  auto* list = new TDifferenceListDlg(image, differences, grid.AddressDigits(), grid.DataDigit, &window_);
   list->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(list, &TDifferenceListDlg::AddressChosen, &grid, [&grid](int32_t address) {
     grid.SelectRange(address, address);
@@ -35,9 +35,9 @@ TDifferenceListDlg* CompareReport::List() const { return list_; }
 QString CompareReport::AskCsvPath() {
   for (;;) {
     const QString path = messages_.SaveFileName(
-        {"Save the differences", options_.objPath, {"CSV file (*.csv)", "All (*)"}});
+        {tr("Save the differences"), options_.objPath, {tr("CSV file (*.csv)"), tr("All (*)")}});
     if (path.isEmpty() || !QFileInfo::exists(path)) return path;
-    if (messages_.Box(path + "\nalready exists. Overwrite it?", "Confirm overwriting", MessageIcon::Warning,
+    if (messages_.Box(tr("%1\nalready exists. Overwrite it?").arg(path), tr("Confirm overwriting"), MessageIcon::Warning,
                       WindowMessages::Buttons::YesNo)) {
       return path;
     }
@@ -49,7 +49,7 @@ void CompareReport::SaveList(const TDifferenceListDlg& list) {
   if (path.isEmpty()) return;
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) && file.write(list.CsvText().toUtf8()) >= 0 && file.commit()) return;
-  messages_.Box("The list was not saved to " + path + ":\n" + file.errorString(), "Save error", MessageIcon::Error,
+  messages_.Box(tr("The list was not saved to %1:\n%2").arg(path, file.errorString()), tr("Save error"), MessageIcon::Error,
                 WindowMessages::Buttons::Ok);
 }
 

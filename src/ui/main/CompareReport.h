@@ -1,16 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
 #include "engine/ImageDifference.h"
 #include "platform/UserMessages.h"
+#include "ui/dialogs/DifferenceListDlg.h"
 
 class QWidget;
 
 namespace tarvel {
 
-class TDifferenceListDlg;
 class THexGrid;
 class WindowMessages;
 struct FileOptions;
@@ -20,12 +21,14 @@ struct FileOptions;
 // A double click in the list selects that cell of the grid; the list can be
 // saved as a CSV file. A new list replaces the last one.
 class CompareReport {
+  Q_DECLARE_TR_FUNCTIONS(CompareReport)
+
  public:
   CompareReport(QWidget& window, WindowMessages& messages, const FileOptions& options);
 
-  // `imageName` names the grid in the list ("Program", "Data").
-  void Show(const QString& text, const QString& caption, MessageIcon icon, THexGrid& grid, const QString& imageName,
-            const ImageDifferences& differences);
+  // `image` says which grid the list compares.
+  void Show(const QString& text, const QString& caption, MessageIcon icon, THexGrid& grid,
+            TDifferenceListDlg::Image image, const ImageDifferences& differences);
   // The list open now, or none.
   TDifferenceListDlg* List() const;
 

@@ -13,9 +13,9 @@ ImageCells DataImageFormat::FromHex(const THexSource& source, int32_t lastAddres
   ImageCells cells;
   cells.values.assign(file.bytes.begin(), file.bytes.end());
   if (file.tooBig) {
-    cells.notice = QString("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken);
+    cells.notice = tr("File size is too big.\nThe head %1 bytes are read.").arg(file.bytesTaken);
     if (file.lineBeyond > 0) {
-      cells.notice += QString("\nLine %1 of the file holds the first byte beyond.").arg(file.lineBeyond);
+      cells.notice += "\n" + tr("Line %1 of the file holds the first byte beyond.").arg(file.lineBeyond);
     }
   }
   return cells;
@@ -27,7 +27,7 @@ ImageCells DataImageFormat::ReadBinary(const std::string& path, int32_t lastAddr
   cells.opened = file.opened;
   cells.values.assign(file.bytes.begin(), file.bytes.end());
   if (file.tooBig) {
-    cells.notice = QString("ファイルサイズが大きすぎます。\n先頭の%1バイトを読み込みました。").arg(file.bytesTaken);
+    cells.notice = tr("ファイルサイズが大きすぎます。\n先頭の%1バイトを読み込みました。").arg(file.bytesTaken);
   }
   return cells;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/main/ImageFormat.h"
 
 namespace tarvel {
@@ -7,6 +9,8 @@ namespace tarvel {
 // Data memory, a PIC's data EEPROM or a whole serial EEPROM: bytes, in the
 // grid's size, which the device change has already set.
 class DataImageFormat : public ImageFormat {
+  Q_DECLARE_TR_FUNCTIONS(DataImageFormat)
+
  public:
   void PrepareGrid(THexGrid& grid) const override;
   ImageCells FromHex(const THexSource& source, int32_t lastAddress) const override;

@@ -1,19 +1,28 @@
 #include "ui/main/FileFilters.h"
 
 namespace tarvel {
+namespace {
 
-QStringList FileFilters::Hex(int hexType) {
+// The shown texts of the lists below, each translated where FromBarList
+// meets it.
+[[maybe_unused]] const char* const kShownTexts[] = {
+    QT_TRANSLATE_NOOP("FileFilters", "HEX file(*.obj;*.hex)"),    QT_TRANSLATE_NOOP("FileFilters", "HEX file(*.obj)"),
+    QT_TRANSLATE_NOOP("FileFilters", "HEX file(*.hex)"),          QT_TRANSLATE_NOOP("FileFilters", "All(*.*)"),
+    QT_TRANSLATE_NOOP("FileFilters", "Binary file(*.obj;*.bin)"), QT_TRANSLATE_NOOP("FileFilters", "Binary file(*.obj)"),
+    QT_TRANSLATE_NOOP("FileFilters", "Binary file(*.bin)")};
+
+QString HexBarList(int hexType) {
   switch (hexType) {
-    case 1:
-      return FromBarList("HEX file(*.obj;*.hex)|*.obj;*.hex|HEX file(*.obj)|*.obj|HEX file(*.hex)|*.hex|All(*.*)|*.*");
-    case 2:
-      return FromBarList("HEX file(*.obj)|*.obj|HEX file(*.hex)|*.hex|HEX file(*.obj;*.hex)|*.obj;*.hex|All(*.*)|*.*");
-    case 3:
-      return FromBarList("HEX file(*.hex)|*.hex|HEX file(*.obj)|*.obj|HEX file(*.obj;*.hex)|*.obj;*.hex|All(*.*)|*.*");
-    default:
-      return FromBarList("All(*.*)|*.*|HEX file(*.obj;*.hex)|*.obj;*.hex|HEX file(*.hex)|*.hex|HEX file(*.obj)|*.obj");
+    case 1: return "HEX file(*.obj;*.hex)|*.obj;*.hex|HEX file(*.obj)|*.obj|HEX file(*.hex)|*.hex|All(*.*)|*.*";
+    case 2: return "HEX file(*.obj)|*.obj|HEX file(*.hex)|*.hex|HEX file(*.obj;*.hex)|*.obj;*.hex|All(*.*)|*.*";
+    case 3: return "HEX file(*.hex)|*.hex|HEX file(*.obj)|*.obj|HEX file(*.obj;*.hex)|*.obj;*.hex|All(*.*)|*.*";
+    default: return "All(*.*)|*.*|HEX file(*.obj;*.hex)|*.obj;*.hex|HEX file(*.hex)|*.hex|HEX file(*.obj)|*.obj";
   }
 }
+
+}  // namespace
+
+QStringList FileFilters::Hex(int hexType) { return FromBarList(HexBarList(hexType)); }
 
 QStringList FileFilters::Binary(int binType) {
   switch (binType) {
@@ -33,9 +42,11 @@ QStringList FileFilters::Binary(int binType) {
 }
 
 QStringList FileFilters::HexSave(int hexType) {
-  QStringList filters = Hex(hexType);
-  for (const QString& filter : Hex(hexType)) {
-    if (filter.startsWith("HEX file")) filters << "INHX32 " + filter;
+  const QStringList open = Hex(hexType);
+  const QStringList parts = HexBarList(hexType).split('|');
+  QStringList filters = open;
+  for (int i = 0; i < open.size(); ++i) {
+    if (parts.value(2 * i + 1) != "*.*") filters << tr("INHX32 %1").arg(open[i]);
   }
   return filters;
 }
@@ -52,7 +63,7 @@ QStringList FileFilters::FromBarList(const QString& barList) {
     for (QString& pattern : patterns) {
       if (pattern == "*.*") pattern = "*";
     }
-    filters << parts[i] + " (" + patterns.join(' ') + ")";
+    filters << tr(parts[i].toUtf8().constData()) + " (" + patterns.join(' ') + ")";
   }
   return filters;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ namespace tarvel {
 // The file type filters of the open and save dialogs. HexType and BinType
 // pick the order; the first filter is the one the dialog opens with.
 class FileFilters {
+  Q_DECLARE_TR_FUNCTIONS(FileFilters)
+
  public:
   // HexType and BinType run from 0 (all files first) to 3.
   static constexpr int kTypeCount = 4;
@@ -24,7 +27,7 @@ class FileFilters {
   // "desc|pattern|desc|pattern" to Qt's filters. Qt reads the patterns from
   // the last parentheses of each filter, separated by blanks, so they are
   // given again after the shown text; "*.*" becomes "*" so that files
-  // without an extension show too.
+  // without an extension show too. The shown texts are translated.
   static QStringList FromBarList(const QString& barList);
 };
 

@@ -101,12 +101,12 @@ void GridEditCommands::Search(int32_t from, bool forward) {
   const int32_t count = grid_.MaxAddress() + 1;
   const int32_t found = FindCells(grid_, searched_, (from % count + count) % count, forward);
   if (found < 0) {
-    status_(searchText_ + " is not in the image.");
+    status_(tr("%1 is not in the image.").arg(searchText_));
     return;
   }
   grid_.SelectRange(found, found + static_cast<int32_t>(searched_.size()) - 1);
   grid_.setFocus();
-  status_(searchText_ + " found at " + AddressText(found) + ".");
+  status_(tr("%1 found at %2.").arg(searchText_, AddressText(found)));
 }
 
 void GridEditCommands::GoToClick() {
@@ -134,22 +134,22 @@ void GridEditCommands::RedoClick() { grid_.UndoStack().redo(); }
 void GridEditCommands::CopyClick() {
   const auto [first, last] = grid_.SelectedRange();
   QGuiApplication::clipboard()->setText(HexCellText::Format(grid_, first, last));
-  status_("Copied " + AddressText(first) + " to " + AddressText(last) + ".");
+  status_(tr("Copied %1 to %2.").arg(AddressText(first), AddressText(last)));
 }
 
 void GridEditCommands::PasteClick() {
   const HexCellText::Parsed parsed = HexCellText::Parse(QGuiApplication::clipboard()->text(), grid_.DataDigit);
   if (!parsed.problem.isEmpty()) {
-    messages_.Inform("Nothing was pasted: the clipboard does not hold hexadecimal values this grid takes.\n" +
-                     parsed.problem);
+    messages_.Inform(tr("Nothing was pasted: the clipboard does not hold hexadecimal values this grid takes.\n%1")
+                         .arg(parsed.problem));
     return;
   }
   const int32_t first = grid_.CurrentAddress();
   const auto count = static_cast<int64_t>(parsed.values.size());
   const int64_t room = int64_t{grid_.MaxAddress()} - first + 1;
   if (count > room) {
-    messages_.Inform(QString("Nothing was pasted: the clipboard holds %1 values, but from %2 to the last address %3 "
-                             "there is room for %4.")
+    messages_.Inform(tr("Nothing was pasted: the clipboard holds %1 values, but from %2 to the last address %3 "
+                        "there is room for %4.")
                          .arg(count)
                          .arg(AddressText(first), AddressText(grid_.MaxAddress()))
                          .arg(room));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -17,6 +18,8 @@ class WindowMessages;
 // them, and so do their keys while the grid has the focus. Each command
 // first finishes an entry still open in the grid.
 class GridEditCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(GridEditCommands)
+
  public:
   // `status` shows a line in the window's status bar.
   GridEditCommands(THexGrid& grid, WindowMessages& messages, std::function<void(const QString&)> status,

@@ -16,7 +16,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& error) {
     problem = QString::fromUtf8(error.what());
   } catch (...) {
-    problem = QStringLiteral("An unexpected error stopped the last action.");
+    problem = tr("An unexpected error stopped the last action.");
   }
   if (messages_) {
     messages_->Box(problem, QString(), MessageIcon::Error, WindowMessages::Buttons::Ok);

@@ -10,6 +10,8 @@ class WindowMessages;
 // event handler ends that event only. The user sees its text and the program
 // goes on.
 class GuardedApplication : public QApplication {
+  Q_DECLARE_TR_FUNCTIONS(GuardedApplication)
+
  public:
   GuardedApplication(int& argc, char** argv);
 

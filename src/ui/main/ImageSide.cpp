@@ -6,6 +6,7 @@
 #include "files/BinaryFile.h"
 #include "files/HexWriter.h"
 #include "ui/components/HexGrid.h"
+#include "ui/main/CoreTexts.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageFormat.h"
@@ -60,13 +61,31 @@ void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, Settings
 void ImageSide::CloseHistory() { history_.reset(); }
 
 void ImageSide::SetTitle(const QString& title) {
+  titleWords_ = nullptr;
+  shownWords_ = nullptr;
   title_ = title;
   pane_.title.SetCaption(title);
 }
 
-void ImageSide::ReadFromChip(const QString& title) {
+void ImageSide::SetTitle(Words title, Words shown) {
+  titleWords_ = std::move(title);
+  shownWords_ = std::move(shown);
+  ShowTitle();
+}
+
+void ImageSide::ShowTitle() {
+  title_ = titleWords_();
+  pane_.title.SetCaption(shownWords_ ? shownWords_() : title_);
+}
+
+void ImageSide::Retranslate() {
+  if (titleWords_) ShowTitle();
+  if (history_) history_->RebuildMenu();
+}
+
+void ImageSide::ReadFromChip(Words title) {
   ImageReplaced(true);
-  SetTitle(title);
+  SetTitle(std::move(title));
   titleNamesImage_ = true;
   fileName_.clear();
   reload_->SetAvailable(false);
@@ -77,18 +96,25 @@ void ImageSide::ImageEmptied() {
   ImageReplaced(false);
   ForgetSaveTarget();
   if (!titleNamesImage_) return;
-  SetTitle(texts_.newTitle);
+  SetTitle([this] { return tr(texts_.newTitle); });
   titleNamesImage_ = false;
 }
 
 void ImageSide::ShowFilePart(const QString& path, const ImageCells& cells) {
   ImageReplaced(false);
   ShowCells(cells);
-  SetTitle(path + (FileIsReadOnly(FileSystemPath(path)) ? texts_.hexReadOnlyMark : ""));
+  NamePath(path, texts_.hexReadOnlyMark);
   titleNamesImage_ = true;
   // Reload would read that file as a file of this pane.
   reload_->SetAvailable(false);
   ForgetSaveTarget();
+}
+
+// The title names the file, marked when a save would be refused; the mark
+// follows the language.
+void ImageSide::NamePath(const QString& path, const char* readOnlyMark) {
+  const bool readOnly = FileIsReadOnly(FileSystemPath(path));
+  SetTitle([path, readOnly, readOnlyMark] { return path + (readOnly ? tr(readOnlyMark) : QString()); });
 }
 
 // New, a read from the chip, or a device change: overwrite-save would write
@@ -99,8 +125,7 @@ void ImageSide::ForgetSaveTarget() {
 }
 
 void ImageSide::NameFile(const QString& path, FileKind kind) {
-  const QString& readOnlyMark = kind == FileKind::Binary ? texts_.binaryReadOnlyMark : texts_.hexReadOnlyMark;
-  SetTitle(path + (FileIsReadOnly(FileSystemPath(path)) ? readOnlyMark : ""));
+  NamePath(path, kind == FileKind::Binary ? texts_.binaryReadOnlyMark : texts_.hexReadOnlyMark);
   titleNamesImage_ = true;
   saveTarget_ = {path, kind};
 }
@@ -137,7 +162,7 @@ void ImageSide::LoadBinary(const QString& path) {
   format_.PrepareGrid(pane_.grid);
   const ImageCells cells = format_.ReadBinary(FileSystemPath(path), pane_.grid.MaxAddress());
   if (!cells.opened) {
-    messages_.Inform(texts_.openError.arg(path));
+    messages_.Inform(tr(texts_.openError).arg(path));
     return;
   }
   FileLoaded(path, FileKind::Binary);
@@ -151,7 +176,7 @@ QString ImageSide::AskSavePath(const QString& title, const QStringList& filters,
     const QString path = messages_.SaveFileNameAndFilter({title, options_.objPath, filters}, filter);
     if (path.isEmpty()) return QString();
     if (!QFileInfo::exists(path)) return path;
-    if (messages_.Box(path + texts_.overwriteQuestion, texts_.overwriteCaption, MessageIcon::Warning,
+    if (messages_.Box(path + tr(texts_.overwriteQuestion), tr(texts_.overwriteCaption), MessageIcon::Warning,
                       WindowMessages::Buttons::YesNo)) {
       return path;
     }
@@ -160,7 +185,8 @@ QString ImageSide::AskSavePath(const QString& title, const QStringList& filters,
 
 bool ImageSide::Written(const QString& path, const FileSave& save, const QString& type) {
   if (!save.saved) {
-    messages_.Box(texts_.saveError.arg(path, QString::fromLocal8Bit(save.reason.c_str())), texts_.saveErrorCaption,
+    messages_.Box(tr(texts_.saveError).arg(path, CoreTexts::Translated(QString::fromLocal8Bit(save.reason.c_str()))),
+                  tr(texts_.saveErrorCaption),
                   MessageIcon::Error, WindowMessages::Buttons::Ok);
     return false;
   }
@@ -186,7 +212,7 @@ bool ImageSide::MayReplace() {
   // An entry still open in the grid is a change too.
   pane_.grid.SettleCurrentCell();
   if (!HoldsUnsavedImage()) return true;
-  switch (messages_.YesNoCancel(texts_.saveFirstQuestion + "\n" + title_, "Confirm", MessageIcon::None)) {
+  switch (messages_.YesNoCancel(tr(texts_.saveFirstQuestion) + "\n" + title_, tr("Confirm"), MessageIcon::None)) {
     case WindowMessages::Answer::Yes:
       return SaveImage();
     case WindowMessages::Answer::No:
@@ -206,7 +232,7 @@ void ImageSide::New() {
   if (!MayReplace()) return;
   ImageReplaced(false);
   pane_.grid.Clear();
-  SetTitle(texts_.newTitle);
+  SetTitle([this] { return tr(texts_.newTitle); });
   titleNamesImage_ = false;
   reload_->SetAvailable(false);
   ForgetSaveTarget();
@@ -216,14 +242,14 @@ void ImageSide::New() {
 void ImageSide::OpenHex() {
   if (!MayReplace()) return;
   const QString path =
-      messages_.OpenFileName({texts_.hexOpenTitle, options_.objPath, FileFilters::Hex(options_.hexType)});
+      messages_.OpenFileName({tr(texts_.hexOpenTitle), options_.objPath, FileFilters::Hex(options_.hexType)});
   if (!path.isEmpty()) LoadHex(path);
 }
 
 void ImageSide::OpenBinary() {
   if (!MayReplace()) return;
   const QString path =
-      messages_.OpenFileName({texts_.binaryOpenTitle, options_.objPath, FileFilters::Binary(options_.binType)});
+      messages_.OpenFileName({tr(texts_.binaryOpenTitle), options_.objPath, FileFilters::Binary(options_.binType)});
   if (!path.isEmpty()) LoadBinary(path);
 }
 
@@ -238,7 +264,7 @@ void ImageSide::Reload() {
 
 void ImageSide::SaveHex() {
   int filter = 0;
-  const QString path = AskSavePath(texts_.hexSaveTitle, FileFilters::HexSave(options_.hexType), filter);
+  const QString path = AskSavePath(tr(texts_.hexSaveTitle), FileFilters::HexSave(options_.hexType), filter);
   if (path.isEmpty()) return;
   const HexFormat format = FileFilters::SavedHexFormat(options_.hexType, filter);
   if (!Written(path, SaveHexFile(FileSystemPath(path), format_.HexImage(pane_.grid), format), "Hex")) return;
@@ -249,7 +275,7 @@ void ImageSide::SaveBinary() { SaveThroughDialog(); }
 
 bool ImageSide::SaveThroughDialog() {
   int filter = 0;
-  const QString path = AskSavePath(texts_.saveTitle, FileFilters::Binary(options_.binType), filter);
+  const QString path = AskSavePath(tr(texts_.saveTitle), FileFilters::Binary(options_.binType), filter);
   if (path.isEmpty() || !WriteBinary(path)) return false;
   // The title names the saved file now, and overwrite-save writes it; reload
   // still reads the file last loaded.
@@ -260,7 +286,7 @@ bool ImageSide::SaveThroughDialog() {
 
 void ImageSide::Save() {
   if (saveTarget_.kind != FileKind::Binary || saveTarget_.path.isEmpty()) {
-    messages_.Inform("Save as binary.");
+    messages_.Inform(tr("Save as binary."));
     return;
   }
   WriteBinary(saveTarget_.path);

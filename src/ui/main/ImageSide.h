@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,25 +29,31 @@ struct FileSave;
 // New, open HEX, open binary, reload, save HEX, save binary and
 // overwrite-save.
 class ImageSide {
+  Q_DECLARE_TR_FUNCTIONS(ImageSide)
+
  public:
   enum class FileKind { Hex, Binary };
 
-  // The texts the side shows; the two panes word them differently.
+  // The texts the side shows, as written in the sources (translated in this
+  // class's context when shown); the two panes word them differently.
   struct Texts {
-    QString newTitle;
-    QString hexOpenTitle;
-    QString binaryOpenTitle;
-    QString hexReadOnlyMark;
-    QString binaryReadOnlyMark;
-    QString openError;  // %1 is the path
-    QString saveTitle;
-    QString hexSaveTitle;
-    QString overwriteQuestion;  // follows the path
-    QString overwriteCaption;
-    QString saveError;  // %1 is the path, %2 the system's reason
-    QString saveErrorCaption;
-    QString saveFirstQuestion;  // asked before an image not saved is replaced
+    const char* newTitle;
+    const char* hexOpenTitle;
+    const char* binaryOpenTitle;
+    const char* hexReadOnlyMark;
+    const char* binaryReadOnlyMark;
+    const char* openError;  // %1 is the path
+    const char* saveTitle;
+    const char* hexSaveTitle;
+    const char* overwriteQuestion;  // follows the path
+    const char* overwriteCaption;
+    const char* saveError;  // %1 is the path, %2 the system's reason
+    const char* saveErrorCaption;
+    const char* saveFirstQuestion;  // asked before an image not saved is replaced
   };
+
+  // A title in the window's own words, worded anew when the language changes.
+  using Words = std::function<QString()>;
 
   struct Pane {
     THexGrid& grid;
@@ -71,12 +78,17 @@ class ImageSide {
   // Stores the recent files, with the file open now at their top.
   void CloseHistory();
 
+  // A file's path, shown as it is.
   void SetTitle(const QString& title);
+  // The strip shows `shown` instead of the title until the title changes.
+  void SetTitle(Words title, Words shown = nullptr);
+  // Words the title and the strip again in the language now in effect.
+  void Retranslate();
   void LoadHex(const QString& path);
   void LoadBinary(const QString& path);
   // An image read from the chip replaces the grid's: the title names the
   // read, and the image has no file of its own any more.
-  void ReadFromChip(const QString& title);
+  void ReadFromChip(Words title);
   // A device change emptied the grid: overwrite-save is off, and a title that
   // named a file or a read says "New" as New does. Reload stays, to bring the
   // file back in the new device's size.
@@ -118,7 +130,9 @@ class ImageSide {
   void FileLoaded(const QString& path, FileKind kind);
   // The title names the file, marked when a save would be refused.
   void NameFile(const QString& path, FileKind kind);
+  void NamePath(const QString& path, const char* readOnlyMark);
   void ForgetSaveTarget();
+  void ShowTitle();
   void ShowCells(const ImageCells& cells);
   // The save dialog, the overwrite question and its loop; the chosen path or
   // an empty string, and the filter chosen.
@@ -146,6 +160,9 @@ class ImageSide {
   std::function<void()> replaced_;
   std::function<void(const QString&, const THexSource&)> hexLoaded_;
   QString title_;
+  // Both empty for a path.
+  Words titleWords_;
+  Words shownWords_;
   QString fileName_;
   FileKind fileKind_ = FileKind::Hex;
   SaveTarget saveTarget_;

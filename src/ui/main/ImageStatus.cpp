@@ -18,10 +18,6 @@ QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits
 ImageStatus::ImageStatus(QStatusBar& bar, const THexGrid& program, const THexGrid& data, std::function<Facts()> facts)
     : QObject(&bar), program_(program), data_(data), facts_(std::move(facts)), label_(new QLabel(&bar)) {
   label_->setObjectName("StatusImages");
-  label_->setToolTip(
-      "Checksum: the 16-bit sum of the program words and the configuration word, as PIC tools show it.\n"
-      "Config: the configuration word that goes with the program, from its file or the chip.\n"
-      "CRC-32: of the data image. Blank cells count as erased.");
   label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   bar.addPermanentWidget(label_);
   pending_.setSingleShot(true);
@@ -29,6 +25,14 @@ ImageStatus::ImageStatus(QStatusBar& bar, const THexGrid& program, const THexGri
   connect(&pending_, &QTimer::timeout, this, &ImageStatus::Show);
   Watch(program);
   Watch(data);
+  Retranslate();
+}
+
+void ImageStatus::Retranslate() {
+  label_->setToolTip(
+      tr("Checksum: the 16-bit sum of the program words and the configuration word, as PIC tools show it.\n"
+         "Config: the configuration word that goes with the program, from its file or the chip.\n"
+         "CRC-32: of the data image. Blank cells count as erased."));
   Refresh();
 }
 
@@ -51,9 +55,9 @@ void ImageStatus::Show() {
     for (int32_t a = 0; a <= program_.MaxAddress(); ++a) {
       if (program_.IsO(a)) words[static_cast<size_t>(a)] = static_cast<uint16_t>(program_.GetIntData(a));
     }
-    parts << "Checksum " + Hex(PicProgramChecksum(words, facts.config, facts.wordMask), 4) + "H";
+    parts << tr("Checksum %1H").arg(Hex(PicProgramChecksum(words, facts.config, facts.wordMask), 4));
     if (facts.config) {
-      parts << "Config " + Hex(*facts.config, 4) + "H" + (facts.configFromFile ? " (file)" : " (chip)");
+      parts << (facts.configFromFile ? tr("Config %1H (file)") : tr("Config %1H (chip)")).arg(Hex(*facts.config, 4));
     }
   }
   if (facts.data) {
@@ -61,7 +65,7 @@ void ImageStatus::Show() {
     for (int32_t a = 0; a <= data_.MaxAddress(); ++a) {
       if (data_.IsO(a)) bytes[static_cast<size_t>(a)] = static_cast<uint8_t>(data_.GetIntData(a));
     }
-    parts << "CRC-32 " + Hex(Crc32(bytes.data(), bytes.size()), 8);
+    parts << tr("CRC-32 %1").arg(Hex(Crc32(bytes.data(), bytes.size()), 8));
   }
   label_->setText(parts.join("  "));
 }

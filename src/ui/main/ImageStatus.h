@@ -35,6 +35,8 @@ class ImageStatus : public QObject {
   // Recounts once the events of the moment are done; a burst of cell
   // changes (a whole chip read) is counted once.
   void Refresh();
+  // The tool tip and the account in the language now in effect.
+  void Retranslate();
   const QLabel& Label() const { return *label_; }
 
  private:

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QList>
+#include <QPointer>
 #include <QString>
+#include <array>
+#include <vector>
+
+#include "ui/main/UiLanguage.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -13,8 +21,12 @@ namespace tarvel {
 // The window's two menu bars, item by item: PICMenu for the PIC category and
 // SRomMenu for the serial ROM category. Only one is on the window's bar at a
 // time; the menus of the other stay alive (owned by the window) with every
-// item's state, and their shortcuts sleep while they are off the bar.
+// item's state, and their shortcuts sleep while they are off the bar. Each
+// item keeps its caption and hint as written, to word them again in the
+// language the user chooses.
 class MainMenus {
+  Q_DECLARE_TR_FUNCTIONS(MainMenus)
+
  public:
   // The editing items of one grid's menu. Their keys are shown in the menu
   // and belong to the grid: they act while the grid has the focus.
@@ -35,6 +47,11 @@ class MainMenus {
   void ShowPicMenu(QMenuBar& bar) const;
   void ShowSRomMenu(QMenuBar& bar) const;
   bool PicMenuShown(const QMenuBar& bar) const;
+
+  // Every caption and hint in the language now in effect.
+  void Retranslate();
+  // The language item of `language`, shared by both menu bars.
+  QAction* LanguageItem(UiLanguage language) const;
 
   // PICMenu.
   QMenu* File;
@@ -84,6 +101,7 @@ class MainMenus {
   QAction* OptionFileSet;
   QAction* OptionWriterTest;
   QAction* Option256Color;
+  QMenu* Language;
   QMenu* Disp;
   QAction* DispProgWindow;
   QAction* DispDataWindow;
@@ -116,10 +134,35 @@ class MainMenus {
   QAction* SRomOptionFileSet;
   QAction* SRomOptionWriterTest;
   QAction* SRomOption256Color;
+  QMenu* SRomLanguage;
   QMenu* SRomHelp;
   QAction* SRomHelpVersion;
 
  private:
+  // A caption and hint as written in the sources; null for none.
+  struct Wording {
+    QPointer<QAction> item;
+    const char* caption;
+    const char* hint;
+  };
+  struct ItemText {
+    const char* caption;
+    const char* hint;
+  };
+  using GridItemTexts = std::array<ItemText, 9>;
+
+  QMenu* Menu(QWidget& window, const char* name, const char* caption);
+  QAction* Item(QMenu* menu, const char* name, const char* caption, const char* hint,
+                const QKeySequence& key = QKeySequence());
+  QAction* DeadItem(QMenu* menu, const char* name, const char* caption);
+  QAction* GridItem(QMenu* menu, const QString& name, const ItemText& text, const QList<QKeySequence>& keys);
+  GridItems AddGridItems(QMenu* menu, const QString& prefix, const GridItemTexts& texts);
+  QMenu* LanguageMenu(QWidget& window, const char* name, const char* caption);
+  void Word(const Wording& wording);
+  static void Apply(const Wording& wording);
+
+  std::vector<Wording> wordings_;
+  QActionGroup* languages_;
   QList<QMenu*> picMenus_;
   QList<QMenu*> sromMenus_;
 };

@@ -1,6 +1,7 @@
 #include "ui/main/PWMainForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,6 +29,7 @@
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
 #include "ui/main/ChipOperation.h"
+#include "ui/main/CoreTexts.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/GridEditCommands.h"
 #include "ui/main/PicChipCommands.h"
@@ -44,6 +46,8 @@ const QString kWriteKey = QStringLiteral("Write");
 const QString kFileKey = QStringLiteral("File");
 const QString kFormKey = QStringLiteral("Form");
 constexpr int kHistoryCount = 5;
+// CBCategory's entries: PIC, then the serial ROM.
+constexpr int kSerialRomCategory = 1;
 // How often a stop from outside looks again whether the command has ended.
 constexpr int kStopRetryMs = 50;
 
@@ -59,37 +63,37 @@ PicGroup GroupOf(PIC_DEVICES device) {
 
 ImageSide::Texts ProgramTexts() {
   ImageSide::Texts texts;
-  texts.newTitle = "New program";
-  texts.hexOpenTitle = "Open HEX file";
-  texts.binaryOpenTitle = "Open binary file (Program)";
-  texts.hexReadOnlyMark = " [Overwriting is forbidden]";
-  texts.binaryReadOnlyMark = " [Overwriting is forbidden]";
-  texts.openError = "Can not open %1";
-  texts.saveTitle = "Save binary";
-  texts.hexSaveTitle = "Save HEX";
-  texts.overwriteQuestion = "is already exist. Overwrite OK?";
-  texts.overwriteCaption = "Confirm overwriting";
-  texts.saveError = "Can not open %1\n%2";
-  texts.saveErrorCaption = "SaveError";
-  texts.saveFirstQuestion = "Save the program image first?";
+  texts.newTitle = QT_TRANSLATE_NOOP("ImageSide", "New program");
+  texts.hexOpenTitle = QT_TRANSLATE_NOOP("ImageSide", "Open HEX file");
+  texts.binaryOpenTitle = QT_TRANSLATE_NOOP("ImageSide", "Open binary file (Program)");
+  texts.hexReadOnlyMark = QT_TRANSLATE_NOOP("ImageSide", " [Overwriting is forbidden]");
+  texts.binaryReadOnlyMark = QT_TRANSLATE_NOOP("ImageSide", " [Overwriting is forbidden]");
+  texts.openError = QT_TRANSLATE_NOOP("ImageSide", "Can not open %1");
+  texts.saveTitle = QT_TRANSLATE_NOOP("ImageSide", "Save binary");
+  texts.hexSaveTitle = QT_TRANSLATE_NOOP("ImageSide", "Save HEX");
+  texts.overwriteQuestion = QT_TRANSLATE_NOOP("ImageSide", "is already exist. Overwrite OK?");
+  texts.overwriteCaption = QT_TRANSLATE_NOOP("ImageSide", "Confirm overwriting");
+  texts.saveError = QT_TRANSLATE_NOOP("ImageSide", "Can not open %1\n%2");
+  texts.saveErrorCaption = QT_TRANSLATE_NOOP("ImageSide", "SaveError");
+  texts.saveFirstQuestion = QT_TRANSLATE_NOOP("ImageSide", "Save the program image first?");
   return texts;
 }
 
 ImageSide::Texts DataTexts() {
   ImageSide::Texts texts;
-  texts.newTitle = "New data";
-  texts.hexOpenTitle = "Open HEX file (Data area) ";
-  texts.binaryOpenTitle = "ﾊﾞｲﾅﾘ・ﾌｧｲﾙを開く （データ）";
-  texts.hexReadOnlyMark = " [Overwriting is forbidden]";
-  texts.binaryReadOnlyMark = " [書き込み禁止]";
-  texts.openError = "%1　を開けません";
-  texts.saveTitle = "ﾊﾞｲﾅﾘ保存";
-  texts.hexSaveTitle = "HEX保存";
-  texts.overwriteQuestion = "は存在します。上書きしますか？";
-  texts.overwriteCaption = "上書き確認";
-  texts.saveError = "%1を開けません.\n%2";
-  texts.saveErrorCaption = "保存エラー";
-  texts.saveFirstQuestion = "Save the data image first?";
+  texts.newTitle = QT_TRANSLATE_NOOP("ImageSide", "New data");
+  texts.hexOpenTitle = QT_TRANSLATE_NOOP("ImageSide", "Open HEX file (Data area) ");
+  texts.binaryOpenTitle = QT_TRANSLATE_NOOP("ImageSide", "ﾊﾞｲﾅﾘ・ﾌｧｲﾙを開く （データ）");
+  texts.hexReadOnlyMark = QT_TRANSLATE_NOOP("ImageSide", " [Overwriting is forbidden]");
+  texts.binaryReadOnlyMark = QT_TRANSLATE_NOOP("ImageSide", " [書き込み禁止]");
+  texts.openError = QT_TRANSLATE_NOOP("ImageSide", "%1　を開けません");
+  texts.saveTitle = QT_TRANSLATE_NOOP("ImageSide", "ﾊﾞｲﾅﾘ保存");
+  texts.hexSaveTitle = QT_TRANSLATE_NOOP("ImageSide", "HEX保存");
+  texts.overwriteQuestion = QT_TRANSLATE_NOOP("ImageSide", "は存在します。上書きしますか？");
+  texts.overwriteCaption = QT_TRANSLATE_NOOP("ImageSide", "上書き確認");
+  texts.saveError = QT_TRANSLATE_NOOP("ImageSide", "%1を開けません.\n%2");
+  texts.saveErrorCaption = QT_TRANSLATE_NOOP("ImageSide", "保存エラー");
+  texts.saveFirstQuestion = QT_TRANSLATE_NOOP("ImageSide", "Save the data image first?");
   return texts;
 }
 
@@ -194,6 +198,10 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
   resize(870, 431);
   CreateCommands();
   ConnectLists();
+  connect(menus_.LanguageItem(UiLanguage::AsDescribed)->actionGroup(), &QActionGroup::triggered, this,
+          [this](QAction* item) {
+            ChooseLanguage(static_cast<UiLanguage>(item->actionGroup()->actions().indexOf(item)));
+          });
   FormCreate();
 }
 
@@ -211,8 +219,9 @@ void TPWMainForm::FormCreate() {
   form_.HexGrid->SetMaxAddress(1024);
   form_.HexGrid->Clear();
   form_.DataHexGrid->Clear();
-  progSide_.SetTitle("New Program");
-  dataSide_.SetTitle("New Data");
+  // The strips say which pane is which until an image has a name.
+  progSide_.SetTitle([] { return tr("New Program"); }, [] { return tr("Program"); });
+  dataSide_.SetTitle([] { return tr("New Data"); }, [] { return tr("Data"); });
   form_.CBCategory->setCurrentIndex(0);
   form_.CBPICDevice->setCurrentIndex(0);
   form_.CBSRomDevice->setCurrentIndex(0);
@@ -221,28 +230,28 @@ void TPWMainForm::FormCreate() {
   ApplySRomDevice(SROM24xx02);
   picWrite_->ParallelPort = &parallelPort_;
   CheckSettingsVersion();
-  if (startGiveIO_ && !writer_.ObtainPermission()) messages_.Inform("GiveIOデバイスにアクセスできませんでした。");
+  if (startGiveIO_ && !writer_.ObtainPermission()) messages_.Inform(tr("GiveIOデバイスにアクセスできませんでした。"));
   ChoosePortAccess();
   progSide_.OpenHistory(*menus_.MenuProg, *menus_.PicProgSeparator, kHistoryCount, settings_, kFileKey, "PICProg");
   dataSide_.OpenHistory(*menus_.MenuData, *menus_.PicDataSeparator, kHistoryCount, settings_, kFileKey, "PICData");
   // A start in the serial ROM category keeps its own bar.
   ShowMenuOfCategory();
-  AssignEnglishHints();
-  form_.PnlProgTitle->SetCaption("Program");
-  form_.PnlDataTitle->SetCaption("Data");
-  form_.StatusPanel0->setText("New file");
+  AssignHints();
+  statusWords_ = [] { return tr("New file"); };
+  form_.StatusPanel0->setText(statusWords_());
   if (startPowerON_) picWrite_->PowerON();
 }
 
 void TPWMainForm::FormClose() {
   if (!settings_.ReadProblem().isEmpty()) {
-    messages_.Box("The settings of this run were not saved: " + settings_.FileName() + " cannot be read (" +
-                      settings_.ReadProblem() +
-                      ").\nMake that file readable for this user, or remove it, to keep settings again.",
+    messages_.Box(tr("The settings of this run were not saved: %1 cannot be read (%2).\nMake that file readable for "
+                     "this user, or remove it, to keep settings again.")
+                      .arg(settings_.FileName(), settings_.ReadProblem()),
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
   } else if (!SaveSettings()) {
-    messages_.Box("The settings could not be saved to " + settings_.FileName() +
-                      ".\nMake sure that this folder can be written to; the next start keeps the settings of before.",
+    messages_.Box(tr("The settings could not be saved to %1.\nMake sure that this folder can be written to; the next "
+                     "start keeps the settings of before.")
+                      .arg(settings_.FileName()),
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
   }
   // Nobody may be at the writer after a stop from outside.
@@ -277,7 +286,7 @@ void TPWMainForm::closeEvent(QCloseEvent* event) {
   if (operation_->Running()) {
     event->ignore();
     if (stopRequested_ || closeRequested_) return;
-    if (!messages_.Box("A chip operation is running.\nCancel it at the next address and close tarvel?", QString(),
+    if (!messages_.Box(tr("A chip operation is running.\nCancel it at the next address and close tarvel?"), QString(),
                        MessageIcon::Warning, WindowMessages::Buttons::YesNo)) {
       return;
     }
@@ -312,14 +321,43 @@ void TPWMainForm::HoldCommands(bool hold) {
   if (!hold && focusBeforeHold_ && focusBeforeHold_->isEnabled()) focusBeforeHold_->setFocus();
 }
 
-void TPWMainForm::ShowStatus(const QString& text) { form_.StatusPanel0->setText(text); }
+void TPWMainForm::ShowStatus(const QString& text) {
+  statusWords_ = nullptr;
+  form_.StatusPanel0->setText(text);
+}
 
 bool TPWMainForm::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
-    form_.StatusPanel0->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    ShowStatus(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);
+}
+
+void TPWMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QMainWindow::changeEvent(event);
+}
+
+// ---------------------------------------------------------------- language
+
+void TPWMainForm::ChooseLanguage(UiLanguage language) {
+  language_ = language;
+  menus_.LanguageItem(language)->setChecked(true);
+  if (CurrentUiLanguage() == language) return;
+  ApplyUiLanguage(language);
+}
+
+// The texts that are the window's own; those that name an image or a file,
+// and the hints shown last, stay until they change.
+void TPWMainForm::Retranslate() {
+  menus_.Retranslate();
+  AssignHints();
+  progSide_.Retranslate();
+  dataSide_.Retranslate();
+  if (statusWords_) form_.StatusPanel0->setText(statusWords_());
+  ShowWriterStatus();
+  imageStatus_->Retranslate();
 }
 
 // ---------------------------------------------------------------- commands
@@ -432,30 +470,33 @@ void TPWMainForm::ConnectLists() {
           [this] { WindowCommand::RunGuarded(messages_, [this] { CBSRomDeviceChange(); }); });
 }
 
-void TPWMainForm::AssignEnglishHints() {
+// The hints of the tool buttons and lists, and the category names ("PIC"
+// is the same in every language).
+void TPWMainForm::AssignHints() {
   const MainFormLayout& f = form_;
-  SetHint(f.SBProgOpen, "Open HEX|Open HEX file of Program.");
-  SetHint(f.SBBinProgOpen, "Open Binary|Open Binary file of program.");
-  SetHint(f.SBBinProgSave, "Save Binary|Save program as binary.");
-  SetHint(f.SBProgReload, "Reload|Reload Program");
-  SetHint(f.SBWriteProg, "Write Program|Write program into PIC");
-  SetHint(f.SBReadProg, "Read Program|Read program from PIC");
-  SetHint(f.SBReadID, "Read ID|Read ID form PIC");
-  SetHint(f.SBWrPC, "Write Program and Config|Write program and configration fuse into PIC");
-  SetHint(f.SBReset, "Reset|Reset PIC");
-  SetHint(f.SBPowerON, "Power ON|Power ON PIC writer");
-  SetHint(f.SBPowerOFF, "Power OFF|Power OFF PIC writer");
-  SetHint(f.SBDataOpen, "Open Hex|Open HEX file");
-  SetHint(f.SBBinDataOpen, "Open Binary|Open binary file");
-  SetHint(f.SBBinDataSave, "Save Binary|Save as binary");
-  SetHint(f.SBDataReload, "Reload|Reload data");
-  SetHint(f.SBWriteData, "Write Data|Write data into PIC");
-  SetHint(f.SBReadData, "Read Data|Read data from PIC");
-  SetHint(f.SBSRomWrite, "Write");
-  SetHint(f.SBSRomRead, "Read");
-  SetHint(f.CBPICDevice, "Device|Choose PIC device");
-  SetHint(f.CBCategory, "Device Category|Choose category of device");
-  SetHint(f.CBSRomDevice, "Device|Choose device");
+  SetHint(f.SBProgOpen, tr("Open HEX|Open HEX file of Program."));
+  SetHint(f.SBBinProgOpen, tr("Open Binary|Open Binary file of program."));
+  SetHint(f.SBBinProgSave, tr("Save Binary|Save program as binary."));
+  SetHint(f.SBProgReload, tr("Reload|Reload Program"));
+  SetHint(f.SBWriteProg, tr("Write Program|Write program into PIC"));
+  SetHint(f.SBReadProg, tr("Read Program|Read program from PIC"));
+  SetHint(f.SBReadID, tr("Read ID|Read ID form PIC"));
+  SetHint(f.SBWrPC, tr("Write Program and Config|Write program and configration fuse into PIC"));
+  SetHint(f.SBReset, tr("Reset|Reset PIC"));
+  SetHint(f.SBPowerON, tr("Power ON|Power ON PIC writer"));
+  SetHint(f.SBPowerOFF, tr("Power OFF|Power OFF PIC writer"));
+  SetHint(f.SBDataOpen, tr("Open Hex|Open HEX file"));
+  SetHint(f.SBBinDataOpen, tr("Open Binary|Open binary file"));
+  SetHint(f.SBBinDataSave, tr("Save Binary|Save as binary"));
+  SetHint(f.SBDataReload, tr("Reload|Reload data"));
+  SetHint(f.SBWriteData, tr("Write Data|Write data into PIC"));
+  SetHint(f.SBReadData, tr("Read Data|Read data from PIC"));
+  SetHint(f.SBSRomWrite, tr("Write"));
+  SetHint(f.SBSRomRead, tr("Read"));
+  SetHint(f.CBPICDevice, tr("Device|Choose PIC device"));
+  SetHint(f.CBCategory, tr("Device Category|Choose category of device"));
+  SetHint(f.CBSRomDevice, tr("Device|Choose device"));
+  f.CBCategory->setItemText(kSerialRomCategory, tr("ｼﾘｱﾙROM"));
 }
 
 void TPWMainForm::OpenStartFiles(const QString& programFile, const QString& dataFile) {
@@ -470,9 +511,9 @@ void TPWMainForm::OpenStartFiles(const QString& programFile, const QString& data
     }
     if (dataFile.isEmpty()) return;
     if (!commands_.DispDataWindow->Available()) {
-      messages_.Inform("The data file " + dataFile + " was not opened: " + form_.CBPICDevice->currentText() +
-                       " has no data EEPROM.\nChoose a device with data EEPROM or the serial ROM category, "
-                       "then open the file again.");
+      messages_.Inform(tr("The data file %1 was not opened: %2 has no data EEPROM.\nChoose a device with data "
+                          "EEPROM or the serial ROM category, then open the file again.")
+                           .arg(dataFile, form_.CBPICDevice->currentText()));
       return;
     }
     LoadByName(dataSide_, dataFile);
@@ -495,7 +536,7 @@ bool TPWMainForm::MayReplaceImages(std::initializer_list<ImageSide*> sides) {
 }
 
 void TPWMainForm::CBCategoryChange() {
-  const bool toPic = form_.CBCategory->currentText() == "PIC";
+  const bool toPic = form_.CBCategory->currentIndex() != kSerialRomCategory;
   // Choosing the category already shown changes nothing: re-entering it
   // would empty both grids.
   if (toPic == !sromCategory_ && categoryEntered_) return;
@@ -595,7 +636,7 @@ void TPWMainForm::ApplyPicDevice(int device) {
       commands_.DevErase->SetAvailable(true);
       break;
     case PicGroup::NotSupported:
-      if (!toldAlready) messages_.Inform("This device is not supported");
+      if (!toldAlready) messages_.Inform(tr("This device is not supported"));
       break;
     case PicGroup::Other:
       EnableDataPane(false);
@@ -655,16 +696,20 @@ void TPWMainForm::Exit1Click() { close(); }
 // ---------------------------------------------------------------- settings
 
 void TPWMainForm::CheckSettingsVersion() {
+  // A start without settings of its own shows the texts as described.
+  if (settings_.Version() != SettingsStore::kVersion) ChooseLanguage(UiLanguage::AsDescribed);
   if (!settings_.ReadProblem().isEmpty()) {
     // Not a first run: the file may hold the settings of another run, which
     // are neither used nor replaced.
-    messages_.Box("The settings file " + settings_.FileName() + " cannot be read (" + settings_.ReadProblem() +
-                      ").\ntarvel starts with its default settings and leaves that file as it is.",
+    messages_.Box(tr("The settings file %1 cannot be read (%2).\ntarvel starts with its default settings and leaves "
+                     "that file as it is.")
+                      .arg(settings_.FileName(), settings_.ReadProblem()),
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
     CBCategoryChange();
     return;
   }
   if (settings_.Version() == SettingsStore::kVersion) {
+    LoadLanguage();
     LoadWriteSettings();
     LoadFileSettings();
     LoadWindowPosition();
@@ -677,7 +722,8 @@ void TPWMainForm::CheckSettingsVersion() {
   CBCategoryChange();
   if (!settings_.HasKey(kWriteKey)) {
     firstRun_ = true;
-    messages_.Inform("Set write settings with following dialog.\n You should click [Measure]button and select parallel port.");
+    messages_.Inform(
+        tr("Set write settings with following dialog.\n You should click [Measure]button and select parallel port."));
     RunWriteSetup(false);
     CentreOnScreen();
   }
@@ -704,6 +750,8 @@ void TPWMainForm::LoadWriteSettings() {
   portAccess_ =
       s.ReadInt(kWriteKey, "PortAccess", WriterAccess::Automatic, WriterAccess::Automatic, WriterAccess::Simulated);
 }
+
+void TPWMainForm::LoadLanguage() { ChooseLanguage(StoredUiLanguage(settings_)); }
 
 void TPWMainForm::LoadFileSettings() {
   if (!settings_.HasKey(kFileKey)) return;
@@ -748,6 +796,7 @@ void TPWMainForm::SaveWindowPosition() {
   settings_.WriteInt(kFormKey, "Left", x());
   settings_.WriteInt(kFormKey, "Width", width());
   settings_.WriteInt(kFormKey, "Height", height());
+  StoreUiLanguage(settings_, language_);
 }
 
 void TPWMainForm::SaveWriteSettings() {
@@ -835,7 +884,7 @@ void TPWMainForm::OptionFileSetClick() {
 }
 
 void TPWMainForm::OptionWriterTestClick() {
-  if (!messages_.Box("Make sure that the PIC writer is not connected to PIC.\n", "Writer test", MessageIcon::None,
+  if (!messages_.Box(tr("Make sure that the PIC writer is not connected to PIC.\n"), tr("Writer test"), MessageIcon::None,
                      WindowMessages::Buttons::OkCancel)) {
     return;
   }
@@ -844,7 +893,7 @@ void TPWMainForm::OptionWriterTestClick() {
 }
 
 void TPWMainForm::HelpVersionClick() {
-  aboutBox_->SetVersion(QString("Version ") + SettingsStore::kVersion + " (English)");
+  aboutBox_->SetVersion(tr("Version %1 (English)").arg(SettingsStore::kVersion));
   messages_.RunModal(*aboutBox_);
 }
 
@@ -854,16 +903,19 @@ void TPWMainForm::ChoosePortAccess() {
   const std::string problem = writer_.Choose(portAccess_, parallelPort_.PortType());
   parallelPort_.SetIo(writer_.Io());
   UpdateSocket();
-  const QString name = QString::fromStdString(writer_.Name());
-  form_.StatusPanel1->setText("Writer: " + name);
-  form_.StatusPanel1->setToolTip(writer_.IsSimulated()
-                                     ? "Commands work on a virtual chip in a simulated writer, not on real hardware."
-                                     : "Commands drive the writer on the parallel port.");
+  ShowWriterStatus();
   if (!problem.empty()) {
-    messages_.Box(QString::fromStdString(problem) + "\n\ntarvel works with the " + name +
-                      " writer now, as the status bar shows.",
+    messages_.Box(tr("%1\n\ntarvel works with the %2 writer now, as the status bar shows.")
+                      .arg(CoreTexts::Translated(problem), writer_.ShownName()),
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
   }
+}
+
+void TPWMainForm::ShowWriterStatus() {
+  form_.StatusPanel1->setText(tr("Writer: %1").arg(writer_.ShownName()));
+  form_.StatusPanel1->setToolTip(writer_.IsSimulated()
+                                     ? tr("Commands work on a virtual chip in a simulated writer, not on real hardware.")
+                                     : tr("Commands drive the writer on the parallel port."));
 }
 
 }  // namespace tarvel

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "ui/main/ProgramChipData.h"
 #include "ui/main/ProgramImageFormat.h"
 #include "ui/main/SettingsStore.h"
+#include "ui/main/UiLanguage.h"
 #include "ui/main/WriterAccess.h"
 
 namespace tarvel {
@@ -138,11 +140,12 @@ class TPWMainForm : public QMainWindow {
   // name opens nothing.
   void OpenStartFiles(const QString& programFile, const QString& dataFile);
 
-  void ProgramReadFromChip(const QString& title) {
-    progSide_.ReadFromChip(title);
+  // `title` words the pane's new title (in the language of the moment).
+  void ProgramReadFromChip(ImageSide::Words title) {
+    progSide_.ReadFromChip(std::move(title));
     chipData_.ImageReadFromChip();
   }
-  void DataReadFromChip(const QString& title) { dataSide_.ReadFromChip(title); }
+  void DataReadFromChip(ImageSide::Words title) { dataSide_.ReadFromChip(std::move(title)); }
 
   // What tests and the next commands read.
   const MainFormLayout& Form() const { return form_; }
@@ -174,9 +177,14 @@ class TPWMainForm : public QMainWindow {
   int PortAccess() const { return portAccess_; }
   // True when this start found no current settings and took the first-run path.
   bool FirstRun() const { return firstRun_; }
+  UiLanguage Language() const { return language_; }
+  // The Option menu's language choice: takes effect at once, and is kept
+  // under Form\Language when the window closes.
+  void ChooseLanguage(UiLanguage language);
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -196,12 +204,15 @@ class TPWMainForm : public QMainWindow {
   // first; false when the user keeps one (the command then stops).
   bool MayReplaceImages(std::initializer_list<ImageSide*> sides);
   void ConnectLists();
-  void AssignEnglishHints();
+  void AssignHints();
+  void Retranslate();
+  void ShowWriterStatus();
   void ShowMenuOfCategory();
 
   // Settings.
   void CheckSettingsVersion();
   void LoadWriteSettings();
+  void LoadLanguage();
   void LoadFileSettings();
   void LoadWindowPosition();
   // The window position, the write and file settings and the version, in
@@ -294,6 +305,9 @@ class TPWMainForm : public QMainWindow {
   bool endPowerOFF_ = false;
   bool startGiveIO_ = false;
   int portAccess_ = WriterAccess::Automatic;
+  UiLanguage language_ = UiLanguage::AsDescribed;
+  // The status panel's text while it is one of the window's own.
+  std::function<QString()> statusWords_;
   bool firstRun_ = false;
   bool stopRequested_ = false;
   // The user closed the window during a chip operation and chose to cancel it.

@@ -12,6 +12,7 @@
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
+#include "ui/main/CoreTexts.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/ProgramChipData.h"
 #include "ui/main/WholeChipFile.h"
@@ -45,12 +46,12 @@ PicChipCommands::PicChipCommands(TPWMainForm& window, WindowMessages& messages, 
 TPicWrite& PicChipCommands::Engine() { return window_.PicWrite(); }
 
 bool PicChipCommands::Ask(const QString& question) {
-  return messages_.Box(question, "Confirm", MessageIcon::None, WindowMessages::Buttons::YesNo);
+  return messages_.Box(question, tr("Confirm"), MessageIcon::None, WindowMessages::Buttons::YesNo);
 }
 
 void PicChipCommands::ShowResult(const TPicWriteResult& result) {
-  messages_.Box(QString::fromStdString(ResultText(result)), kResultCaption, ResultIcon(result.Code),
-                WindowMessages::Buttons::Ok);
+  messages_.Box(CoreTexts::Translated(ResultText(result)), CoreTexts::Translated(kResultCaption),
+                ResultIcon(result.Code), WindowMessages::Buttons::Ok);
 }
 
 std::optional<TPicWriteResult> PicChipCommands::RunOnDevice(const QString& subject,
@@ -118,7 +119,7 @@ void PicChipCommands::WriteImage(const QString& question, const QString& nothing
 // A compare that differs offers the list of every difference; one that was
 // cancelled says where it stopped.
 void PicChipCommands::CompareImage(const QString& subject, THexGrid& grid, Operation compare,
-                                   const QString& imageName) {
+                                   TDifferenceListDlg::Image image) {
   GridToImage(grid, grid.MaxAddress());
   TPicWrite& engine = Engine();
   ImageDifferences differences;
@@ -134,14 +135,14 @@ void PicChipCommands::CompareImage(const QString& subject, THexGrid& grid, Opera
     ShowResult(*result);
     return;
   }
-  window_.Compares().Show(QString::fromStdString(ResultText(*result)), kResultCaption, ResultIcon(result->Code), grid,
-                          imageName, differences);
+  window_.Compares().Show(CoreTexts::Translated(ResultText(*result)), CoreTexts::Translated(kResultCaption),
+                          ResultIcon(result->Code), grid, image, differences);
 }
 
 // A read that was cancelled leaves what it read in the grid, and says so in
 // the title; the cells after it stay blank.
 bool PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits,
-                                ReadOperation read, const QString& titleHead, ReadReport report) {
+                                ReadOperation read, const char* titleHead, ReadReport report) {
   TPicWrite& engine = Engine();
   const OperationProgress& progress = operation_.Progress();
   bool stopped = false;
@@ -161,12 +162,14 @@ bool PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t 
     for (int32_t address = 0; address < readCells && address <= last; ++address) {
       grid.WriteData(address, engine.GetData(address));
     }
-    (window_.*report)(PartialReadTitle(titleHead, progress.Done()));
+    const uint32_t stoppedAt = progress.Done();
+    (window_.*report)([titleHead, stoppedAt] { return PartialReadTitle(tr(titleHead), stoppedAt); });
     ShowResult({prCancelled, readCells});
     return false;
   }
   for (int32_t address = 0; address <= last; ++address) grid.WriteData(address, engine.GetData(address));
-  (window_.*report)(titleHead + "\n[" + FromID(engine.GetIDStr()) + "]");
+  const QString id = FromID(engine.GetIDStr());
+  (window_.*report)([titleHead, id] { return tr(titleHead) + "\n[" + id + "]"; });
   return true;
 }
 
@@ -187,17 +190,17 @@ void PicChipCommands::WriteWholeChip(bool program, bool data) {
   };
   const bool writeProgram = program && (engine.FillUpEnable || hasValue(chip.program));
   const bool writeData = !chip.data.empty() && (engine.FillUpEnable || hasValue(chip.data));
-  QString question = "You are going to write the whole chip. OK?\n" + window_.ProgTitle() + "\n\n" +
-                     QString::fromStdString(WholeChipText(chip));
+  QString question = tr("You are going to write the whole chip. OK?\n") + window_.ProgTitle() + "\n\n" +
+                     CoreTexts::List(WholeChipParts(chip), CoreTexts::LastJoint::Comma);
   if (ConfigSetsProtection(*chip.config, engine.Device())) {
     question +=
-        "\n\nThe file's configuration word sets code protection. The configuration is written without it: "
-        "protect the chip with Device > Code Protect once it is checked.";
+        tr("\n\nThe file's configuration word sets code protection. The configuration is written without it: "
+           "protect the chip with Device > Code Protect once it is checked.");
   }
   if (!Ask(question)) return;
   const ImageCells programCells = CellsOf(*window_.Form().HexGrid, engine.LastAddress());
   const ImageCells dataCells = CellsOf(*window_.Form().DataHexGrid, engine.DataLastAddress());
-  ShowIfRun(RunOnDevice("the whole chip", [&] {
+  ShowIfRun(RunOnDevice(tr("the whole chip"), [&] {
     TPicWriteResult step;
     if (writeProgram) {
       LoadImage(programCells);
@@ -218,15 +221,15 @@ void PicChipCommands::WriteWholeChip(bool program, bool data) {
 }
 
 void PicChipCommands::ProgWritePClick() {
-  WriteImage("You are going to program. OK?\n" + window_.ProgTitle(),
-             "There is nothing to write: the program holds no data.", "program memory", *window_.Form().HexGrid,
-             Engine().LastAddress(), &TPicWrite::WriteProgram);
+  WriteImage(tr("You are going to program. OK?\n") + window_.ProgTitle(),
+             tr("There is nothing to write: the program holds no data."), tr("program memory"),
+             *window_.Form().HexGrid, Engine().LastAddress(), &TPicWrite::WriteProgram);
 }
 
 void PicChipCommands::DataWriteClick() {
-  WriteImage("You are going to program in data memory. OK?\n" + window_.DataTitle(),
-             "There is nothing to write: the data holds no values.", "data memory", *window_.Form().DataHexGrid,
-             Engine().DataLastAddress(), &TPicWrite::WriteData);
+  WriteImage(tr("You are going to program in data memory. OK?\n") + window_.DataTitle(),
+             tr("There is nothing to write: the data holds no values."), tr("data memory"),
+             *window_.Form().DataHexGrid, Engine().DataLastAddress(), &TPicWrite::WriteData);
 }
 
 void PicChipCommands::ProgWriteCClick() {
@@ -246,7 +249,7 @@ void PicChipCommands::ProgWriteCClick() {
   const bool withID = dialog.WriteIDChecked() && HasIDText(dialog.IDText());
   const std::string newID = ToID(dialog.IDText());
   bool configWritten = false;
-  const std::optional<TPicWriteResult> result = RunOnDevice("the configuration word", [&] {
+  const std::optional<TPicWriteResult> result = RunOnDevice(tr("the configuration word"), [&] {
     TPicWriteResult step = engine.WriteConfig();
     configWritten = step.Code == prSuccess;
     // The ID follows only a configuration that was written.
@@ -283,20 +286,20 @@ void PicChipCommands::DeviceWriteAllClick() {
 }
 
 void PicChipCommands::ProgReadPClick() {
-  if (ReadImage("program memory", *window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram,
-                "Read program ", &TPWMainForm::ProgramReadFromChip)) {
+  if (ReadImage(tr("program memory"), *window_.Form().HexGrid, Engine().LastAddress(), 4, &TPicWrite::ReadProgram,
+                QT_TR_NOOP("Read program "), &TPWMainForm::ProgramReadFromChip)) {
     KeepChipId();
   }
 }
 
 void PicChipCommands::DataReadClick() {
-  ReadImage("data memory", *window_.Form().DataHexGrid, Engine().DataLastAddress(), 2, &TPicWrite::ReadDat,
-            "Read data ", &TPWMainForm::DataReadFromChip);
+  ReadImage(tr("data memory"), *window_.Form().DataHexGrid, Engine().DataLastAddress(), 2, &TPicWrite::ReadDat,
+            QT_TR_NOOP("Read data "), &TPWMainForm::DataReadFromChip);
 }
 
 void PicChipCommands::ProgReadCClick() {
   TPicWrite& engine = Engine();
-  if (!RunShownOnDevice("the configuration word", [&] { engine.ReadConfig(); })) return;
+  if (!RunShownOnDevice(tr("the configuration word"), [&] { engine.ReadConfig(); })) return;
   window_.ChipData().ConfigOfChip(static_cast<uint16_t>(engine.Fuse));
   TConfigDlg& dialog = dialogs_.config;
   dialog.SelectDevice(engine.Device());
@@ -306,16 +309,18 @@ void PicChipCommands::ProgReadCClick() {
 }
 
 void PicChipCommands::ProgCompareClick() {
-  CompareImage("program memory", *window_.Form().HexGrid, &TPicWrite::CompareProg, "Program");
+  CompareImage(tr("program memory"), *window_.Form().HexGrid, &TPicWrite::CompareProg,
+               TDifferenceListDlg::Image::Program);
 }
 
 void PicChipCommands::DataCompareClick() {
-  CompareImage("data memory", *window_.Form().DataHexGrid, &TPicWrite::CompareData, "Data");
+  CompareImage(tr("data memory"), *window_.Form().DataHexGrid, &TPicWrite::CompareData,
+               TDifferenceListDlg::Image::Data);
 }
 
 void PicChipCommands::DevEraseClick() {
-  if (!Ask("You are going to erase the chip. OK?")) return;
-  ShowIfRun(RunOnDevice("the chip", &TPicWrite::Erase));
+  if (!Ask(tr("You are going to erase the chip. OK?"))) return;
+  ShowIfRun(RunOnDevice(tr("the chip"), &TPicWrite::Erase));
 }
 
 // A check that was cancelled says nothing about the chip.
@@ -323,15 +328,17 @@ void PicChipCommands::DevECheckClick() {
   TPicWrite& engine = Engine();
   const OperationProgress& progress = operation_.Progress();
   bool erased = false;
-  if (!RunShownOnDevice("the chip", [&] { erased = engine.IsErased(); })) return;
+  if (!RunShownOnDevice(tr("the chip"), [&] { erased = engine.IsErased(); })) return;
   if (progress.Stopped()) {
     ShowResult({prCancelled, static_cast<int32_t>(progress.Done())});
     return;
   }
   if (erased) {
-    messages_.Box("This device is erased.", "Erase Check", MessageIcon::Information, WindowMessages::Buttons::Ok);
+    messages_.Box(tr("This device is erased."), tr("Erase Check"), MessageIcon::Information,
+                  WindowMessages::Buttons::Ok);
   } else {
-    messages_.Box("This device is not erased.", "Erase Check", MessageIcon::Warning, WindowMessages::Buttons::Ok);
+    messages_.Box(tr("This device is not erased."), tr("Erase Check"), MessageIcon::Warning,
+                  WindowMessages::Buttons::Ok);
   }
 }
 
@@ -339,10 +346,10 @@ void PicChipCommands::DevResetClick() { Engine().ResetTarget(); }
 
 void PicChipCommands::ProgReadIDClick() {
   TPicWrite& engine = Engine();
-  if (!RunShownOnDevice("the ID words", [&] { engine.ReadID(); })) return;
+  if (!RunShownOnDevice(tr("the ID words"), [&] { engine.ReadID(); })) return;
   QString words;
   for (int32_t i = 0; i < 4; ++i) words += QString("%1").arg(engine.GetID(i) & 0xFFFF, 4, 16, QChar('0')).toUpper();
-  messages_.Box("Read ID : " + words + "\n\n" + FromID(engine.GetIDStr()), "ID", MessageIcon::Information,
+  messages_.Box(tr("Read ID : %1\n\n%2").arg(words, FromID(engine.GetIDStr())), tr("ID"), MessageIcon::Information,
                 WindowMessages::Buttons::Ok);
 }
 
@@ -350,12 +357,12 @@ void PicChipCommands::ProgWriteIDClick() {
   if (messages_.RunModal(dialogs_.idWrite) != QDialog::Accepted) return;
   const QString text = dialogs_.idWrite.IDText();
   if (!HasIDText(text)) {
-    messages_.Inform("There is nothing to write: the ID text is empty.");
+    messages_.Inform(tr("There is nothing to write: the ID text is empty."));
     return;
   }
   TPicWrite& engine = Engine();
   engine.SetIDStr(ToID(text));
-  const std::optional<TPicWriteResult> result = RunOnDevice("the ID words", &TPicWrite::WriteID);
+  const std::optional<TPicWriteResult> result = RunOnDevice(tr("the ID words"), &TPicWrite::WriteID);
   if (!result) return;
   if (result->Code == prSuccess) KeepChipId();
   ShowResult(*result);
@@ -369,7 +376,7 @@ void PicChipCommands::DevCodeProtectClick() {
   if (level < 0) return;
   const int32_t data = dialog.DataProtect() ? 1 : 0;
   TPicWrite& engine = Engine();
-  ShowIfRun(RunOnDevice("the code protection", [&] { return engine.CodeProtect(level, data); }));
+  ShowIfRun(RunOnDevice(tr("the code protection"), [&] { return engine.CodeProtect(level, data); }));
 }
 
 void PicChipCommands::SBPowerONClick() { Engine().PowerON(); }

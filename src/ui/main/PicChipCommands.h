@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "engine/pic/PicWrite.h"
+#include "ui/dialogs/DifferenceListDlg.h"
+#include "ui/main/ImageSide.h"
 
 namespace tarvel {
 
@@ -24,6 +27,8 @@ class WindowMessages;
 // the grids and tells the user the outcome. Before anything touches the
 // chip, the chip in the socket is checked against the selected device.
 class PicChipCommands {
+  Q_DECLARE_TR_FUNCTIONS(PicChipCommands)
+
  public:
   // The window's long-lived dialogs these commands use.
   struct Dialogs {
@@ -59,7 +64,7 @@ class PicChipCommands {
  private:
   using Operation = TPicWriteResult (TPicWrite::*)();
   using ReadOperation = void (TPicWrite::*)();
-  using ReadReport = void (TPWMainForm::*)(const QString& title);
+  using ReadReport = void (TPWMainForm::*)(ImageSide::Words title);
 
   TPicWrite& Engine();
   bool Ask(const QString& question);
@@ -77,10 +82,10 @@ class PicChipCommands {
   void WriteImage(const QString& question, const QString& nothingToWrite, const QString& subject,
                   const THexGrid& grid, int32_t lastAddress, Operation write);
   // A compare that differs offers the list of every difference.
-  void CompareImage(const QString& subject, THexGrid& grid, Operation compare, const QString& imageName);
+  void CompareImage(const QString& subject, THexGrid& grid, Operation compare, TDifferenceListDlg::Image image);
   // False when the read did not run to its end (no chip, another chip, cancelled).
   bool ReadImage(const QString& subject, THexGrid& grid, int32_t lastAddress, int32_t digits, ReadOperation read,
-                 const QString& titleHead, ReadReport report);
+                 const char* titleHead, ReadReport report);
   // Program, configuration word and ID from the program's file, and data,
   // after one question that lists them all: the configuration dialog is not
   // needed.

@@ -102,7 +102,7 @@ void TPicFileHistry::RebuildMenu() {
     QString shownPath = fileNames_[k];
     shownPath.replace('&', "&&");
     auto* item = new QAction(QString("&%1 %2\t[%3]").arg(k + 1).arg(shownPath, fileTypes_[k]), parentMenu_);
-    item->setStatusTip(fileNames_[k] + QStringLiteral("を開く"));
+    item->setStatusTip(tr("%1を開く").arg(fileNames_[k]));
     const QString path = fileNames_[k];
     const QString type = fileTypes_[k];
     QObject::connect(item, &QAction::triggered, item, [this, path, type] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -18,6 +19,8 @@ class SettingsStore;
 // before ("Hex" or "Bin"). The file open now is not listed: it joins the top
 // of the list when another file, or a new empty image, takes its place.
 class TPicFileHistry {
+  Q_DECLARE_TR_FUNCTIONS(TPicFileHistry)
+
  public:
   using OpenHandler = std::function<void(const QString& path, const QString& type)>;
 

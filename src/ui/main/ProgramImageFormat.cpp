@@ -19,7 +19,7 @@ ImageCells ProgramImageFormat::FromHex(const THexSource& source, int32_t lastAdd
   ImageCells cells;
   cells.values.assign(file.words.begin(), file.words.end());
   if (file.highByteOnlyAddress >= 0) {
-    cells.notice = "HEX file load error";
+    cells.notice = tr("HEX file load error");
     cells.fault = true;
   }
   return cells;

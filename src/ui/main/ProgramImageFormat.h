@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <functional>
 
 #include "ui/main/ImageFormat.h"
@@ -10,6 +12,8 @@ namespace tarvel {
 // PIC device has. Its HEX file may hold the rest of the chip as well, which
 // `hexImage` gives, the program words among them.
 class ProgramImageFormat : public ImageFormat {
+  Q_DECLARE_TR_FUNCTIONS(ProgramImageFormat)
+
  public:
   ProgramImageFormat(std::function<int32_t()> deviceLastAddress, std::function<HexBytes()> hexImage);
 

@@ -2,7 +2,9 @@
 
 #include "ui/components/HexGrid.h"
 #include "ui/main/ChipOperation.h"
+#include "engine/pic/PicResultText.h"
 #include "ui/main/CompareReport.h"
+#include "ui/main/CoreTexts.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/WindowMessages.h"
 
@@ -41,19 +43,18 @@ TSRomWrite& SerialRomCommands::Engine() { return window_.SRomWrite(); }
 THexGrid& SerialRomCommands::Grid() { return *window_.Form().DataHexGrid; }
 
 void SerialRomCommands::ReportNoAnswer(uint32_t address, const QString& caption) {
-  messages_.Box("ROMが応答しません。\nアドレス " + Hex(address, 4) + "H", caption, MessageIcon::Error,
+  messages_.Box(tr("ROMが応答しません。\nアドレス %1H").arg(Hex(address, 4)), caption, MessageIcon::Error,
                 WindowMessages::Buttons::Ok);
 }
 
 void SerialRomCommands::ReportCancelled(uint32_t address) {
-  messages_.Box("Cancelled at address " + Hex(address, 4) + "H\nThe operation did not finish.", QString(),
+  messages_.Box(tr("Cancelled at address %1H\nThe operation did not finish.").arg(Hex(address, 4)), QString(),
                 MessageIcon::Warning, WindowMessages::Buttons::Ok);
 }
 
 QString SerialRomCommands::DifferenceText(uint32_t address, int32_t found, int32_t wanted) {
-  return "Different data is found in \nAddr = " + Hex(address, 2) + "H\nROM Data = " +
-         Hex(static_cast<uint32_t>(found) & 0xFF, 2) + "H\nCOMPARED Data = " +
-         Hex(static_cast<uint32_t>(wanted) & 0xFF, 2) + "H";
+  return tr("Different data is found in \nAddr = %1H\nROM Data = %2H\nCOMPARED Data = %3H")
+      .arg(Hex(address, 2), Hex(static_cast<uint32_t>(found) & 0xFF, 2), Hex(static_cast<uint32_t>(wanted) & 0xFF, 2));
 }
 
 void SerialRomCommands::ReportDifference(const ImageDifference& difference, const QString& caption, MessageIcon icon) {
@@ -92,7 +93,7 @@ bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage,
   const Span span = WantedSpan(image);
   SRomTransfer ended;
   ImageDifferences differences;
-  if (!operation_.Run("the serial EEPROM", [&] {
+  if (!operation_.Run(tr("the serial EEPROM"), [&] {
         rom.PowerON();
         ended = rom.WritePages(stage, span.first, span.count, [&](uint32_t address) { return image[address]; });
         if (ended.outcome != SRomTransfer::Done) return;
@@ -122,16 +123,17 @@ void SerialRomCommands::SRomDataWriteClick() {
   // A blank cell leaves the EEPROM's byte as it is.
   const Image image = GridImage();
   if (WantedSpan(image).count == 0) {
-    messages_.Box("書き込むデータがありません。", "書き込みの確認", MessageIcon::Information,
+    messages_.Box(tr("書き込むデータがありません。"), tr("書き込みの確認"), MessageIcon::Information,
                   WindowMessages::Buttons::Ok);
     return;
   }
-  if (!messages_.Box(window_.DataTitle() + " を書き込みます。\nよろしいですか？", "書き込みの確認", MessageIcon::None,
+  if (!messages_.Box(tr("%1 を書き込みます。\nよろしいですか？").arg(window_.DataTitle()), tr("書き込みの確認"),
+                     MessageIcon::None,
                      WindowMessages::Buttons::YesNo)) {
     return;
   }
-  if (!WriteAndVerify(image, OperationStage::Writing, "書き込みエラー")) return;
-  messages_.Box("書き込みました。", "書き込み完了", MessageIcon::Information, WindowMessages::Buttons::Ok);
+  if (!WriteAndVerify(image, OperationStage::Writing, tr("書き込みエラー"))) return;
+  messages_.Box(tr("書き込みました。"), tr("書き込み完了"), MessageIcon::Information, WindowMessages::Buttons::Ok);
 }
 
 // The grid takes the bytes only when the chip answered for every one; a read
@@ -140,7 +142,7 @@ void SerialRomCommands::SRomDataReadClick() {
   TSRomWrite& rom = Engine();
   std::vector<uint8_t> bytes;
   SRomTransfer ended;
-  if (!operation_.Run("the serial EEPROM", [&] {
+  if (!operation_.Run(tr("the serial EEPROM"), [&] {
         rom.PowerON();
         bytes.reserve(rom.LastAddress() + 1);
         ended = rom.ReadSequential(OperationStage::Reading, 0, rom.LastAddress() + 1, [&](uint32_t, uint8_t value) {
@@ -151,7 +153,7 @@ void SerialRomCommands::SRomDataReadClick() {
     return;
   }
   if (ended.outcome == SRomTransfer::NoAnswer) {
-    ReportNoAnswer(ended.address, "読み込みエラー");
+    ReportNoAnswer(ended.address, tr("読み込みエラー"));
     return;
   }
   THexGrid& grid = Grid();
@@ -162,11 +164,11 @@ void SerialRomCommands::SRomDataReadClick() {
     grid.WriteData(static_cast<int32_t>(address), bytes[address]);
   }
   if (ended.outcome == SRomTransfer::Cancelled) {
-    window_.DataReadFromChip(PartialReadTitle("読み出しデータ ", ended.address));
+    window_.DataReadFromChip([stoppedAt = ended.address] { return PartialReadTitle(tr("読み出しデータ "), stoppedAt); });
     ReportCancelled(ended.address);
     return;
   }
-  window_.DataReadFromChip("読み出しデータ");
+  window_.DataReadFromChip([] { return tr("読み出しデータ"); });
 }
 
 void SerialRomCommands::SRomDataCompareClick() {
@@ -174,7 +176,7 @@ void SerialRomCommands::SRomDataCompareClick() {
   const Image image = GridImage();
   SRomTransfer ended;
   ImageDifferences differences;
-  if (!operation_.Run("the serial EEPROM", [&] {
+  if (!operation_.Run(tr("the serial EEPROM"), [&] {
         rom.PowerON();
         ended = ReadAgainst(rom, OperationStage::Comparing, image, true, differences);
         // The first byte is read once more for the text, as the user would read it now.
@@ -185,36 +187,39 @@ void SerialRomCommands::SRomDataCompareClick() {
       })) {
     return;
   }
-  if (ReportEnded(ended, "コンペアエラー")) return;
+  if (ReportEnded(ended, tr("コンペアエラー"))) return;
   if (!differences.empty()) {
     const ImageDifference& first = differences.front();
     window_.Compares().Show(DifferenceText(static_cast<uint32_t>(first.Address), first.ReadValue, first.WantedValue),
-                            "Melfort Result", MessageIcon::Warning, Grid(), "Data", differences);
+                            CoreTexts::Translated(kResultCaption), MessageIcon::Warning, Grid(),
+                            TDifferenceListDlg::Image::Data, differences);
     return;
   }
-  messages_.Box("Compare result is the same.", "Melfort Result", MessageIcon::Information,
+  messages_.Box(tr("Compare result is the same."), CoreTexts::Translated(kResultCaption), MessageIcon::Information,
                 WindowMessages::Buttons::Ok);
 }
 
 void SerialRomCommands::SRomDevEraseClick() {
-  if (!messages_.Box("ROMをイレースします。\nよろしいですか？", "イレースの確認", MessageIcon::None,
+  if (!messages_.Box(tr("ROMをイレースします。\nよろしいですか？"), tr("イレースの確認"), MessageIcon::None,
                      WindowMessages::Buttons::YesNo)) {
     return;
   }
-  if (!WriteAndVerify(Image(Engine().LastAddress() + 1, kErased), OperationStage::Erasing, "イレースエラー")) return;
-  messages_.Box("イレースしました。", "イレース完了", MessageIcon::Information, WindowMessages::Buttons::Ok);
+  if (!WriteAndVerify(Image(Engine().LastAddress() + 1, kErased), OperationStage::Erasing, tr("イレースエラー"))) {
+    return;
+  }
+  messages_.Box(tr("イレースしました。"), tr("イレース完了"), MessageIcon::Information, WindowMessages::Buttons::Ok);
 }
 
 void SerialRomCommands::SRomDevEraseCheckClick() {
   TSRomWrite& rom = Engine();
   SRomEraseCheck check;
-  if (!operation_.Run("the serial EEPROM", [&] {
+  if (!operation_.Run(tr("the serial EEPROM"), [&] {
         rom.PowerON();
         check = rom.CheckErased(true);
       })) {
     return;
   }
-  if (check.outcome == SRomEraseCheck::NoAnswer) ReportNoAnswer(check.address, "イレースチェック");
+  if (check.outcome == SRomEraseCheck::NoAnswer) ReportNoAnswer(check.address, tr("イレースチェック"));
   if (check.outcome == SRomEraseCheck::Cancelled) ReportCancelled(check.address);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,8 @@ class WindowMessages;
 // cycle that does not end in time, or a byte that is not acknowledged.
 // Writes and erases read back every byte before they report success.
 class SerialRomCommands {
+  Q_DECLARE_TR_FUNCTIONS(SerialRomCommands)
+
  public:
   SerialRomCommands(TPWMainForm& window, WindowMessages& messages, ChipOperation& operation);
 

@@ -3,6 +3,7 @@
 #include "engine/pic/PicIdText.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/IDWriteDlg.h"
+#include "ui/main/CoreTexts.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageFormat.h"
 #include "ui/main/ImageSide.h"
@@ -39,25 +40,26 @@ void WholeChipFile::ProgramHexLoaded(const QString& path, const THexSource& sour
 
 void WholeChipFile::ReportMisfits(const QString& path, const PicHexContents& contents) {
   if (contents.misfits.empty()) return;
-  QString text = "Not everything in " + path + " fits the " + kPicDevices[Device()].displayName +
-                 ". These parts were not loaded:";
+  QString text = tr("Not everything in %1 fits the %2. These parts were not loaded:")
+                     .arg(path, QString::fromUtf8(kPicDevices[Device()].displayName));
   for (const HexMisfit& misfit : contents.misfits) {
-    text += "\n- " + QString::fromStdString(MisfitText(misfit, Device()));
+    text += "\n- " + CoreTexts::Translated(MisfitText(misfit, Device()));
   }
-  text += "\n\nIf the file was made for another device, choose that device and open the file again.";
+  text += "\n\n" + tr("If the file was made for another device, choose that device and open the file again.");
   messages_.Box(text, QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
 }
 
 bool WholeChipFile::MayTake(const PicChipImage& image) {
-  const std::string extras = ExtrasText(image);
+  const std::vector<std::string> extras = ExtrasParts(image);
   if (extras.empty()) return false;
   FileOptions& options = parts_.options;
   if (options.chipDataTake != FileOptions::AskToTake) return options.chipDataTake == FileOptions::AlwaysTake;
-  const bool several = extras.find(" and ") != std::string::npos;
+  const QString listed = CoreTexts::List(extras, CoreTexts::LastJoint::And);
   bool keepAnswer = false;
-  const bool take = messages_.AskWithCheck("This file also holds " + QString::fromStdString(extras) + ". Take " +
-                                               (several ? "them" : "it") + " too?",
-                                           "Confirm", "Do not ask again", keepAnswer);
+  const bool take = messages_.AskWithCheck(
+      (extras.size() > 1 ? tr("This file also holds %1. Take them too?") : tr("This file also holds %1. Take it too?"))
+          .arg(listed),
+      tr("Confirm"), tr("Do not ask again"), keepAnswer);
   if (keepAnswer) options.chipDataTake = take ? FileOptions::AlwaysTake : FileOptions::NeverTake;
   return take;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "files/PicHexImage.h"
@@ -21,6 +22,8 @@ struct FileOptions;
 // the configuration dialog and the ID text. A program HEX file saved holds
 // them again, when the File Setup asks for it.
 class WholeChipFile {
+  Q_DECLARE_TR_FUNCTIONS(WholeChipFile)
+
  public:
   struct Parts {
     ImageSide& dataSide;

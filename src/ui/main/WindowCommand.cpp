@@ -61,7 +61,7 @@ void WindowCommand::RunGuarded(WindowMessages& messages, const Handler& handler)
   } catch (const std::exception& error) {
     messages.Box(QString::fromUtf8(error.what()), QString(), MessageIcon::Error, WindowMessages::Buttons::Ok);
   } catch (...) {
-    messages.Box(QStringLiteral("The command stopped with an unexpected error."), QString(), MessageIcon::Error,
+    messages.Box(tr("The command stopped with an unexpected error."), QString(), MessageIcon::Error,
                  WindowMessages::Buttons::Ok);
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -17,6 +18,8 @@ class WindowMessages;
 // check mark together, in both menu bars. A command whose handler is not
 // there yet stays unavailable, whatever its availability says.
 class WindowCommand : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(WindowCommand)
+
  public:
   using Handler = std::function<void()>;
 

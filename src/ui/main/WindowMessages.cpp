@@ -1,13 +1,15 @@
 #include "ui/main/WindowMessages.h"
 
+#include "ui/main/CoreTexts.h"
+
 namespace tarvel {
 
 void WindowMessages::Show(const std::string& text) {
-  Box(QString::fromStdString(text), QString(), MessageIcon::None, Buttons::Ok);
+  Box(CoreTexts::Translated(text), QString(), MessageIcon::None, Buttons::Ok);
 }
 
 void WindowMessages::ShowBox(const std::string& text, const std::string& caption, MessageIcon icon) {
-  Box(QString::fromStdString(text), QString::fromStdString(caption), icon, Buttons::Ok);
+  Box(CoreTexts::Translated(text), CoreTexts::Translated(caption), icon, Buttons::Ok);
 }
 
 QString WindowMessages::SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) {

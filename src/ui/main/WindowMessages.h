@@ -19,7 +19,8 @@ struct FileDialogRequest {
 
 // Every message box, question, modal dialog and file dialog the main window
 // runs goes through here, so that tests can answer them and read their texts.
-// It also serves the core components, whose UTF-8 texts it shows as they are.
+// It also serves the core components, whose UTF-8 texts it shows in the
+// window's language (CoreTexts).
 class WindowMessages : public UserMessages {
  public:
   enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };

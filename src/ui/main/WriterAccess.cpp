@@ -14,7 +14,13 @@ WriterAccess::Backends WriterAccess::RealBackends() {
 }
 
 WriterAccess::WriterAccess(Clock& clock, Backends backends)
-    : backends_(std::move(backends)), simulator_(clock), io_(&simulator_), name_("simulated") {}
+    : backends_(std::move(backends)), simulator_(clock), io_(&simulator_), name_(kSimulatedName) {}
+
+QString WriterAccess::ShownName() const {
+  if (name_ == kSimulatedName) return tr("simulated");
+  if (name_ == kDirectName) return tr("direct I/O");
+  return QString::fromStdString(name_);
+}
 
 bool WriterAccess::ObtainPermission() {
   permission_ = backends_.openGiveIO && backends_.openGiveIO();
@@ -23,7 +29,7 @@ bool WriterAccess::ObtainPermission() {
 
 void WriterAccess::UseSimulator() {
   io_ = &simulator_;
-  name_ = "simulated";
+  name_ = kSimulatedName;
   realIo_.reset();
 }
 
@@ -53,13 +59,14 @@ std::string WriterAccess::Choose(int mode, PPortType type) {
     if (permission_ && backends_.directIo) {
       realIo_ = backends_.directIo();
       io_ = realIo_.get();
-      name_ = "direct I/O";
+      name_ = kDirectName;
       return problem;
     }
     if (mode == DirectIo) {
-      problem =
-          "Direct port I/O needs permission, which the start did not obtain. Tick the permission option in "
-          "the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).";
+      problem = tr("Direct port I/O needs permission, which the start did not obtain. Tick the permission option "
+                   "in the write setup and start tarvel as a user with the right to port I/O (root, or "
+                   "CAP_SYS_RAWIO).")
+                    .toStdString();
     }
   }
   return problem;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
@@ -21,6 +23,8 @@ namespace tarvel {
 // selected in the window. Each device's virtual chip keeps its contents for
 // the rest of the run, so a chip written, swapped out and back reads back.
 class WriterAccess {
+  Q_DECLARE_TR_FUNCTIONS(WriterAccess)
+
  public:
   // The stored PortAccess setting.
   enum Mode : int { Automatic = 0, KernelDevice = 1, DirectIo = 2, Simulated = 3 };
@@ -47,6 +51,8 @@ class WriterAccess {
   PortIo& Io() { return *io_; }
   // "parport0", "direct I/O" or "simulated".
   std::string Name() const { return name_; }
+  // The name as the status bar shows it, in the window's language.
+  QString ShownName() const;
   bool IsSimulated() const { return io_ == &simulator_; }
   SimulatedWriter& Simulator() { return simulator_; }
 
@@ -60,6 +66,8 @@ class WriterAccess {
   // blank one made by `insertBlank`.
   void SwapChip(int key, const std::function<void()>& insertBlank);
 
+  static constexpr const char* kSimulatedName = "simulated";
+  static constexpr const char* kDirectName = "direct I/O";
   static constexpr int kSerialRomKeys = 1000;
   static constexpr int kNoChip = -1;
 

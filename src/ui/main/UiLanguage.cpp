@@ -1,0 +1,61 @@
+#include "ui/main/UiLanguage.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ui/main/SettingsStore.h"
+
+namespace tarvel {
+namespace {
+
+UiLanguage current = UiLanguage::AsDescribed;
+
+const QString kKey = QStringLiteral("Form");
+const QString kName = QStringLiteral("Language");
+
+// Our catalogue and Qt's; both outlive every window.
+QTranslator& Catalogue() {
+  static QTranslator catalogue;
+  return catalogue;
+}
+
+QTranslator& QtCatalogue() {
+  static QTranslator catalogue;
+  return catalogue;
+}
+
+}  // namespace
+
+void ApplyUiLanguage(UiLanguage language) {
+  current = language;
+  QCoreApplication::removeTranslator(&Catalogue());
+  QCoreApplication::removeTranslator(&QtCatalogue());
+  // "As described" is the texts of the sources themselves: no catalogue.
+  if (language != UiLanguage::AsDescribed) {
+    const char* name = language == UiLanguage::English ? ":/i18n/tarvel_en.qm" : ":/i18n/tarvel_ja.qm";
+    if (Catalogue().load(name)) QCoreApplication::installTranslator(&Catalogue());
+  }
+  // Qt's buttons and file dialogs speak English unless told otherwise.
+  if (language == UiLanguage::Japanese &&
+      QtCatalogue().load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&QtCatalogue());
+  }
+  // The application posts the change to every window; delivered now, every
+  // text is worded anew before anything else happens.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+UiLanguage CurrentUiLanguage() { return current; }
+
+UiLanguage StoredUiLanguage(SettingsStore& store) {
+  if (store.Version() != SettingsStore::kVersion) return UiLanguage::AsDescribed;
+  return static_cast<UiLanguage>(store.ReadInt(kKey, kName, 0, 0, kUiLanguageCount - 1));
+}
+
+void StoreUiLanguage(SettingsStore& store, UiLanguage language) {
+  store.WriteInt(kKey, kName, static_cast<int>(language));
+}
+
+}  // namespace tarvel

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace tarvel {
+
+class SettingsStore;
+
+// The language of the window's texts: as the program has always shown them
+// (English with the serial ROM half and a number of messages in Japanese),
+// or every text in English, or every text in Japanese. The values are those
+// the settings store keeps under Form\Language.
+enum class UiLanguage { AsDescribed = 0, English = 1, Japanese = 2 };
+constexpr int kUiLanguageCount = 3;
+
+// Puts a language into effect for the whole program: its catalogue (and, for
+// Japanese, Qt's own texts where the system has them) is installed, and every
+// window is told at once, so that menus, hints and dialogs word their texts
+// again before this returns.
+void ApplyUiLanguage(UiLanguage language);
+UiLanguage CurrentUiLanguage();
+
+// The language kept in the settings store under Form\Language: "As
+// described" unless the store is of this version and holds another.
+UiLanguage StoredUiLanguage(SettingsStore& store);
+void StoreUiLanguage(SettingsStore& store, UiLanguage language);
+
+}  // namespace tarvel
