@@ -58,3 +58,15 @@ foreach(test_dir ${TARVEL_TEST_DIRS})
     gtest_discover_tests(${test_target} DISCOVERY_TIMEOUT 60)
   endif()
 endforeach()
+
+# The window's tests also run the program itself (its terminal texts) and
+# lupdate over the translated sources (every text in the catalogues).
+if(TARGET test_ui_main AND TARGET tarvel)
+  list(JOIN TARVEL_TS_FILES "," ts_files)
+  add_dependencies(test_ui_main tarvel)
+  target_compile_definitions(test_ui_main PRIVATE
+    TARVEL_PROGRAM="$<TARGET_FILE:tarvel>"
+    TARVEL_LUPDATE="$<TARGET_FILE:Qt6::lupdate>"
+    TARVEL_TRANSLATED_SOURCES="${CMAKE_BINARY_DIR}/translated-sources.lst"
+    TARVEL_TS_FILES="${ts_files}")
+endif()

@@ -33,6 +33,8 @@ qt_add_resources(tarvel_ui tarvel_translations
   FILES ${TARVEL_QM_FILES})
 
 # The tests run the same extraction over the same sources: the list of them,
-# one a line, as lupdate reads it from an @file.
+# one a line, as lupdate reads it from an @file, after the include folder
+# that lets it find each class's namespace.
 list(JOIN TARVEL_TRANSLATED_SOURCES "\n" translated_lines)
-file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/translated-sources.lst CONTENT "${translated_lines}\n")
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/translated-sources.lst
+     CONTENT "-I${CMAKE_SOURCE_DIR}/src\n${translated_lines}\n")

@@ -1,6 +1,7 @@
-// Every dialog in the states the user meets, shown for real: no caption may
-// be cut off, whatever font the machine has. With TARVEL_DIALOG_SHOTS set to
-// a folder, each state is also saved there as a PNG to look at.
+// Every dialog in the states the user meets, shown for real in each
+// language: no caption may be cut off, whatever font the machine has. With
+// TARVEL_DIALOG_SHOTS set to a folder, each state is also saved there as a
+// PNG to look at.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -18,11 +19,16 @@
 #include "support/RecordingPortIo.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/ConfigDlg.h"
+#include "ui/dialogs/DifferenceListDlg.h"
 #include "ui/dialogs/FileSetDlg.h"
+#include "ui/dialogs/FillDlg.h"
+#include "ui/dialogs/FindDlg.h"
+#include "ui/dialogs/GoToDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
+#include "ui/main/UiLanguage.h"
 
 namespace tarvel {
 namespace {
@@ -59,7 +65,17 @@ QStringList ClippedTexts(const QWidget& dialog) {
   return clipped;
 }
 
-void ShowAndCheck(QWidget& dialog, const QString& name) {
+const char* LanguageName(UiLanguage language) {
+  switch (language) {
+    case UiLanguage::English: return "English";
+    case UiLanguage::Japanese: return "Japanese";
+    case UiLanguage::AsDescribed: break;
+  }
+  return "AsDescribed";
+}
+
+void ShowAndCheck(QWidget& dialog, const QString& state) {
+  const QString name = state + "-" + LanguageName(CurrentUiLanguage());
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog)) << name.toStdString();
   QCoreApplication::processEvents();
@@ -73,7 +89,19 @@ void ShowAndCheck(QWidget& dialog, const QString& name) {
   dialog.hide();
 }
 
-TEST(DialogRendering, WriteSetup) {
+// Each dialog is made after the language is chosen, as the window makes its
+// short-lived dialogs; the long-lived ones word themselves anew.
+class DialogRendering : public ::testing::TestWithParam<UiLanguage> {
+ protected:
+  void SetUp() override { ApplyUiLanguage(GetParam()); }
+  void TearDown() override { ApplyUiLanguage(UiLanguage::AsDescribed); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogRendering,
+                         ::testing::Values(UiLanguage::AsDescribed, UiLanguage::English, UiLanguage::Japanese),
+                         [](const ::testing::TestParamInfo<UiLanguage>& info) { return LanguageName(info.param); });
+
+TEST_P(DialogRendering, WriteSetup) {
   VirtualClock clock;
   test::RecordingMessages messages;
   TWriteSetDlg dlg(clock, messages);
@@ -83,7 +111,7 @@ TEST(DialogRendering, WriteSetup) {
   ShowAndCheck(dlg, "write-setup");
 }
 
-TEST(DialogRendering, WriterTest) {
+TEST_P(DialogRendering, WriterTest) {
   test::RecordingPortIo io;
   TWriterTestDlg dlg(io);
   ShowAndCheck(dlg, "writer-test-no-port");
@@ -95,7 +123,7 @@ TEST(DialogRendering, WriterTest) {
   dlg.close();
 }
 
-TEST(DialogRendering, ConfigurationInEveryLayout) {
+TEST_P(DialogRendering, ConfigurationInEveryLayout) {
   test::RecordingMessages messages;
   TConfigDlg dlg(messages);
   const struct {
@@ -120,7 +148,7 @@ TEST(DialogRendering, ConfigurationInEveryLayout) {
   EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST(DialogRendering, CodeProtectConfirmation) {
+TEST_P(DialogRendering, CodeProtectConfirmation) {
   TProtectConfirmDlg dlg;
   for (const auto& [device, name] : {std::pair<int, const char*>{PIC16F877, "protect-16f877"},
                                      {PIC16F84, "protect-16f84"},
@@ -130,7 +158,7 @@ TEST(DialogRendering, CodeProtectConfirmation) {
   }
 }
 
-TEST(DialogRendering, SmallDialogs) {
+TEST_P(DialogRendering, SmallDialogs) {
   TIDWriteDlg id;
   ShowAndCheck(id, "id-write");
   TFileSetDlg files;
@@ -143,6 +171,19 @@ TEST(DialogRendering, SmallDialogs) {
   ShowAndCheck(about, "about");
   test::Click(test::Child<QPushButton>(about, "BtnMemo"));
   ShowAndCheck(about, "about-expanded");
+}
+
+TEST_P(DialogRendering, GridDialogs) {
+  test::RecordingMessages messages;
+  const HexGridShape shape{0x7FFF, 5, 2};
+  TFindDlg find(messages, 4);
+  ShowAndCheck(find, "find");
+  TFillDlg fill(messages, shape);
+  ShowAndCheck(fill, "fill");
+  TGoToDlg goTo(messages, shape);
+  ShowAndCheck(goTo, "go-to");
+  TDifferenceListDlg differences(TDifferenceListDlg::Image::Data, {{0x12, 0xFF, 0x00}}, 5, 2);
+  ShowAndCheck(differences, "differences");
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "support/RecordingPortIo.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/PicFileHistry.h"
+#include "ui/main/UiLanguage.h"
 #include "ui/main/WindowCommand.h"
 #include "ScriptedMessages.h"
 
@@ -101,11 +102,12 @@ class MainWindowTest : public ::testing::Test {
   }
 
   // A test may end with images it did not save: the window's question
-  // about them is answered No.
+  // about them is answered No. A language chosen stays with the test.
   void TearDown() override {
     messages.unscriptedChoice = WindowMessages::Answer::No;
     if (window) window->close();
     window.reset();
+    ApplyUiLanguage(UiLanguage::AsDescribed);
   }
 
   WriterAccess::Backends Backends() {
