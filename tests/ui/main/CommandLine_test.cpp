@@ -1,5 +1,7 @@
 #include "ui/main/CommandLine.h"
 
+#include <QProcess>
+
 #include "MainWindowFixture.h"
 #include "ui/components/HexGrid.h"
 
@@ -27,6 +29,32 @@ TEST(CommandLineTest, TakesOneProgramFileAndADataFileAndNamesMistakes) {
     EXPECT_EQ(line.ProgramFile(), c.programFile);
     EXPECT_EQ(line.DataFile(), c.dataFile);
   }
+}
+
+// The terminal texts speak the language the window was left in.
+TEST(CommandLineTest, HelpAndMistakesSpeakTheStoredLanguage) {
+  QTemporaryDir config;
+  QDir().mkpath(config.filePath("Melfort"));
+  QFile store(config.filePath("Melfort/tarvel.conf"));
+  ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+  store.write("[General]\nVersion=2.37\n\n[Form]\nLanguage=2\n");
+  store.close();
+  const auto run = [&](const QStringList& arguments) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(TARVEL_PROGRAM, arguments);
+    EXPECT_TRUE(program.waitForFinished(20000));
+    return QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError());
+  };
+  const QString help = run({"--help"});
+  EXPECT_TRUE(help.contains("このヘルプを表示します。")) << help.toStdString();
+  EXPECT_TRUE(help.contains("--data <FILE>")) << help.toStdString();
+  const QString mistake = run({"a.hex", "b.hex"});
+  EXPECT_TRUE(mistake.contains("開けるプログラムファイルは1つだけですが、2 個指定されました。")) << mistake.toStdString();
+  EXPECT_TRUE(mistake.contains("詳しくは 'tarvel --help' を実行してください。")) << mistake.toStdString();
 }
 
 class StartFilesTest : public MainWindowTest {

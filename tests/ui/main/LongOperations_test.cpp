@@ -97,6 +97,23 @@ TEST_F(LongOperationsTest, AWriteShowsProgressKeepsTheWindowLiveAndCancelsAtACel
   EXPECT_TRUE(window->Command().ProgReadP->Enabled());
 }
 
+// The progress is one label both languages fill: what is done, then how far.
+TEST_F(LongOperationsTest, TheProgressSpeaksTheChosenLanguage) {
+  StartOnSimulator();
+  window->ChooseLanguage(UiLanguage::Japanese);
+  for (int32_t address = 0; address <= 0x3FF; ++address) window->Form().HexGrid->WriteData(address, address);
+  messages.answers = {true};
+  During(200'000'000, [&] {
+    ASSERT_TRUE(WaitFor([&] { return Dialog() != nullptr && Dialog()->isVisible(); }));
+    QTest::qWait(2 * ChipOperation::kRefreshMs);
+    EXPECT_TRUE(Dialog()->labelText().startsWith("プログラムメモリー: 書き込み中\nアドレス "))
+        << Dialog()->labelText().toStdString();
+    EXPECT_TRUE(Dialog()->labelText().endsWith("H / 03FFH")) << Dialog()->labelText().toStdString();
+  });
+  window->Command().ProgWriteP->Run();
+  EXPECT_EQ(messages.boxes.back().text, "書き込み終了");
+}
+
 TEST_F(LongOperationsTest, ACancelledSerialRomReadKeepsWhatItReadAndSaysSo) {
   StartOnSimulator("Category=1\nSRomDevice=8");
   Serial24xxChip& chip = *Simulator().SerialRom();
