@@ -23,6 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # without a Japanese gothic font the menus and messages show empty boxes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-vlgothic | fonts-ipafont-gothic | fonts-noto-cjk")
+# Qt's own buttons and file dialogs in Japanese, when that language is chosen.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
