@@ -2,7 +2,8 @@
 # catalogues translations/tarvel_<language>.ts, compiled to .qm at build time
 # and carried in the program's resources under :/i18n, so that the installed
 # program needs no file beside it. The texts are gathered from the folders
-# below; another folder joins the catalogues with one more line here.
+# below; another folder joins the catalogues with one more line here, and
+# another program carries them with tarvel_embed_translations(<target>).
 set(TARVEL_TRANSLATED_FOLDERS
   src/ui
   src/app)
@@ -27,10 +28,13 @@ qt_add_lupdate(tarvel_ui
 qt_add_lrelease(tarvel_ui
   TS_FILES ${TARVEL_TS_FILES}
   QM_FILES_OUTPUT_VARIABLE TARVEL_QM_FILES)
-qt_add_resources(tarvel_ui tarvel_translations
-  PREFIX /i18n
-  BASE ${CMAKE_CURRENT_BINARY_DIR}
-  FILES ${TARVEL_QM_FILES})
+set(TARVEL_QM_FOLDER ${CMAKE_CURRENT_BINARY_DIR})
+
+function(tarvel_embed_translations target)
+  qt_add_resources(${target} ${target}_translations PREFIX /i18n BASE ${TARVEL_QM_FOLDER} FILES ${TARVEL_QM_FILES})
+endfunction()
+
+tarvel_embed_translations(tarvel_ui)
 
 # The tests run the same extraction over the same sources: the list of them,
 # one a line, as lupdate reads it from an @file, after the include folder

@@ -98,7 +98,7 @@ TConfigDlg::TConfigDlg(UserMessages& messages, QWidget* parent) : QDialog(parent
   makeCheck(ConfigCheck::Wrt87x, "CBWrt_f87x", QT_TR_NOOP("Program memory write"), false, page);
   makeCheck(ConfigCheck::Debug87x, "CBDebug_f87x", QT_TR_NOOP("Debug mode"), false, page);
   checks_[static_cast<int>(ConfigCheck::Debug87x)]->hide();
-  // As described, this page keeps its Japanese texts in the English edition.
+  // With the original texts ("As described") this page keeps its Japanese in the English edition.
   page = MakePage(kOptionPageNames[3], optionPages_);
   makeCheck(ConfigCheck::Pwrte62x, "CBPwrte_f62x", QT_TR_NOOP("パワーアップタイマー"), true, page);
   makeCheck(ConfigCheck::Boden62x, "CBBoden_f62x", QT_TR_NOOP("ブラウンアウトリセット"), false, page);

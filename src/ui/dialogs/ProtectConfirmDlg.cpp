@@ -116,7 +116,7 @@ void TProtectConfirmDlg::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
-// As described, this dialog speaks Japanese in every edition.
+// With the original texts ("As described") this dialog is Japanese in every edition.
 void TProtectConfirmDlg::Retranslate() {
   setWindowTitle(tr("コードプロテクト確認"));
   range_->setTitle(tr("プログラムメモリー"));

@@ -258,7 +258,7 @@ QString Translate(const QString& text, bool parts) {
 }  // namespace
 
 QString CoreTexts::Translated(const QString& text) {
-  // The core's own wordings are the texts as described.
+  // "As described" shows the core's own wordings.
   if (CurrentUiLanguage() == UiLanguage::AsDescribed) return text;
   const QString translated = Translate(text, false);
   return translated.isNull() ? text : translated;

@@ -50,7 +50,8 @@ class MainMenus {
 
   // Every caption and hint in the language now in effect.
   void Retranslate();
-  // The language item of `language`, shared by both menu bars.
+  // The language items, shared by both menu bars, in the order of UiLanguage.
+  QActionGroup& LanguageItems() const { return *languages_; }
   QAction* LanguageItem(UiLanguage language) const;
 
   // PICMenu.

@@ -198,10 +198,9 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
   resize(870, 431);
   CreateCommands();
   ConnectLists();
-  connect(menus_.LanguageItem(UiLanguage::AsDescribed)->actionGroup(), &QActionGroup::triggered, this,
-          [this](QAction* item) {
-            ChooseLanguage(static_cast<UiLanguage>(item->actionGroup()->actions().indexOf(item)));
-          });
+  connect(&menus_.LanguageItems(), &QActionGroup::triggered, this, [this](QAction* item) {
+    ChooseLanguage(static_cast<UiLanguage>(menus_.LanguageItems().actions().indexOf(item)));
+  });
   FormCreate();
 }
 
@@ -696,7 +695,7 @@ void TPWMainForm::Exit1Click() { close(); }
 // ---------------------------------------------------------------- settings
 
 void TPWMainForm::CheckSettingsVersion() {
-  // A start without settings of its own shows the texts as described.
+  // A start without settings of its own shows the original texts ("As described").
   if (settings_.Version() != SettingsStore::kVersion) ChooseLanguage(UiLanguage::AsDescribed);
   if (!settings_.ReadProblem().isEmpty()) {
     // Not a first run: the file may hold the settings of another run, which

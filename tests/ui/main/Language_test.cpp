@@ -1,4 +1,4 @@
-// Option > Language: the texts as described, or every text in English or in
+// Option > Language: the original texts ("As described"), or every text in English or in
 // Japanese, at once and from then on.
 #include <QGroupBox>
 #include <QLabel>
