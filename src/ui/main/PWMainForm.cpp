@@ -18,13 +18,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/WaitTimeMeasurement.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/FileSetDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
-#include "ui/dialogs/WaitTimeMeasurement.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
 #include "ui/main/ChipOperation.h"

@@ -22,7 +22,7 @@
 #include "ui/main/ProgramChipData.h"
 #include "ui/main/ProgramImageFormat.h"
 #include "ui/main/SettingsStore.h"
-#include "ui/main/WriterAccess.h"
+#include "writer/WriterAccess.h"
 
 namespace tarvel {
 

@@ -11,15 +11,16 @@
 #include "port/ParallelPort.h"
 #include "port/ParportLocator.h"
 #include "port/PortIo.h"
+#include "port/PpdevPortIo.h"
 #include "sim/SimulatedWriter.h"
 
 namespace tarvel {
 
-// Which writer the window talks to: the kernel's parallel port device of the
+// Which writer the program talks to: the kernel's parallel port device of the
 // chosen port, else direct port I/O when the start obtained permission, else
-// the simulated writer, whose socket holds a virtual chip of the device
-// selected in the window. Each device's virtual chip keeps its contents for
-// the rest of the run, so a chip written, swapped out and back reads back.
+// the simulated writer, whose socket holds a virtual chip of the selected
+// device. Each device's virtual chip keeps its contents for the rest of the
+// run, so a chip written, swapped out and back reads back.
 class WriterAccess {
  public:
   // The stored PortAccess setting.
@@ -43,6 +44,14 @@ class WriterAccess {
   // user asked for, or a port the kernel has, cannot be used (empty when
   // there is nothing to tell).
   std::string Choose(int mode, PPortType type);
+  // As Choose, but never falls back to the simulated writer: for Automatic,
+  // KernelDevice and DirectIo, returns why the kernel's device or direct I/O
+  // could not be used (also when the other one then could). The simulated
+  // writer stays in place when neither could.
+  std::string ChooseReal(int mode, PPortType type);
+  // The kernel's parallel port device at `path` (a port at another address,
+  // or a device the locator does not list); why not, when it cannot be used.
+  std::string ChooseDevice(const std::string& path, PPortType type);
 
   PortIo& Io() { return *io_; }
   // "parport0", "direct I/O" or "simulated".
@@ -56,6 +65,8 @@ class WriterAccess {
 
  private:
   void UseSimulator();
+  // Takes the opened kernel device; returns the open's error when it failed.
+  std::string UseKernelDevice(PpdevPortIo::OpenResult opened);
   // Shelves the chip in the socket and inserts the one kept for `key`, or a
   // blank one made by `insertBlank`.
   void SwapChip(int key, const std::function<void()>& insertBlank);
