@@ -32,13 +32,20 @@ struct CliChipAccess {
 // the chip. Every command on the chip ends with the writer's supply off, so
 // that the chip can be taken out.
 class CliChipCommands {
+  Q_DECLARE_TR_FUNCTIONS(CliChipCommands)
+
  public:
   virtual ~CliChipCommands() = default;
   // The outcome when the command cannot go on.
   virtual std::optional<CliOutcome> Prepare() = 0;
   // What the file holds for the device (the info command), after Prepare.
   virtual CliOutcome Info() const = 0;
-  virtual CliOutcome Run(const CliChipAccess& access) = 0;
+  // The command on the chip, after Prepare; nothing reaches the chip once
+  // a stop was asked for.
+  CliOutcome Run(const CliChipAccess& access);
+
+ protected:
+  virtual CliOutcome RunOnChip(const CliChipAccess& access) = 0;
 };
 
 // The commands on a PIC. Before anything touches the chip, the chip in the
@@ -54,7 +61,9 @@ class PicCliCommands : public CliChipCommands {
 
   std::optional<CliOutcome> Prepare() override;
   CliOutcome Info() const override;
-  CliOutcome Run(const CliChipAccess& access) override;
+
+ protected:
+  CliOutcome RunOnChip(const CliChipAccess& access) override;
 
  private:
   // The parts of the chip a write, read or verify covers.
@@ -125,7 +134,9 @@ class SerialRomCliCommands : public CliChipCommands {
 
   std::optional<CliOutcome> Prepare() override;
   CliOutcome Info() const override;
-  CliOutcome Run(const CliChipAccess& access) override;
+
+ protected:
+  CliOutcome RunOnChip(const CliChipAccess& access) override;
 
  private:
   CliOutcome Dispatch(TSRomWrite& rom);

@@ -247,7 +247,7 @@ CliOutcome PicCliCommands::Info() const {
 
 // ------------------------------------------------------------ on the chip
 
-CliOutcome PicCliCommands::Run(const CliChipAccess& access) {
+CliOutcome PicCliCommands::RunOnChip(const CliChipAccess& access) {
   TPicWrite engine(access.clock, access.messages);
   engine.ParallelPort = &access.port;
   engine.SetDevice(device_);
@@ -261,13 +261,8 @@ CliOutcome PicCliCommands::Run(const CliChipAccess& access) {
   engine_ = &engine;
   progress_ = &access.progress;
 
-  CliOutcome outcome;
-  if (progress_->StopRequested()) {
-    outcome = CliOutcome::Of(CliOutcome::Interrupted, tr("Interrupted before anything reached the chip."));
-  } else {
-    const TPicWriteResult check = engine.CheckDeviceID();
-    outcome = check.Code == prSuccess ? Dispatch() : FromResult(check);
-  }
+  const TPicWriteResult check = engine.CheckDeviceID();
+  CliOutcome outcome = check.Code == prSuccess ? Dispatch() : FromResult(check);
   engine.PowerOFF();
   engine_ = nullptr;
   progress_ = nullptr;

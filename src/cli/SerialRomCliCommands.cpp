@@ -75,19 +75,14 @@ CliOutcome SerialRomCliCommands::Info() const {
   return outcome;
 }
 
-CliOutcome SerialRomCliCommands::Run(const CliChipAccess& access) {
+CliOutcome SerialRomCliCommands::RunOnChip(const CliChipAccess& access) {
   TSRomWrite rom(access.clock, access.messages);
   rom.ParallelPort = &access.port;
   rom.SetDevice(device_);
   rom.Progress = &access.progress;
   access.progress.SetSubject(tr("the %1").arg(name_));
-  CliOutcome outcome;
-  if (access.progress.StopRequested()) {
-    outcome = CliOutcome::Of(CliOutcome::Interrupted, tr("Interrupted before anything reached the chip."));
-  } else {
-    rom.PowerON();
-    outcome = Dispatch(rom);
-  }
+  rom.PowerON();
+  CliOutcome outcome = Dispatch(rom);
   rom.PowerOFF();
   return outcome;
 }
