@@ -21,6 +21,8 @@ TEST(CliFailures, EachExitStatusWithItsMessage) {
   const std::string bad = cli.Folder().Write("bad.hex", ":0100000042BD\n:0100010043FF\n:00000001FF\n");
   const std::string notPort = cli.Folder().Write("not-a-port", "");
   const std::string notChips = cli.Folder().Write("chips.json", "{\"format\": \"something else\"}");
+  const std::string shortChip = cli.Folder().Write(
+      "short.json", "{\"format\": \"tarvel simulated chips\", \"version\": 1, \"chips\": {\"PIC16F84\": {}}}");
   struct Case {
     std::vector<std::string> arguments;
     int status;
@@ -42,6 +44,7 @@ TEST(CliFailures, EachExitStatusWithItsMessage) {
       {{"-d", "pic16f84", "-w", "sim", "write", bad}, 4,
        "bad.hex:2: Line 2 of the HEX file: the record's checksum is FFH, its bytes give BBH."},
       {{"-d", "pic16f84", "-w", "sim:" + notChips, "erase"}, 4, "is no file of simulated chips"},
+      {{"-d", "pic16f84", "-w", "sim:" + shortChip, "erase"}, 4, "has no \"program\" of 4096 hexadecimal digits"},
       {{"-d", "pic16f84", "-w", "sim", "write", Fixture("pic16f877_whole_inhx8m.hex")}, 4,
        "does not fit the PIC16F84:\n- program words"},
       {{"-d", "pic16c74", "-w", "sim", "erase"}, 5, "Failed to erase.\nWe can't erase this device."},
@@ -58,8 +61,9 @@ TEST(CliFailures, EachExitStatusWithItsMessage) {
     EXPECT_NE(result.err.find(c.told), std::string::npos) << result.err;
     EXPECT_EQ(result.out, "") << c.arguments.back();
   }
-  // A file that cannot be used stays as it was.
+  // Files that cannot be used stay as they were.
   EXPECT_EQ(cli.Read("chips.json"), "{\"format\": \"something else\"}");
+  EXPECT_NE(cli.Read("short.json").find("{}"), std::string::npos);
 
   // The same as JSON on stdout, numbers as numbers.
   EXPECT_EQ(cli.Run({"--json", "-d", "pic16f84", "frob"}).out,

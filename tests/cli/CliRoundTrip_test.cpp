@@ -109,5 +109,43 @@ TEST(CliParts, ConfigurationAndIdOnTheirOwnWithTheWindowsSettings) {
   EXPECT_NE(stale.err.find("No device given"), std::string::npos) << stale.err;
 }
 
+// Devices under the names users give them, and the files that hold one
+// memory: what info finds in them, and binary reads of each memory.
+TEST(CliNamesAndFiles, DeviceNamesInfoAndBinaryFiles) {
+  test::CliRunner cli;
+  const std::pair<const char*, const char*> names[] = {
+      {"16c62b", "PIC16C62A,B"}, {"PIC12C509A", "PIC12C509[A]"}, {"24c02", "24xx02"}, {"24AA256", "24xx256"}};
+  for (const auto& [given, listed] : names) {
+    EXPECT_NE(cli.Run({"-d", given, "-w", "sim", "--json", "blank-check"}).out.find(std::string("\"device\":\"") +
+                                                                                     listed + "\""),
+              std::string::npos)
+        << given;
+  }
+  const std::string devices = cli.Run({"devices", "--json"}).out;
+  size_t listed = 0;
+  for (size_t at = devices.find("\"name\""); at != std::string::npos; at = devices.find("\"name\"", at + 1)) ++listed;
+  EXPECT_EQ(listed, 54u);
+
+  const std::string blink = Fixture("pic16f84_blink_inhx8m.hex");
+  const CliResult info = cli.Run({"-d", "pic16f84", "info", blink});
+  EXPECT_NE(info.out.find("program words:      10 in 0000H-000CH\n  data EEPROM bytes:  4 in 00H-03H\n"
+                          "  configuration word: 3FF1H\n  ID:                 words 0001 0002 0003 0004"),
+            std::string::npos)
+      << info.out;
+
+  const std::string chips = "sim:" + cli.Path("chips.json");
+  ASSERT_EQ(cli.Run({"-d", "pic16f84", "-w", chips, "write", blink}).status, 0);
+  ASSERT_EQ(cli.Run({"-d", "pic16f84", "-w", chips, "read", cli.Path("data.bin"), "--memory", "data"}).status, 0);
+  ASSERT_EQ(cli.Run({"-d", "pic16f84", "-w", chips, "read", cli.Path("program.bin")}).status, 0);
+  const std::string data = cli.Read("data.bin");
+  EXPECT_EQ(data, std::string("\x11\x22\x33\xA5") + std::string(60, '\xFF'));
+  const std::string program = cli.Read("program.bin");
+  ASSERT_EQ(program.size(), 2048u);
+  EXPECT_EQ(program.substr(0, 4), std::string("\x05\x28\xFF\x3F", 4));
+  // The binary data goes back to a chip of its own, and verifies there.
+  EXPECT_EQ(cli.Run({"-d", "pic16f628", "-w", chips, "write", cli.Path("data.bin"), "--memory", "data"}).status, 0);
+  EXPECT_EQ(cli.Run({"-d", "pic16f628", "-w", chips, "verify", blink, "--memory", "data"}).status, 0);
+}
+
 }  // namespace
 }  // namespace tarvel
