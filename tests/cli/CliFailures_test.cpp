@@ -108,5 +108,20 @@ TEST(CliFailures, CtrlCStopsAWriteAtTheNextCell) {
   }
 }
 
+// A read that is stopped leaves the file it would have replaced as it was.
+// A 24xx256 read at the bus's own pace takes seconds on the real clock.
+TEST(CliFailures, CtrlCStopsAReadAndKeepsTheFile) {
+  test::CliRunner cli;
+  const std::string kept = cli.Folder().Write("kept.bin", "the last good read");
+  const pid_t pid = cli.Start({"-d", "24xx256", "-w", "sim", "--real-time", "read", kept});
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  ASSERT_EQ(::kill(pid, SIGINT), 0);
+  const CliResult result = cli.Wait(pid);
+  EXPECT_EQ(result.status, 130);
+  EXPECT_NE(result.err.find("Cancelled at address"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("kept.bin was left as it was."), std::string::npos) << result.err;
+  EXPECT_EQ(cli.Read("kept.bin"), "the last good read");
+}
+
 }  // namespace
 }  // namespace tarvel

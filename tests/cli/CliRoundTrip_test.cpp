@@ -95,9 +95,12 @@ TEST(CliParts, ConfigurationAndIdOnTheirOwnWithTheWindowsSettings) {
   EXPECT_EQ(cli.Run({"-w", chips, "--json", "config"}).out,
             "{\"command\":\"config\",\"device\":\"PIC16F84\",\"result\":\"ok\",\"config\":16369}\n");
   EXPECT_EQ(cli.Run({"-w", chips, "id"}).out, "\"T1     \"\n");
-  // Only the configuration word of the file is written; the ID stays.
+  // Only the configuration word is written, and never with the code
+  // protection it asks for; the ID stays.
   const std::string blink = Fixture("pic16f84_blink_inhx8m.hex");
-  EXPECT_EQ(cli.Run({"-w", chips, "write", blink, "--memory", "config", "--config", "3FF5"}).status, 0);
+  const CliResult protecting = cli.Run({"-w", chips, "write", blink, "--memory", "config", "--config", "3FC5"});
+  EXPECT_EQ(protecting.status, 0);
+  EXPECT_NE(protecting.err.find("3FC5H sets code protection; it was written without it."), std::string::npos);
   EXPECT_EQ(cli.Run({"-w", chips, "config"}).out, "3FF5\n");
   EXPECT_EQ(cli.Run({"-w", chips, "verify", blink, "--memory", "id"}).status, 1);
   EXPECT_EQ(cli.Run({"-w", chips, "id"}).out, "\"T1     \"\n");
