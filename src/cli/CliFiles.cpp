@@ -28,9 +28,11 @@ CliFormat CliFiles::FormatOf(const QString& path, CliFormat asked) {
   return path.endsWith(".bin", Qt::CaseInsensitive) ? CliFormat::Binary : CliFormat::Hex;
 }
 
+// A folder cannot be read, and opening a pipe could wait for ever.
 std::optional<CliOutcome> CliFiles::Unreadable(const QString& path) {
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) return FileError(tr("Cannot read %1: it is no regular file.").arg(path));
   QFile file(path);
-  if (QFileInfo(path).isDir()) return FileError(tr("Cannot read %1: it is a folder.").arg(path));
   if (!file.open(QIODevice::ReadOnly)) return FileError(tr("Cannot read %1: %2.").arg(path, file.errorString()));
   return std::nullopt;
 }
