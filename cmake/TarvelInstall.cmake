@@ -47,6 +47,10 @@ endfunction()
 
 tarvel_install_program(tarvel)
 tarvel_install_man_page(tarvel.1)
+if(TARGET tarvel-cli)
+  tarvel_install_program(tarvel-cli)
+  tarvel_install_man_page(tarvel-cli.1)
+endif()
 
 # The icon: drawn as SVG, rendered to PNG sizes for the icon theme and for
 # the window, which carries them in its resources.

@@ -10,7 +10,8 @@ set(CPACK_PACKAGE_DESCRIPTION [[tarvel writes, reads, compares and erases Microc
 24xx I2C serial EEPROMs through a simple writer on a PC parallel port: 45 PIC
 devices of the 12-bit and 14-bit EPROM and the flash families (PIC12C508 to
 PIC16F877) and the serial EEPROMs 24xx01 to 24xx256. Program and data images
-come from Intel HEX or binary files and are edited in hex grids.
+come from Intel HEX or binary files and are edited in hex grids; tarvel-cli
+writes, reads and verifies them from a shell, with distinct exit statuses.
 
 It runs without root through the kernel's parallel port device (add the user
 to group lp), and offers a simulated writer with a virtual chip when no port

@@ -1,6 +1,7 @@
 # One GoogleTest executable per folder of tests/ that holds test sources:
 # tests/engine/pic -> test_engine_pic. tests/support holds the shared fakes,
-# tests/data the fixtures. Folders under tests/ui need Qt and run offscreen.
+# tests/data the fixtures. Folders under tests/ui need Qt and run offscreen;
+# tests/cli runs the built tarvel-cli.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 # tests/port_fuse serves a fake ppdev device through FUSE; built only where
@@ -32,6 +33,9 @@ foreach(test_dir ${TARVEL_TEST_DIRS})
   if(rel STREQUAL "port_fuse" AND NOT TARGET PkgConfig::FUSE3)
     continue()
   endif()
+  if(rel STREQUAL "cli" AND NOT TARGET tarvel-cli)
+    continue()
+  endif()
   file(GLOB test_files CONFIGURE_DEPENDS ${test_dir}/*.cpp ${test_dir}/*.h)
   add_executable(${test_target} ${test_files})
   target_include_directories(${test_target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
@@ -48,6 +52,12 @@ foreach(test_dir ${TARVEL_TEST_DIRS})
     gtest_discover_tests(${test_target}
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config"
       DISCOVERY_TIMEOUT 60)
+  elseif(rel STREQUAL "cli")
+    # tarvel-cli runs as a program of its own, one process a command.
+    target_link_libraries(${test_target} PRIVATE tarvel_core GTest::gtest GTest::gtest_main)
+    target_compile_definitions(${test_target} PRIVATE TARVEL_CLI="$<TARGET_FILE:tarvel-cli>")
+    add_dependencies(${test_target} tarvel-cli)
+    gtest_discover_tests(${test_target} DISCOVERY_TIMEOUT 60)
   elseif(rel STREQUAL "port_fuse")
     target_link_libraries(${test_target} PRIVATE tarvel_core PkgConfig::FUSE3 GTest::gtest GTest::gmock
       GTest::gtest_main)

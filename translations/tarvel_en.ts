@@ -471,6 +471,34 @@ The file contradicts itself and was not loaded.</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>All (%1H-%2H)</source>
+        <translation>All (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>Upper three quarters (%1H-%2H)</source>
+        <translation>Upper three quarters (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>Upper half (%1H-%2H)</source>
+        <translation>Upper half (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>Last 256 words (%1H-%2H)</source>
+        <translation>Last 256 words (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>simulated</translation>
+    </message>
+    <message>
+        <source>direct I/O</source>
+        <translation>direct I/O</translation>
+    </message>
+    <message>
+        <source>Direct port I/O needs permission, which the start did not obtain. Tick the permission option in the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).</source>
+        <translation>Direct port I/O needs permission, which the start did not obtain. Tick the permission option in the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).</translation>
+    </message>
 </context>
 <context>
     <name>DataImageFormat</name>
@@ -1568,21 +1596,6 @@ COMPARED Data = %3H</translation>
     </message>
 </context>
 <context>
-    <name>WriterAccess</name>
-    <message>
-        <source>simulated</source>
-        <translation>simulated</translation>
-    </message>
-    <message>
-        <source>direct I/O</source>
-        <translation>direct I/O</translation>
-    </message>
-    <message>
-        <source>Direct port I/O needs permission, which the start did not obtain. Tick the permission option in the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).</source>
-        <translation>Direct port I/O needs permission, which the start did not obtain. Tick the permission option in the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).</translation>
-    </message>
-</context>
-<context>
     <name>tarvel::ImageStatus</name>
     <message>
         <source>Checksum: the 16-bit sum of the program words and the configuration word, as PIC tools show it.
@@ -2181,22 +2194,6 @@ tarvel works with the %2 writer now, as the status bar shows.</translation>
 </context>
 <context>
     <name>tarvel::TProtectConfirmDlg</name>
-    <message>
-        <source>All</source>
-        <translation>All</translation>
-    </message>
-    <message>
-        <source>Upper three quarters</source>
-        <translation>Upper three quarters</translation>
-    </message>
-    <message>
-        <source>Upper half</source>
-        <translation>Upper half</translation>
-    </message>
-    <message>
-        <source>Last 256 words</source>
-        <translation>Last 256 words</translation>
-    </message>
     <message>
         <source>コードプロテクト確認</source>
         <translation>Confirm code protection</translation>

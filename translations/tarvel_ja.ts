@@ -472,6 +472,34 @@ The file contradicts itself and was not loaded.</source>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
+    <message>
+        <source>All (%1H-%2H)</source>
+        <translation>全体 (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>Upper three quarters (%1H-%2H)</source>
+        <translation>上位 3/4 (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>Upper half (%1H-%2H)</source>
+        <translation>上位 1/2 (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>Last 256 words (%1H-%2H)</source>
+        <translation>最後の 256 ワード (%1H-%2H)</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>シミュレーション</translation>
+    </message>
+    <message>
+        <source>direct I/O</source>
+        <translation>直接 I/O</translation>
+    </message>
+    <message>
+        <source>Direct port I/O needs permission, which the start did not obtain. Tick the permission option in the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).</source>
+        <translation>ポートの直接 I/O には権限が必要ですが、起動時に得られませんでした。書き込み設定で権限のオプションにチェックを入れ、ポート I/O の権限 (root または CAP_SYS_RAWIO) を持つユーザーで tarvel を起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>DataImageFormat</name>
@@ -1571,21 +1599,6 @@ ROMデータ = %2H
     </message>
 </context>
 <context>
-    <name>WriterAccess</name>
-    <message>
-        <source>simulated</source>
-        <translation>シミュレーション</translation>
-    </message>
-    <message>
-        <source>direct I/O</source>
-        <translation>直接 I/O</translation>
-    </message>
-    <message>
-        <source>Direct port I/O needs permission, which the start did not obtain. Tick the permission option in the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).</source>
-        <translation>ポートの直接 I/O には権限が必要ですが、起動時に得られませんでした。書き込み設定で権限のオプションにチェックを入れ、ポート I/O の権限 (root または CAP_SYS_RAWIO) を持つユーザーで tarvel を起動してください。</translation>
-    </message>
-</context>
-<context>
     <name>tarvel::ImageStatus</name>
     <message>
         <source>Checksum: the 16-bit sum of the program words and the configuration word, as PIC tools show it.
@@ -2184,22 +2197,6 @@ tarvel は、ステータスバーのとおり、いまは「%2」のライタ�
 </context>
 <context>
     <name>tarvel::TProtectConfirmDlg</name>
-    <message>
-        <source>All</source>
-        <translation>全体</translation>
-    </message>
-    <message>
-        <source>Upper three quarters</source>
-        <translation>上位 3/4</translation>
-    </message>
-    <message>
-        <source>Upper half</source>
-        <translation>上位 1/2</translation>
-    </message>
-    <message>
-        <source>Last 256 words</source>
-        <translation>最後の 256 ワード</translation>
-    </message>
     <message>
         <source>コードプロテクト確認</source>
         <translation>コードプロテクト確認</translation>

@@ -4,13 +4,13 @@
 #include <exception>
 
 #include "platform/SystemClock.h"
+#include "ui/language/UiLanguage.h"
 #include "ui/main/CommandLine.h"
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/QtWindowMessages.h"
 #include "ui/main/SettingsStore.h"
 #include "ui/main/StopSignals.h"
-#include "ui/main/UiLanguage.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   {
     // Mistakes on the command line are told in the window's language.
     tarvel::SettingsStore store;
-    tarvel::ApplyUiLanguage(tarvel::StoredUiLanguage(store));
+    tarvel::ApplyUiLanguage(store.Language());
   }
   tarvel::CommandLine commandLine;
   if (!commandLine.Parse(tarvel::GuardedApplication::arguments())) return commandLine.TellMistake();

@@ -100,6 +100,7 @@ class THexSource::RecordPass {
             inComment_ = true;
           } else if (cls == kForeign) {
             foreign_ = true;
+            faultLine_ = line_;
             return false;
           }
           break;
@@ -109,6 +110,7 @@ class THexSource::RecordPass {
   }
 
   bool Foreign() const { return foreign_; }
+  int32_t FaultLine() const { return faultLine_; }
 
   // Makes the pass's image the reader's and tells what became of the file:
   // an empty text for a good file, else the message to show.
@@ -119,7 +121,11 @@ class THexSource::RecordPass {
     source.beyondLine_ = beyondLine_;
     source.beyondAddress_ = beyondAddress_;
     if (!fault_.empty()) return fault_;
-    if (!endOfFile_) return kBadRecord;
+    if (!endOfFile_) {
+      // A text that ends inside a record, or after its last one.
+      faultLine_ = recordLine_;
+      return kBadRecord;
+    }
     source.endAddress_ = static_cast<int32_t>(std::min<int64_t>(highest_, INT32_MAX));
     return std::string();
   }
@@ -130,6 +136,7 @@ class THexSource::RecordPass {
   void Significant(uint8_t cls) {
     if (!inRecord_) {
       if (cls != kColon) {
+        recordLine_ = line_;
         Fail(kBadRecord);
         return;
       }
@@ -240,7 +247,10 @@ class THexSource::RecordPass {
   // Records end at the first fault; the rest of the text is only checked
   // for foreign characters.
   void Fail(const std::string& message) {
-    if (fault_.empty()) fault_ = message;
+    if (fault_.empty()) {
+      fault_ = message;
+      faultLine_ = recordLine_;
+    }
     stopped_ = true;
   }
 
@@ -259,6 +269,7 @@ class THexSource::RecordPass {
   bool stopped_ = false;
   bool endOfFile_ = false;
   std::string fault_;
+  int32_t faultLine_ = 0;
 
   bool inRecord_ = false;
   int32_t recordLine_ = 0;
@@ -287,6 +298,7 @@ int32_t THexSource::LoadFile(const std::string& path) {
   // Only a regular file: a directory cannot be read and a pipe could block.
   std::ifstream file;
   if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
+  faultLine_ = 0;
   if (!file.is_open()) {
     messages_.Show(kCannotOpen);
     return -1;
@@ -300,11 +312,13 @@ int32_t THexSource::LoadFile(const std::string& path) {
   }
   // A read that failed before the end of the file is as good as a bad file.
   if (pass.Foreign() || (textGoesOn && (file.bad() || !file.eof()))) {
+    faultLine_ = pass.FaultLine();
     messages_.Show(kBadCharacter);
     return -1;
   }
   const std::string fault = pass.Finish(*this);
   if (fault.empty()) return 1;
+  faultLine_ = pass.FaultLine();
   messages_.Show(fault);
   return -1;
 }

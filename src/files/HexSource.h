@@ -42,6 +42,11 @@ class THexSource {
   // its line (0 when none did) and the address of that byte.
   int32_t LineBeyondImage() const { return beyondLine_; }
   uint32_t AddressBeyondImage() const { return beyondAddress_; }
+  // The line (from 1) where the last LoadFile that failed found its fault:
+  // the foreign character, the record that is bad or cut short, or the last
+  // record of a file without an end-of-file record. 0 when the file could
+  // not be opened or held no line with a record.
+  int32_t FaultLine() const { return faultLine_; }
 
   // The value of one hex digit; any other character counts as 0.
   static int32_t xtoi(char c);
@@ -56,6 +61,7 @@ class THexSource {
   std::vector<int32_t> lines_;
   int32_t beyondLine_ = 0;
   uint32_t beyondAddress_ = 0;
+  int32_t faultLine_ = 0;
 };
 
 }  // namespace tarvel

@@ -254,17 +254,18 @@ TEST_F(HexSourceFailureTest, MissingFileOrFolderCannotBeOpened) {
 }
 
 TEST_F(HexSourceFailureTest, ForeignCharactersFailTheReadBeforeAnyRecord) {
-  const std::string texts[] = {
-      "hello world\n",
-      ":0100000042BD\n" + std::string(1, '\0') + kEndOfFile,
-      ":0100000042BD\n\f" + kEndOfFile,
-      ":0100000042BD\n" + kEndOfFile + "x",
-      std::string("\xEF\xBB\xBF") + kEndOfFile,  // a byte order mark
+  const std::pair<std::string, int32_t> texts[] = {
+      {"hello world\n", 1},
+      {":0100000042BD\n" + std::string(1, '\0') + kEndOfFile, 2},
+      {":0100000042BD\r\n\f" + kEndOfFile, 2},
+      {":0100000042BD\n" + kEndOfFile + "x", 3},
+      {std::string("\xEF\xBB\xBF") + kEndOfFile, 1},  // a byte order mark
   };
-  for (const std::string& text : texts) {
+  for (const auto& [text, line] : texts) {
     messages.boxes.clear();
     EXPECT_EQ(LoadText(text), -1);
     ExpectOnlyMessage(kBadCharacter);
+    EXPECT_EQ(hex.FaultLine(), line) << text;
     ExpectFirstFileKept();
   }
 }
@@ -291,6 +292,7 @@ TEST_F(HexSourceFailureTest, DamagedContradictingOrUnknownRecordsAreRefusedWithT
     messages.boxes.clear();
     EXPECT_EQ(LoadText(text), -1) << text;
     ExpectOnlyMessage(message);
+    EXPECT_EQ("Line " + std::to_string(hex.FaultLine()) + " ", message.substr(0, 7));
     EXPECT_EQ(hex.EndAddress(), 0x11);
   }
 }
@@ -298,6 +300,7 @@ TEST_F(HexSourceFailureTest, DamagedContradictingOrUnknownRecordsAreRefusedWithT
 TEST_F(HexSourceFailureTest, RecordWithoutColonStopsThePassKeepingEarlierRecords) {
   EXPECT_EQ(LoadText(":0100000042BD\n12:0100010043BB\n" + kEndOfFile), -1);
   ExpectOnlyMessage(kBadRecord);
+  EXPECT_EQ(hex.FaultLine(), 2);
   EXPECT_EQ(hex.EndAddress(), 0x11);
   EXPECT_TRUE(hex.Written()[0]);
   EXPECT_FALSE(hex.Written()[1]);
@@ -322,8 +325,10 @@ TEST_F(HexSourceFailureTest, TextEndingEarlyIsABadFileNotACrash) {
     ExpectOnlyMessage(kBadRecord);
     EXPECT_EQ(hex.EndAddress(), 0x11) << text;
   }
-  // Records before the end stay stored.
-  EXPECT_EQ(LoadText(":0100000042BD\n:01000"), -1);
+  EXPECT_EQ(hex.FaultLine(), 1);
+  // Records before the end stay stored; the fault is on the line of the last.
+  EXPECT_EQ(LoadText(":0100000042BD\n\n:01000"), -1);
+  EXPECT_EQ(hex.FaultLine(), 3);
   EXPECT_TRUE(hex.Written()[0]);
   EXPECT_EQ(hex.Buffer()[0], 0x42);
 }

@@ -73,6 +73,10 @@ TPicWriteResult TPicWrite::WriteCells(const CellWrite& plan) {
     chip.Increment();
   }
 
+  if (!VerifyPass) {
+    chip.Leave();
+    return {};
+  }
   chip.EnterAt(plan.start);
   BeginStage(OperationStage::Verifying, plan.lastIndex + 1);
   for (int32_t i = 0; i <= plan.lastIndex; ++i) {

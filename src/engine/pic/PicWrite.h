@@ -73,6 +73,10 @@ class TPicWrite {
   // leaves Progress->Stopped() set and Done() on the first cell not read.
   // Without one, every operation runs to its end.
   OperationProgress* Progress = nullptr;
+  // Cleared, the writes of program words, data bytes and ID words skip their
+  // second pass, which reads every cell again after all were programmed;
+  // each cell is still read back as soon as it is programmed.
+  bool VerifyPass = true;
 
   PIC_DEVICES Device() const { return device_; }
   void SetDevice(PIC_DEVICES device);

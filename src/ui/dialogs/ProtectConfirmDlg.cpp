@@ -12,6 +12,7 @@
 
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
+#include "ui/language/CoreTexts.h"
 
 namespace tarvel {
 
@@ -19,8 +20,6 @@ namespace {
 
 constexpr int kPageDefault = 0;
 constexpr int kPageNotImplemented = 1;
-
-QString Hex(int32_t value) { return QString("%1").arg(value, 4, 16, QChar('0')).toUpper(); }
 
 QFrame* MakeBevel(const char* name, QWidget* parent) {
   auto* bevel = new QFrame(parent);
@@ -122,7 +121,7 @@ void TProtectConfirmDlg::Retranslate() {
   range_->setTitle(tr("プログラムメモリー"));
   QStringList items;
   for (const CodeProtectRanges::Range& range : ranges_) {
-    items << QString("%1 (%2H-%3H)").arg(tr(range.words), Hex(range.first), Hex(range.last));
+    items << CoreTexts::Translated(range.text);
   }
   range_->RenameItems(items);
   dataProtect_->setText(tr("データメモリー"));

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/dialogs/CodeProtectRanges.h"
+#include "engine/pic/CodeProtectRanges.h"
 
 class QCheckBox;
 class QLabel;

@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/WaitTimeMeasurement.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
-#include "ui/dialogs/WaitTimeMeasurement.h"
 
 namespace tarvel {
 

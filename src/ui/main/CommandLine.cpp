@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/language/UiLanguage.h"
 #include "ui/main/SettingsStore.h"
-#include "ui/main/UiLanguage.h"
 
 namespace tarvel {
 
@@ -45,7 +45,7 @@ void CommandLine::AnswerTextRequests(int& argc, char** argv) {
   QCoreApplication application(argc, argv);  // names the program in the usage line
   // The help speaks the language the window was left in.
   SettingsStore store;
-  ApplyUiLanguage(StoredUiLanguage(store));
+  ApplyUiLanguage(store.Language());
   CommandLine line;
   line.parser_.parse(arguments);
   if (version) line.parser_.showVersion();

@@ -6,7 +6,7 @@
 #include "files/BinaryFile.h"
 #include "files/HexWriter.h"
 #include "ui/components/HexGrid.h"
-#include "ui/main/CoreTexts.h"
+#include "ui/language/CoreTexts.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageFormat.h"

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/main/UiLanguage.h"
+#include "ui/language/UiLanguage.h"
 
 class QAction;
 class QActionGroup;

@@ -19,17 +19,17 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/WaitTimeMeasurement.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/FileSetDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
-#include "ui/dialogs/WaitTimeMeasurement.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
+#include "ui/language/CoreTexts.h"
 #include "ui/main/ChipOperation.h"
-#include "ui/main/CoreTexts.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/GridEditCommands.h"
 #include "ui/main/PicChipCommands.h"
@@ -750,7 +750,7 @@ void TPWMainForm::LoadWriteSettings() {
       s.ReadInt(kWriteKey, "PortAccess", WriterAccess::Automatic, WriterAccess::Automatic, WriterAccess::Simulated);
 }
 
-void TPWMainForm::LoadLanguage() { ChooseLanguage(StoredUiLanguage(settings_)); }
+void TPWMainForm::LoadLanguage() { ChooseLanguage(settings_.Language()); }
 
 void TPWMainForm::LoadFileSettings() {
   if (!settings_.HasKey(kFileKey)) return;
@@ -795,7 +795,7 @@ void TPWMainForm::SaveWindowPosition() {
   settings_.WriteInt(kFormKey, "Left", x());
   settings_.WriteInt(kFormKey, "Width", width());
   settings_.WriteInt(kFormKey, "Height", height());
-  StoreUiLanguage(settings_, language_);
+  settings_.SetLanguage(language_);
 }
 
 void TPWMainForm::SaveWriteSettings() {
@@ -905,13 +905,13 @@ void TPWMainForm::ChoosePortAccess() {
   ShowWriterStatus();
   if (!problem.empty()) {
     messages_.Box(tr("%1\n\ntarvel works with the %2 writer now, as the status bar shows.")
-                      .arg(CoreTexts::Translated(problem), writer_.ShownName()),
+                      .arg(CoreTexts::Translated(problem), CoreTexts::Part(writer_.Name())),
                   QString(), MessageIcon::Warning, WindowMessages::Buttons::Ok);
   }
 }
 
 void TPWMainForm::ShowWriterStatus() {
-  form_.StatusPanel1->setText(tr("Writer: %1").arg(writer_.ShownName()));
+  form_.StatusPanel1->setText(tr("Writer: %1").arg(CoreTexts::Part(writer_.Name())));
   form_.StatusPanel1->setToolTip(writer_.IsSimulated()
                                      ? tr("Commands work on a virtual chip in a simulated writer, not on real hardware.")
                                      : tr("Commands drive the writer on the parallel port."));

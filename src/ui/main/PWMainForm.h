@@ -12,19 +12,19 @@
 #include "engine/srom/SRomWrite.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
+#include "ui/language/UiLanguage.h"
 #include "ui/main/CompareReport.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/EngineMessages.h"
 #include "ui/main/FileOptions.h"
-#include "ui/main/ImageStatus.h"
 #include "ui/main/ImageSide.h"
+#include "ui/main/ImageStatus.h"
 #include "ui/main/MainFormLayout.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/ProgramChipData.h"
 #include "ui/main/ProgramImageFormat.h"
 #include "ui/main/SettingsStore.h"
-#include "ui/main/UiLanguage.h"
-#include "ui/main/WriterAccess.h"
+#include "writer/WriterAccess.h"
 
 namespace tarvel {
 

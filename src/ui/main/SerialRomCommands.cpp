@@ -1,10 +1,10 @@
 #include "ui/main/SerialRomCommands.h"
 
-#include "ui/components/HexGrid.h"
-#include "ui/main/ChipOperation.h"
 #include "engine/pic/PicResultText.h"
+#include "ui/components/HexGrid.h"
+#include "ui/language/CoreTexts.h"
+#include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
-#include "ui/main/CoreTexts.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/WindowMessages.h"
 
@@ -14,24 +14,6 @@ namespace {
 constexpr uint8_t kErased = 0xFF;
 
 QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
-
-// The addresses from the first wanted byte to the last: the part of the chip
-// a compare or a verify has to read. Empty when nothing is wanted.
-struct Span {
-  uint32_t first = 0;
-  uint32_t count = 0;
-};
-
-template <typename Image>
-Span WantedSpan(const Image& image) {
-  Span span;
-  for (uint32_t address = 0; address < image.size(); ++address) {
-    if (!image[address]) continue;
-    if (span.count == 0) span.first = address;
-    span.count = address - span.first + 1;
-  }
-  return span;
-}
 
 }  // namespace
 
@@ -62,19 +44,6 @@ void SerialRomCommands::ReportDifference(const ImageDifference& difference, cons
                 caption, icon, WindowMessages::Buttons::Ok);
 }
 
-// Cells without a value are not compared. Each byte that differs is added
-// to `differences`; the first ends the read unless `every` asks for all.
-SRomTransfer SerialRomCommands::ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image, bool every,
-                                            ImageDifferences& differences) {
-  const Span span = WantedSpan(image);
-  return rom.ReadSequential(stage, span.first, span.count, [&](uint32_t address, uint8_t found) {
-    const std::optional<uint8_t> wanted = image[address];
-    if (!wanted || found == *wanted) return true;
-    differences.push_back({static_cast<int32_t>(address), *wanted, found});
-    return every;
-  });
-}
-
 bool SerialRomCommands::ReportEnded(const SRomTransfer& ended, const QString& caption) {
   switch (ended.outcome) {
     case SRomTransfer::Done:
@@ -90,14 +59,11 @@ bool SerialRomCommands::ReportEnded(const SRomTransfer& ended, const QString& ca
 // done.
 bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption) {
   TSRomWrite& rom = Engine();
-  const Span span = WantedSpan(image);
   SRomTransfer ended;
   ImageDifferences differences;
   if (!operation_.Run(tr("the serial EEPROM"), [&] {
         rom.PowerON();
-        ended = rom.WritePages(stage, span.first, span.count, [&](uint32_t address) { return image[address]; });
-        if (ended.outcome != SRomTransfer::Done) return;
-        ended = ReadAgainst(rom, OperationStage::Verifying, image, false, differences);
+        ended = WriteImage(rom, stage, image, true, differences);
       })) {
     return false;
   }

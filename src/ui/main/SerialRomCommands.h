@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/ImageDifference.h"
+#include "engine/srom/SRomImage.h"
 #include "engine/srom/SRomWrite.h"
 #include "platform/UserMessages.h"
 
@@ -36,9 +37,7 @@ class SerialRomCommands {
   void SRomDevEraseCheckClick();
 
  private:
-  // The byte wanted at each address of the chip, or nothing where the chip
-  // keeps its own.
-  using Image = std::vector<std::optional<uint8_t>>;
+  using Image = SRomImage;
 
   TSRomWrite& Engine();
   THexGrid& Grid();
@@ -47,10 +46,6 @@ class SerialRomCommands {
   // Page writes of the image, then a sequential read of every byte written;
   // true when both went through, else after the message of what stopped them.
   bool WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption);
-  // A sequential read of the part of the chip the image has values for,
-  // held against them (on the operation's worker).
-  static SRomTransfer ReadAgainst(TSRomWrite& rom, OperationStage stage, const Image& image, bool every,
-                                  ImageDifferences& differences);
   // Tells why a transfer ended early; false when it did not.
   bool ReportEnded(const SRomTransfer& ended, const QString& caption);
   void ReportNoAnswer(uint32_t address, const QString& caption);

@@ -17,6 +17,13 @@ QString SettingsStore::Path(const QString& key, const QString& name) {
 
 QString SettingsStore::Version() { return ReadString(QString(), "Version"); }
 
+UiLanguage SettingsStore::Language() {
+  if (Version() != kVersion) return UiLanguage::AsDescribed;
+  return static_cast<UiLanguage>(ReadInt("Form", "Language", 0, 0, kUiLanguageCount - 1));
+}
+
+void SettingsStore::SetLanguage(UiLanguage language) { WriteInt("Form", "Language", static_cast<int>(language)); }
+
 bool SettingsStore::HasKey(const QString& key) { return settings_.childGroups().contains(key); }
 
 void SettingsStore::DeleteTree() {

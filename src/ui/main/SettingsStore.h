@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/language/UiLanguage.h"
+
 namespace tarvel {
 
 // The program's tree in the per-user settings store: organisation "Melfort",
@@ -47,6 +49,11 @@ class SettingsStore {
   void WriteFlag(const QString& key, const QString& name, bool value);
   void WriteString(const QString& key, const QString& name, const QString& value);
   void Remove(const QString& key, const QString& name);
+
+  // The language kept under Form\Language: "As described" unless the
+  // store is of this version and holds another.
+  UiLanguage Language();
+  void SetLanguage(UiLanguage language);
 
   // Writes what is pending to the file; false when the file could not be
   // written (the folder is not writable, or is not a folder).

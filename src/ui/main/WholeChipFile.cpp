@@ -3,7 +3,7 @@
 #include "engine/pic/PicIdText.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/IDWriteDlg.h"
-#include "ui/main/CoreTexts.h"
+#include "ui/language/CoreTexts.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageFormat.h"
 #include "ui/main/ImageSide.h"

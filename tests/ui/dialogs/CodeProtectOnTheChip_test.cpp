@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ProtectedChip.h"
-#include "ui/dialogs/CodeProtectRanges.h"
+#include "engine/pic/CodeProtectRanges.h"
 
 namespace tarvel {
 namespace {

@@ -21,8 +21,8 @@
 #include <set>
 
 #include "ProtectedChip.h"
+#include "engine/pic/CodeProtectRanges.h"
 #include "engine/pic/PicConfigRules.h"
-#include "ui/dialogs/CodeProtectRanges.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/RadioGroup.h"
 

@@ -28,7 +28,7 @@
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
-#include "ui/main/UiLanguage.h"
+#include "ui/language/UiLanguage.h"
 
 namespace tarvel {
 namespace {

@@ -1,7 +1,7 @@
 // The core's texts reach the window in its language: every text the core
 // can show is one the table knows, each is worded in both catalogues, and
 // "As described" leaves them as the core words them.
-#include "ui/main/CoreTexts.h"
+#include "ui/language/CoreTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "engine/pic/CodeProtectRanges.h"
 #include "engine/pic/PicResultText.h"
 #include "engine/pic/PicWrite.h"
 #include "engine/srom/SRomWrite.h"
@@ -19,7 +20,8 @@
 #include "port/PpdevPortIo.h"
 #include "support/RecordingMessages.h"
 #include "support/RecordingPortIo.h"
-#include "ui/main/UiLanguage.h"
+#include "ui/language/UiLanguage.h"
+#include "writer/WriterAccess.h"
 
 namespace tarvel::test {
 namespace {
@@ -30,7 +32,8 @@ bool HasJapanese(const QString& text) {
 }
 
 // What the core shows: result texts, its components' own boxes, the HEX
-// reader's faults, the parts of a whole-chip HEX file and the port's faults.
+// reader's faults, the parts of a whole-chip HEX file, the ranges code
+// protection covers, and the writer's names and faults.
 QStringList EveryCoreText(const QString& folder) {
   QStringList texts{kResultCaption};
   for (int code = 0; code <= prCancelled; ++code) {
@@ -83,8 +86,19 @@ QStringList EveryCoreText(const QString& folder) {
     for (const std::string& part : ExtrasParts(each)) texts << QString::fromStdString(part);
     for (const std::string& part : WholeChipParts(each)) texts << QString::fromStdString(part);
   }
-  texts << QString::fromStdString(
-      PpdevPortIo::Open(AT378, ParportLocator(folder.toStdString(), folder.toStdString())).error);
+  for (PIC_DEVICES device : {PIC16F877, PIC16F628, PIC16F627}) {
+    for (const CodeProtectRanges::Range& range : CodeProtectRanges::ForDevice(device)) {
+      texts << QString::fromStdString(range.text);
+    }
+  }
+  const ParportLocator noPorts(folder.toStdString(), folder.toStdString());
+  texts << QString::fromStdString(PpdevPortIo::Open(AT378, noPorts).error);
+  WriterAccess writer(clock, {noPorts, [] { return true; }, [] { return std::make_unique<RecordingPortIo>(); }});
+  texts << QString::fromStdString(writer.Choose(WriterAccess::DirectIo, AT378))
+        << QString::fromStdString(writer.Name());
+  writer.ObtainPermission();
+  writer.Choose(WriterAccess::DirectIo, AT378);
+  texts << QString::fromStdString(writer.Name());
   return texts;
 }
 
@@ -96,7 +110,7 @@ class CoreTextsTest : public ::testing::Test {
 TEST_F(CoreTextsTest, EveryTextOfTheCoreIsKnownAndWordedInEachLanguage) {
   QTemporaryDir folder;
   const QStringList texts = EveryCoreText(folder.path());
-  ASSERT_GE(texts.size(), 45);
+  ASSERT_GE(texts.size(), 55);
   for (const QString& text : texts) {
     EXPECT_TRUE(CoreTexts::Known(text)) << text.toStdString();
     EXPECT_EQ(CoreTexts::Translated(text), text) << "as described: " << text.toStdString();

@@ -25,9 +25,9 @@
 #include "platform/VirtualClock.h"
 #include "sim/SimulatedWriter.h"
 #include "support/RecordingPortIo.h"
+#include "ui/language/UiLanguage.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/PicFileHistry.h"
-#include "ui/main/UiLanguage.h"
 #include "ui/main/WindowCommand.h"
 #include "ScriptedMessages.h"
 

@@ -2,8 +2,6 @@
 
 namespace tarvel {
 
-class SettingsStore;
-
 // The language of the window's texts: as the program has always shown them
 // (English with the serial ROM half and a number of messages in Japanese),
 // or every text in English, or every text in Japanese. The values are those
@@ -17,10 +15,5 @@ constexpr int kUiLanguageCount = 3;
 // again before this returns.
 void ApplyUiLanguage(UiLanguage language);
 UiLanguage CurrentUiLanguage();
-
-// The language kept in the settings store under Form\Language: "As
-// described" unless the store is of this version and holds another.
-UiLanguage StoredUiLanguage(SettingsStore& store);
-void StoreUiLanguage(SettingsStore& store, UiLanguage language);
 
 }  // namespace tarvel

@@ -15,9 +15,6 @@ class CodeProtectRanges {
   struct Range {
     std::string text;  // in words and addresses, e.g. "Upper half (0200H-03FFH)"
     int32_t level;
-    const char* words;  // the words alone, as the dialog translates them: "Upper half"
-    int32_t first;
-    int32_t last;
   };
 
   // Empty for a device without code protection.

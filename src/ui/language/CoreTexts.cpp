@@ -1,10 +1,10 @@
-#include "ui/main/CoreTexts.h"
+#include "ui/language/CoreTexts.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "ui/main/UiLanguage.h"
+#include "ui/language/UiLanguage.h"
 
 namespace tarvel {
 namespace {
@@ -136,6 +136,19 @@ const Wording kWordings[] = {
                        "Could not claim the parallel port %1 for exclusive use: another driver is registered on it "
                        "(often the printer driver lp: unload it with \"sudo rmmod lp\"), or the port is gone."),
      kMessage},
+    // The parts of program memory that code protection can cover.
+    {QT_TRANSLATE_NOOP("CoreTexts", "All (%1H-%2H)"), kMessage},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Upper three quarters (%1H-%2H)"), kMessage},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Upper half (%1H-%2H)"), kMessage},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Last 256 words (%1H-%2H)"), kMessage},
+    // The writer the program talks to, and why it is not the one asked for.
+    {QT_TRANSLATE_NOOP("CoreTexts", "simulated"), kPart},
+    {QT_TRANSLATE_NOOP("CoreTexts", "direct I/O"), kPart},
+    {QT_TRANSLATE_NOOP("CoreTexts",
+                       "Direct port I/O needs permission, which the start did not obtain. Tick the permission option "
+                       "in the write setup and start tarvel as a user with the right to port I/O (root, or "
+                       "CAP_SYS_RAWIO)."),
+     kMessage},
     // What a program HEX file holds besides the program, and what does not fit.
     {QT_TRANSLATE_NOOP("CoreTexts", "the configuration word %1H"), kPart},
     {QT_TRANSLATE_NOOP("CoreTexts", "the ID %1"), kPart},
@@ -266,10 +279,15 @@ QString CoreTexts::Translated(const QString& text) {
 
 bool CoreTexts::Known(const QString& text) { return !Translate(text, true).isNull(); }
 
+QString CoreTexts::Part(const std::string& part) {
+  const QString text = QString::fromStdString(part);
+  return CurrentUiLanguage() == UiLanguage::AsDescribed ? text : TranslateField(text);
+}
+
 QString CoreTexts::List(const std::vector<std::string>& parts, LastJoint lastJoint) {
   QString list;
   for (size_t i = 0; i < parts.size(); ++i) {
-    const QString part = TranslateField(QString::fromStdString(parts[i]));
+    const QString part = Part(parts[i]);
     if (i == 0) {
       list = part;
     } else if (i + 1 == parts.size() && lastJoint == LastJoint::And) {

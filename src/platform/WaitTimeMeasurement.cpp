@@ -1,4 +1,4 @@
-#include "ui/dialogs/WaitTimeMeasurement.h"
+#include "platform/WaitTimeMeasurement.h"
 
 #include <algorithm>
 

@@ -1,19 +1,14 @@
-#include "ui/main/UiLanguage.h"
+#include "ui/language/UiLanguage.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "ui/main/SettingsStore.h"
-
 namespace tarvel {
 namespace {
 
 UiLanguage current = UiLanguage::AsDescribed;
-
-const QString kKey = QStringLiteral("Form");
-const QString kName = QStringLiteral("Language");
 
 // Our catalogue and Qt's; both outlive every window.
 QTranslator& Catalogue() {
@@ -48,14 +43,5 @@ void ApplyUiLanguage(UiLanguage language) {
 }
 
 UiLanguage CurrentUiLanguage() { return current; }
-
-UiLanguage StoredUiLanguage(SettingsStore& store) {
-  if (store.Version() != SettingsStore::kVersion) return UiLanguage::AsDescribed;
-  return static_cast<UiLanguage>(store.ReadInt(kKey, kName, 0, 0, kUiLanguageCount - 1));
-}
-
-void StoreUiLanguage(SettingsStore& store, UiLanguage language) {
-  store.WriteInt(kKey, kName, static_cast<int>(language));
-}
 
 }  // namespace tarvel

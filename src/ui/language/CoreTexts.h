@@ -24,6 +24,8 @@ class CoreTexts {
   // table and the core's wordings together.
   static bool Known(const QString& text);
 
+  // A part of the core's texts on its own, such as the name of a writer.
+  static QString Part(const std::string& part);
   // Core parts put together in the window's language: "a, b and c" where
   // the last joint is And, "a, b, c" where it is Comma.
   enum class LastJoint { And, Comma };

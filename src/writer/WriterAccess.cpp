@@ -1,8 +1,7 @@
-#include "ui/main/WriterAccess.h"
+#include "writer/WriterAccess.h"
 
 #include "port/DirectPortIo.h"
 #include "port/PortPermission.h"
-#include "port/PpdevPortIo.h"
 
 namespace tarvel {
 
@@ -14,13 +13,7 @@ WriterAccess::Backends WriterAccess::RealBackends() {
 }
 
 WriterAccess::WriterAccess(Clock& clock, Backends backends)
-    : backends_(std::move(backends)), simulator_(clock), io_(&simulator_), name_(kSimulatedName) {}
-
-QString WriterAccess::ShownName() const {
-  if (name_ == kSimulatedName) return tr("simulated");
-  if (name_ == kDirectName) return tr("direct I/O");
-  return QString::fromStdString(name_);
-}
+    : backends_(std::move(backends)), simulator_(clock), io_(&simulator_), name_("simulated") {}
 
 bool WriterAccess::ObtainPermission() {
   permission_ = backends_.openGiveIO && backends_.openGiveIO();
@@ -29,47 +22,63 @@ bool WriterAccess::ObtainPermission() {
 
 void WriterAccess::UseSimulator() {
   io_ = &simulator_;
-  name_ = kSimulatedName;
+  name_ = "simulated";
   realIo_.reset();
 }
 
 std::string WriterAccess::Choose(int mode, PPortType type) {
+  if (mode == Simulated) {
+    simulator_.SetPortType(type);
+    UseSimulator();
+    return std::string();
+  }
+  std::string problem = ChooseReal(mode, type);
+  // Automatic on a computer without any parallel port is the ordinary
+  // simulated case; a port that is there but cannot be used is news.
+  const bool portsExist =
+      !backends_.locator.Ports().empty() || !backends_.locator.UsbPrinterDevices().empty();
+  if (mode == Automatic && !portsExist) problem.clear();
+  return problem;
+}
+
+std::string WriterAccess::ChooseReal(int mode, PPortType type) {
   simulator_.SetPortType(type);
   // The old device is let go first, so that reopening the same port works.
   UseSimulator();
-  if (mode == Simulated) return std::string();
-
   std::string problem;
   if (mode == Automatic || mode == KernelDevice) {
-    PpdevPortIo::OpenResult kernelPort = PpdevPortIo::Open(type, backends_.locator);
-    if (kernelPort.port) {
-      name_ = ParportLocator::PortNameOf(kernelPort.port->Path());
-      if (name_.empty()) name_ = kernelPort.port->Path();
-      realIo_ = std::move(kernelPort.port);
-      io_ = realIo_.get();
-      return std::string();
-    }
-    // Automatic on a computer without any parallel port is the ordinary
-    // simulated case; a port that is there but cannot be used is news.
-    const bool portsExist =
-        !backends_.locator.Ports().empty() || !backends_.locator.UsbPrinterDevices().empty();
-    if (mode == KernelDevice || portsExist) problem = kernelPort.error;
+    problem = UseKernelDevice(PpdevPortIo::Open(type, backends_.locator));
+    if (!IsSimulated()) return problem;
   }
   if (mode == Automatic || mode == DirectIo) {
     if (permission_ && backends_.directIo) {
       realIo_ = backends_.directIo();
       io_ = realIo_.get();
-      name_ = kDirectName;
+      name_ = "direct I/O";
       return problem;
     }
     if (mode == DirectIo) {
-      problem = tr("Direct port I/O needs permission, which the start did not obtain. Tick the permission option "
-                   "in the write setup and start tarvel as a user with the right to port I/O (root, or "
-                   "CAP_SYS_RAWIO).")
-                    .toStdString();
+      problem =
+          "Direct port I/O needs permission, which the start did not obtain. Tick the permission option in "
+          "the write setup and start tarvel as a user with the right to port I/O (root, or CAP_SYS_RAWIO).";
     }
   }
   return problem;
+}
+
+std::string WriterAccess::ChooseDevice(const std::string& path, PPortType type) {
+  simulator_.SetPortType(type);
+  UseSimulator();
+  return UseKernelDevice(PpdevPortIo::OpenDevice(path, type, backends_.locator));
+}
+
+std::string WriterAccess::UseKernelDevice(PpdevPortIo::OpenResult opened) {
+  if (!opened.port) return opened.error;
+  name_ = ParportLocator::PortNameOf(opened.port->Path());
+  if (name_.empty()) name_ = opened.port->Path();
+  realIo_ = std::move(opened.port);
+  io_ = realIo_.get();
+  return std::string();
 }
 
 void WriterAccess::SelectPic(PIC_DEVICES device) {

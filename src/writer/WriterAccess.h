@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
@@ -13,18 +11,17 @@
 #include "port/ParallelPort.h"
 #include "port/ParportLocator.h"
 #include "port/PortIo.h"
+#include "port/PpdevPortIo.h"
 #include "sim/SimulatedWriter.h"
 
 namespace tarvel {
 
-// Which writer the window talks to: the kernel's parallel port device of the
+// Which writer the program talks to: the kernel's parallel port device of the
 // chosen port, else direct port I/O when the start obtained permission, else
-// the simulated writer, whose socket holds a virtual chip of the device
-// selected in the window. Each device's virtual chip keeps its contents for
-// the rest of the run, so a chip written, swapped out and back reads back.
+// the simulated writer, whose socket holds a virtual chip of the selected
+// device. Each device's virtual chip keeps its contents for the rest of the
+// run, so a chip written, swapped out and back reads back.
 class WriterAccess {
-  Q_DECLARE_TR_FUNCTIONS(WriterAccess)
-
  public:
   // The stored PortAccess setting.
   enum Mode : int { Automatic = 0, KernelDevice = 1, DirectIo = 2, Simulated = 3 };
@@ -47,12 +44,18 @@ class WriterAccess {
   // user asked for, or a port the kernel has, cannot be used (empty when
   // there is nothing to tell).
   std::string Choose(int mode, PPortType type);
+  // As Choose, but never falls back to the simulated writer: for Automatic,
+  // KernelDevice and DirectIo, returns why the kernel's device or direct I/O
+  // could not be used (also when the other one then could). The simulated
+  // writer stays in place when neither could.
+  std::string ChooseReal(int mode, PPortType type);
+  // The kernel's parallel port device at `path` (a port at another address,
+  // or a device the locator does not list); why not, when it cannot be used.
+  std::string ChooseDevice(const std::string& path, PPortType type);
 
   PortIo& Io() { return *io_; }
   // "parport0", "direct I/O" or "simulated".
   std::string Name() const { return name_; }
-  // The name as the status bar shows it, in the window's language.
-  QString ShownName() const;
   bool IsSimulated() const { return io_ == &simulator_; }
   SimulatedWriter& Simulator() { return simulator_; }
 
@@ -62,12 +65,12 @@ class WriterAccess {
 
  private:
   void UseSimulator();
+  // Takes the opened kernel device; returns the open's error when it failed.
+  std::string UseKernelDevice(PpdevPortIo::OpenResult opened);
   // Shelves the chip in the socket and inserts the one kept for `key`, or a
   // blank one made by `insertBlank`.
   void SwapChip(int key, const std::function<void()>& insertBlank);
 
-  static constexpr const char* kSimulatedName = "simulated";
-  static constexpr const char* kDirectName = "direct I/O";
   static constexpr int kSerialRomKeys = 1000;
   static constexpr int kNoChip = -1;
 

@@ -1,6 +1,5 @@
-#include "ui/dialogs/CodeProtectRanges.h"
+#include "engine/pic/CodeProtectRanges.h"
 
-#include <QtGlobal>
 #include <cstdio>
 
 #include "engine/pic/PicDevice.h"
@@ -82,7 +81,7 @@ CodeProtectRanges::Range MakeRange(const char* words, int32_t first, int32_t las
   char text[64];
   std::snprintf(text, sizeof text, "%s (%04XH-%04XH)", words, static_cast<unsigned>(first),
                 static_cast<unsigned>(last));
-  return {text, level, words, first, last};
+  return {text, level};
 }
 
 }  // namespace
@@ -91,25 +90,20 @@ std::vector<CodeProtectRanges::Range> CodeProtectRanges::ForDevice(int device) {
   if (!IsKnownPicDevice(device)) return {};
   const int32_t last = kPicDevices[device].lastAddress;
   const int32_t words = last + 1;
-  // The dialog that shows them translates the words.
-  const char* const all = QT_TRANSLATE_NOOP("tarvel::TProtectConfirmDlg", "All");
-  const char* const upperQuarters = QT_TRANSLATE_NOOP("tarvel::TProtectConfirmDlg", "Upper three quarters");
-  const char* const upperHalf = QT_TRANSLATE_NOOP("tarvel::TProtectConfirmDlg", "Upper half");
-  const char* const last256 = QT_TRANSLATE_NOOP("tarvel::TProtectConfirmDlg", "Last 256 words");
-  std::vector<Range> ranges{MakeRange(all, 0, last, 0)};
+  std::vector<Range> ranges{MakeRange("All", 0, last, 0)};
   switch (kProtection[device].scheme) {
     case Scheme::AllOnly:
       break;
     case Scheme::Quarters:
-      ranges.push_back(MakeRange(upperQuarters, words / 4, last, 1));
-      ranges.push_back(MakeRange(upperHalf, words / 2, last, 2));
+      ranges.push_back(MakeRange("Upper three quarters", words / 4, last, 1));
+      ranges.push_back(MakeRange("Upper half", words / 2, last, 2));
       break;
     case Scheme::Halves:
-      ranges.push_back(MakeRange(upperHalf, words / 2, last, 1));
+      ranges.push_back(MakeRange("Upper half", words / 2, last, 1));
       break;
     case Scheme::LastWords:
-      ranges.push_back(MakeRange(upperHalf, words / 2, last, 1));
-      ranges.push_back(MakeRange(last256, words - 256, last, 2));
+      ranges.push_back(MakeRange("Upper half", words / 2, last, 1));
+      ranges.push_back(MakeRange("Last 256 words", words - 256, last, 2));
       break;
   }
   return ranges;

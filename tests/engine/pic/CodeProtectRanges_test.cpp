@@ -1,4 +1,4 @@
-#include "ui/dialogs/CodeProtectRanges.h"
+#include "engine/pic/CodeProtectRanges.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "cli/CliCommandLine.h"
+#include "cli/CliOutcome.h"
+#include "cli/CliProgress.h"
+#include "engine/pic/PicWrite.h"
+#include "engine/srom/SRomImage.h"
+#include "files/PicHexImage.h"
+#include "platform/Clock.h"
+#include "port/ParallelPort.h"
+
+namespace tarvel {
+
+// What a command needs to reach the chip.
+struct CliChipAccess {
+  TParallelPort& port;
+  Clock& clock;
+  UserMessages& messages;
+  CliProgress& progress;
+};
+
+// The commands of tarvel-cli that concern one device: first what needs no
+// writer (the arguments, the file to write or verify), then the command on
+// the chip. Every command on the chip ends with the writer's supply off, so
+// that the chip can be taken out.
+class CliChipCommands {
+  Q_DECLARE_TR_FUNCTIONS(CliChipCommands)
+
+ public:
+  virtual ~CliChipCommands() = default;
+  // The outcome when the command cannot go on.
+  virtual std::optional<CliOutcome> Prepare() = 0;
+  // What the file holds for the device (the info command), after Prepare.
+  virtual CliOutcome Info() const = 0;
+  // The command on the chip, after Prepare; nothing reaches the chip once
+  // a stop was asked for.
+  CliOutcome Run(const CliChipAccess& access);
+
+ protected:
+  virtual CliOutcome RunOnChip(const CliChipAccess& access) = 0;
+};
+
+// The commands on a PIC. Before anything touches the chip, the chip in the
+// socket is checked against the device. The texts of the results are the
+// engine's, as the window shows them.
+class PicCliCommands : public CliChipCommands {
+  Q_DECLARE_TR_FUNCTIONS(PicCliCommands)
+
+ public:
+  // `waitTime` is the programming wait setting; without one it is measured
+  // on the writer's clock.
+  PicCliCommands(const CliRequest& request, PIC_DEVICES device, std::optional<int32_t> waitTime);
+
+  std::optional<CliOutcome> Prepare() override;
+  CliOutcome Info() const override;
+
+ protected:
+  CliOutcome RunOnChip(const CliChipAccess& access) override;
+
+ private:
+  // The parts of the chip a write, read or verify covers.
+  struct Parts {
+    bool program = false;
+    bool data = false;
+    bool config = false;
+    bool id = false;
+  };
+  // One operation of a command on one part of the chip.
+  struct Step {
+    bool wanted;
+    const char* memory;  // "program", "data", "config" or "id"
+    QString subject;      // "program memory"
+    int32_t firstAddress;  // where an interrupted step stops
+    std::function<TPicWriteResult()> run;
+  };
+
+  std::optional<CliOutcome> PrepareFile();
+  std::optional<CliOutcome> PrepareRead();
+  std::optional<CliOutcome> ReadWord(const QString& text, int32_t& word) const;
+  std::optional<CliOutcome> ReadIdText(const QString& text);
+  std::optional<CliOutcome> ReadLevel(const QString& text);
+  CliOutcome NoId() const;
+
+  CliOutcome Dispatch();
+  CliOutcome Write();
+  CliOutcome Read();
+  CliOutcome Verify();
+  CliOutcome BlankCheck();
+  CliOutcome Config();
+  CliOutcome Id();
+  // Runs the steps one after the other up to the first that does not end
+  // in success, whose outcome it returns; nothing when all did.
+  std::optional<CliOutcome> RunSteps(const std::vector<Step>& steps);
+  // Every cell of the engine's image from the file's values.
+  template <class Value>
+  void LoadImage(const std::vector<std::optional<Value>>& cells, int32_t lastAddress);
+  CliOutcome Stopped(int32_t address) const;
+  // The parts as the image holds them, for the texts.
+  PicChipImage Selected(const PicChipImage& image) const;
+  void NoteProtection(uint16_t config);
+
+  const CliRequest& request_;
+  const PIC_DEVICES device_;
+  const PicHexLayout layout_;
+  const QString name_;
+  const std::optional<int32_t> waitTime_;
+  CliFormat format_ = CliFormat::ByName;
+  PicChipImage image_;  // what the file, --config and --id give
+  Parts parts_;
+  int32_t word_ = 0;     // config WORD
+  std::string idText_;   // id TEXT
+  int32_t level_ = 0;    // protect LEVEL
+  QStringList notes_;
+  TPicWrite* engine_ = nullptr;  // while Run runs
+  CliProgress* progress_ = nullptr;
+};
+
+// The commands on a 24xx serial EEPROM, at the bus's own pace: page writes
+// and sequential reads. Writes and erases read every byte back unless asked
+// not to.
+class SerialRomCliCommands : public CliChipCommands {
+  Q_DECLARE_TR_FUNCTIONS(SerialRomCliCommands)
+
+ public:
+  SerialRomCliCommands(const CliRequest& request, SROM_DEVICE device);
+
+  std::optional<CliOutcome> Prepare() override;
+  CliOutcome Info() const override;
+
+ protected:
+  CliOutcome RunOnChip(const CliChipAccess& access) override;
+
+ private:
+  CliOutcome Dispatch(TSRomWrite& rom);
+  CliOutcome WriteImage(TSRomWrite& rom, OperationStage stage, const SRomImage& image, bool verify);
+  CliOutcome Read(TSRomWrite& rom);
+  CliOutcome Verify(TSRomWrite& rom);
+  CliOutcome BlankCheck(TSRomWrite& rom);
+  // The outcome of a transfer that ended early, or nothing.
+  std::optional<CliOutcome> Ended(const SRomTransfer& transfer) const;
+  CliOutcome NotForThisDevice() const;
+
+  const CliRequest& request_;
+  const SROM_DEVICE device_;
+  const QString name_;
+  const int32_t size_;
+  CliFormat format_ = CliFormat::ByName;
+  SRomImage image_;
+};
+
+}  // namespace tarvel
