@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "language/UiLanguage.h"
 #include "platform/SystemClock.h"
-#include "ui/language/UiLanguage.h"
 #include "ui/main/CommandLine.h"
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/PWMainForm.h"

@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "language/CoreTexts.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
-#include "ui/language/CoreTexts.h"
 
 namespace tarvel {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/language/UiLanguage.h"
+#include "language/UiLanguage.h"
 #include "ui/main/SettingsStore.h"
 
 namespace tarvel {

@@ -5,8 +5,8 @@
 
 #include "files/BinaryFile.h"
 #include "files/HexWriter.h"
+#include "language/CoreTexts.h"
 #include "ui/components/HexGrid.h"
-#include "ui/language/CoreTexts.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageFormat.h"

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/language/UiLanguage.h"
+#include "language/UiLanguage.h"
 
 class QAction;
 class QActionGroup;

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "language/CoreTexts.h"
 #include "platform/WaitTimeMeasurement.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/AboutBox.h"
@@ -28,7 +29,6 @@
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
-#include "ui/language/CoreTexts.h"
 #include "ui/main/ChipOperation.h"
 #include "ui/main/FileFilters.h"
 #include "ui/main/GridEditCommands.h"

@@ -10,9 +10,9 @@
 
 #include "engine/pic/PicWrite.h"
 #include "engine/srom/SRomWrite.h"
+#include "language/UiLanguage.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
-#include "ui/language/UiLanguage.h"
 #include "ui/main/CompareReport.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/EngineMessages.h"

@@ -6,11 +6,11 @@
 
 #include "engine/pic/PicResultText.h"
 #include "files/PicHexImage.h"
+#include "language/CoreTexts.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
 #include "ui/dialogs/ProtectConfirmDlg.h"
-#include "ui/language/CoreTexts.h"
 #include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"

@@ -1,8 +1,8 @@
 #include "ui/main/SerialRomCommands.h"
 
 #include "engine/pic/PicResultText.h"
+#include "language/CoreTexts.h"
 #include "ui/components/HexGrid.h"
-#include "ui/language/CoreTexts.h"
 #include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
 #include "ui/main/PWMainForm.h"

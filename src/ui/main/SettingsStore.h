@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/language/UiLanguage.h"
+#include "language/UiLanguage.h"
 
 namespace tarvel {
 

@@ -1,9 +1,9 @@
 #include "ui/main/WholeChipFile.h"
 
 #include "engine/pic/PicIdText.h"
+#include "language/CoreTexts.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/IDWriteDlg.h"
-#include "ui/language/CoreTexts.h"
 #include "ui/main/FileOptions.h"
 #include "ui/main/ImageFormat.h"
 #include "ui/main/ImageSide.h"

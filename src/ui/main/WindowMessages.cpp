@@ -1,6 +1,6 @@
 #include "ui/main/WindowMessages.h"
 
-#include "ui/language/CoreTexts.h"
+#include "language/CoreTexts.h"
 
 namespace tarvel {
 

@@ -14,6 +14,7 @@
 
 #include "DialogTestSupport.h"
 #include "engine/pic/PicDevice.h"
+#include "language/UiLanguage.h"
 #include "platform/VirtualClock.h"
 #include "support/RecordingMessages.h"
 #include "support/RecordingPortIo.h"
@@ -28,7 +29,6 @@
 #include "ui/dialogs/ProtectConfirmDlg.h"
 #include "ui/dialogs/WriteSetDlg.h"
 #include "ui/dialogs/WriterTestDlg.h"
-#include "ui/language/UiLanguage.h"
 
 namespace tarvel {
 namespace {

@@ -1,7 +1,7 @@
 // The core's texts reach the window in its language: every text the core
 // can show is one the table knows, each is worded in both catalogues, and
 // "As described" leaves them as the core words them.
-#include "ui/language/CoreTexts.h"
+#include "language/CoreTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,12 @@
 #include "engine/srom/SRomWrite.h"
 #include "files/HexSource.h"
 #include "files/PicHexImage.h"
+#include "language/UiLanguage.h"
 #include "platform/VirtualClock.h"
 #include "port/ParallelPort.h"
 #include "port/PpdevPortIo.h"
 #include "support/RecordingMessages.h"
 #include "support/RecordingPortIo.h"
-#include "ui/language/UiLanguage.h"
 #include "writer/WriterAccess.h"
 
 namespace tarvel::test {

@@ -22,10 +22,10 @@
 #include <ostream>
 #include <memory>
 
+#include "language/UiLanguage.h"
 #include "platform/VirtualClock.h"
 #include "sim/SimulatedWriter.h"
 #include "support/RecordingPortIo.h"
-#include "ui/language/UiLanguage.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/PicFileHistry.h"
 #include "ui/main/WindowCommand.h"

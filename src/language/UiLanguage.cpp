@@ -1,4 +1,4 @@
-#include "ui/language/UiLanguage.h"
+#include "language/UiLanguage.h"
 
 #include <QCoreApplication>
 #include <QEvent>

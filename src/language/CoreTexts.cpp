@@ -1,10 +1,10 @@
-#include "ui/language/CoreTexts.h"
+#include "language/CoreTexts.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "ui/language/UiLanguage.h"
+#include "language/UiLanguage.h"
 
 namespace tarvel {
 namespace {
