@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <algorithm>
+#include <cstdlib>
 
 namespace tarvel {
 namespace {
@@ -44,6 +46,26 @@ FamilyNames FamilyOf(PicFamily family) {
   return {"", QString()};
 }
 
+// Japanese characters take two columns of a terminal.
+bool Wide(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) || (u >= 0xAC00 && u <= 0xD7A3) ||
+         (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+         (u >= 0xFFE0 && u <= 0xFFE6);
+}
+
+// The text with spaces up to `columns` terminal columns: after it where
+// `columns` is negative, before it where positive, as QString::arg pads.
+QString Padded(const QString& text, int columns) {
+  const auto taken = static_cast<int>(text.size() + std::count_if(text.begin(), text.end(), Wide));
+  const QString spaces(std::max(0, std::abs(columns) - taken), ' ');
+  return columns < 0 ? text + spaces : spaces + text;
+}
+
+QString Row(const QString& name, const QString& family, const QString& words, const QString& bytes) {
+  return Padded(name, -14) + ' ' + Padded(family, -15) + ' ' + Padded(words, 6) + ' ' + Padded(bytes, 6) + '\n';
+}
+
 }  // namespace
 
 QString CliDevice::Name() const {
@@ -72,21 +94,13 @@ CliOutcome CliDevices::List() {
   CliOutcome outcome;
   QJsonArray devices;
   const auto add = [&](const QString& name, const FamilyNames& family, int32_t programWords, int32_t dataBytes) {
-    outcome.output += QString("%1 %2 %3 %4\n")
-                          .arg(name, -14)
-                          .arg(family.text, -15)
-                          .arg(programWords, 6)
-                          .arg(dataBytes, 6);
+    outcome.output += Row(name, family.text, QString::number(programWords), QString::number(dataBytes));
     devices.append(QJsonObject{{"name", name},
                                {"family", QString::fromLatin1(family.id)},
                                {"programWords", programWords},
                                {"dataBytes", dataBytes}});
   };
-  outcome.output = QString("%1 %2 %3 %4\n")
-                       .arg(tr("Device"), -14)
-                       .arg(tr("Family"), -15)
-                       .arg(tr("Words"), 6)
-                       .arg(tr("Bytes"), 6);
+  outcome.output = Row(tr("Device"), tr("Family"), tr("Words"), tr("Bytes"));
   for (const PicDeviceInfo& info : kPicDevices) {
     const int32_t dataBytes = info.family == PicFamily::Flash ? info.dataLastAddress + 1 : 0;
     add(QString::fromLatin1(info.displayName), FamilyOf(info.family), info.lastAddress + 1, dataBytes);

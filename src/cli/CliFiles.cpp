@@ -6,6 +6,7 @@
 #include "files/DataImage.h"
 #include "files/HexWriter.h"
 #include "files/ProgramImage.h"
+#include "language/CoreTexts.h"
 
 namespace tarvel {
 namespace {
@@ -45,7 +46,7 @@ std::optional<CliOutcome> CliFiles::LoadHex(const QString& path, THexSource& sou
 
 std::optional<CliOutcome> CliFiles::Saved(const QString& path, const FileSave& save) {
   if (save.saved) return std::nullopt;
-  return FileError(tr("Cannot write %1: %2.").arg(path, QString::fromStdString(save.reason)));
+  return FileError(tr("Cannot write %1: %2.").arg(path, CoreTexts::Translated(save.reason)));
 }
 
 std::optional<CliOutcome> CliFiles::ReadPic(const QString& path, CliFormat format, PIC_DEVICES device,
@@ -84,7 +85,7 @@ std::optional<CliOutcome> CliFiles::ReadPic(const QString& path, CliFormat forma
   }
   QStringList misfits;
   for (const HexMisfit& misfit : contents.misfits) {
-    const QString text = QString::fromStdString(MisfitText(misfit, device));
+    const QString text = CoreTexts::Translated(MisfitText(misfit, device));
     // IDs the writer cannot write take nothing from the program.
     if (misfit.kind == HexMisfit::IdNotWritten) {
       notes << tr("%1 leaves out %2.").arg(path, text);

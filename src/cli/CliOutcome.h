@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "language/CoreTexts.h"
 #include "platform/UserMessages.h"
 
 namespace tarvel {
@@ -53,13 +54,14 @@ struct CliOutcome {
   QStringList notes;
 };
 
-// Keeps what the core's components would show in their message boxes: the
-// command line tells the last one as the reason of a failure.
+// Keeps what the core's components would show in their message boxes, in
+// the user's language: the command line tells the last one as the reason of
+// a failure.
 class CollectedMessages : public UserMessages {
  public:
-  void Show(const std::string& text) override { last_ = QString::fromStdString(text); }
+  void Show(const std::string& text) override { last_ = CoreTexts::Translated(text); }
   void ShowBox(const std::string& text, const std::string&, MessageIcon) override {
-    last_ = QString::fromStdString(text);
+    last_ = CoreTexts::Translated(text);
   }
   const QString& Last() const { return last_; }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "language/CoreTexts.h"
 #include "platform/SystemClock.h"
 #include "platform/VirtualClock.h"
 
@@ -89,20 +90,20 @@ std::optional<CliOutcome> CliWriter::Open() {
       }
       break;
     case Spec::KernelDevicePath:
-      problem = QString::fromStdString(access_.ChooseDevice(QFile::encodeName(spec_.path).toStdString(), type));
+      problem = CoreTexts::Translated(access_.ChooseDevice(QFile::encodeName(spec_.path).toStdString(), type));
       break;
     case Spec::KernelDevice:
-      problem = QString::fromStdString(access_.ChooseReal(WriterAccess::KernelDevice, type));
+      problem = CoreTexts::Translated(access_.ChooseReal(WriterAccess::KernelDevice, type));
       break;
     case Spec::DirectIo:
       if (!access_.ObtainPermission()) return Unreachable(directRefused);
-      problem = QString::fromStdString(access_.ChooseReal(WriterAccess::DirectIo, type));
+      problem = CoreTexts::Translated(access_.ChooseReal(WriterAccess::DirectIo, type));
       break;
     case Spec::Auto: {
       const int mode = settings_.portAccess;
       const bool permitted = (mode == WriterAccess::DirectIo || settings_.startGiveIO) && access_.ObtainPermission();
       if (mode == WriterAccess::DirectIo && !permitted) return Unreachable(directRefused);
-      problem = QString::fromStdString(access_.ChooseReal(mode, type));
+      problem = CoreTexts::Translated(access_.ChooseReal(mode, type));
       if (access_.IsSimulated()) {
         return Unreachable(problem + '\n' +
                            tr("Name the writer with --writer, or use --writer sim to try the commands on the "

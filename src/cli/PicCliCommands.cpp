@@ -8,6 +8,7 @@
 #include "engine/pic/PicIdText.h"
 #include "engine/pic/PicResultText.h"
 #include "files/ImageChecksum.h"
+#include "language/CoreTexts.h"
 #include "platform/WaitTimeMeasurement.h"
 
 namespace tarvel {
@@ -37,7 +38,7 @@ CliOutcome::Status StatusOf(TPicResultCode code) {
 
 // The engine's record as an outcome, with the engine's text.
 CliOutcome FromResult(const TPicWriteResult& result, const char* memory = "") {
-  CliOutcome outcome = CliOutcome::Of(StatusOf(result.Code), QString::fromStdString(ResultText(result)));
+  CliOutcome outcome = CliOutcome::Of(StatusOf(result.Code), CoreTexts::Translated(ResultText(result)));
   if (outcome.status == CliOutcome::Ok) return outcome;
   outcome.memory = QString::fromLatin1(memory);
   if (result.Address != -1) outcome.address = result.Address;
@@ -65,6 +66,11 @@ QString Extent(const Cells& cells, int digits) {
   }
   if (count == 0) return PicCliCommands::tr("none");
   return PicCliCommands::tr("%1 in %2H-%3H").arg(count).arg(CliHex(first, digits), CliHex(last, digits));
+}
+
+// What an image holds, "program 10 words, configuration 3FF1H".
+QString Listed(const PicChipImage& image) {
+  return CoreTexts::List(WholeChipParts(image), CoreTexts::LastJoint::Comma);
 }
 
 template <class Cells>
@@ -212,7 +218,7 @@ std::optional<CliOutcome> PicCliCommands::ReadLevel(const QString& text) {
       }
       return std::nullopt;
     }
-    offered << QString("%1 = %2").arg(range.level).arg(QString::fromStdString(range.text));
+    offered << QString("%1 = %2").arg(range.level).arg(CoreTexts::Translated(range.text));
   }
   return CliOutcome::Of(CliOutcome::UsageError, tr("The %1 offers the protection levels %2; '%3' is none of them.")
                                                     .arg(name_, offered.join(", "), text));
@@ -228,7 +234,7 @@ CliOutcome PicCliCommands::Info() const {
                     tr("  program words:      %1").arg(Extent(program, 4))};
   if (layout_.dataBytes > 0) lines << tr("  data EEPROM bytes:  %1").arg(Extent(image_.data, 2));
   if (image_.config) lines << tr("  configuration word: %1H").arg(CliHex(*image_.config));
-  if (image_.id) lines << tr("  ID:                 %1").arg(QString::fromStdString(IdText(*image_.id)));
+  if (image_.id) lines << tr("  ID:                 %1").arg(CoreTexts::Part(IdText(*image_.id)));
   std::vector<std::optional<uint16_t>> words(program);
   words.resize(static_cast<size_t>(layout_.programWords));
   const uint16_t checksum = PicProgramChecksum(words, image_.config, layout_.wordMask);
@@ -348,7 +354,7 @@ CliOutcome PicCliCommands::Write() {
        }},
   };
   if (auto ended = RunSteps(steps)) return *ended;
-  const QString written = QString::fromStdString(WholeChipText(Selected(image_)));
+  const QString written = Listed(Selected(image_));
   return CliOutcome::Of(CliOutcome::Ok, request_.noVerify
                                             ? tr("Written without the verifying pass: %1.").arg(written)
                                             : tr("Written and verified: %1.").arg(written));
@@ -388,8 +394,8 @@ CliOutcome PicCliCommands::Verify() {
        }},
   };
   if (auto ended = RunSteps(steps)) return *ended;
-  return CliOutcome::Of(CliOutcome::Ok, tr("%1 (%2)").arg(QString::fromStdString(ResultText({prCompareMatch})),
-                                                         QString::fromStdString(WholeChipText(Selected(image_)))));
+  return CliOutcome::Of(CliOutcome::Ok,
+                        tr("%1 (%2)").arg(CoreTexts::Translated(ResultText({prCompareMatch})), Listed(Selected(image_))));
 }
 
 // A read that does not run to its end leaves the file as it was.
@@ -433,8 +439,7 @@ CliOutcome PicCliCommands::Read() {
   }
   const bool binaryData = parts_.data && !parts_.program;
   if (auto failed = CliFiles::WritePic(request_.File(), format_, device_, binaryData, image)) return *failed;
-  return CliOutcome::Of(CliOutcome::Ok, tr("Read %1 into %2.")
-                                            .arg(QString::fromStdString(WholeChipText(image)), request_.File()));
+  return CliOutcome::Of(CliOutcome::Ok, tr("Read %1 into %2.").arg(Listed(image), request_.File()));
 }
 
 // A check that was stopped says nothing about the chip.
@@ -479,7 +484,7 @@ CliOutcome PicCliCommands::Id() {
     wordList.append(engine.GetID(i));
   }
   CliOutcome outcome;
-  outcome.output = QString::fromStdString(IdText(words));
+  outcome.output = CoreTexts::Part(IdText(words));
   if (IdWordsAreText(engineWords)) outcome.fields.emplace_back("id", QString::fromStdString(IdTextOfWords(engineWords)));
   outcome.fields.emplace_back("idWords", wordList);
   return outcome;

@@ -4,6 +4,7 @@
 #include "cli/CliFiles.h"
 #include "engine/pic/PicResultText.h"
 #include "files/ImageChecksum.h"
+#include "language/CoreTexts.h"
 
 namespace tarvel {
 namespace {
@@ -14,7 +15,7 @@ constexpr uint8_t kErased = 0xFF;
 CliOutcome Difference(TPicResultCode code, const ImageDifference& difference) {
   CliOutcome outcome = CliOutcome::Of(
       CliOutcome::Differs,
-      QString::fromStdString(ResultText({code, difference.Address, difference.WantedValue, difference.ReadValue})));
+      CoreTexts::Translated(ResultText({code, difference.Address, difference.WantedValue, difference.ReadValue})));
   outcome.address = difference.Address;
   outcome.wanted = difference.WantedValue;
   outcome.read = difference.ReadValue;
@@ -152,7 +153,7 @@ CliOutcome SerialRomCliCommands::Verify(TSRomWrite& rom) {
   const SRomTransfer transfer = ReadAgainst(rom, OperationStage::Comparing, image_, false, differences);
   if (auto ended = Ended(transfer)) return *ended;
   if (!differences.empty()) return Difference(prCompareMismatch, differences.front());
-  return CliOutcome::Of(CliOutcome::Ok, QString::fromStdString(ResultText({prCompareMatch})));
+  return CliOutcome::Of(CliOutcome::Ok, CoreTexts::Translated(ResultText({prCompareMatch})));
 }
 
 CliOutcome SerialRomCliCommands::BlankCheck(TSRomWrite& rom) {

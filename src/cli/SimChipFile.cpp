@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "files/BinaryFile.h"
+#include "language/CoreTexts.h"
 #include "sim/PicChip.h"
 #include "sim/Serial24xxChip.h"
 
@@ -106,7 +107,7 @@ QString SimChipFile::Save() const {
   const QByteArray text = QJsonDocument(whole).toJson(QJsonDocument::Indented);
   const FileSave saved = SaveFileAtomically(QFile::encodeName(path_).toStdString(),
                                             std::vector<uint8_t>(text.begin(), text.end()));
-  return saved.saved ? QString() : tr("Cannot write %1: %2.").arg(path_, QString::fromStdString(saved.reason));
+  return saved.saved ? QString() : tr("Cannot write %1: %2.").arg(path_, CoreTexts::Translated(saved.reason));
 }
 
 }  // namespace tarvel

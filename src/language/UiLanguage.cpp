@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace tarvel {
@@ -43,5 +44,16 @@ void ApplyUiLanguage(UiLanguage language) {
 }
 
 UiLanguage CurrentUiLanguage() { return current; }
+
+UiLanguage EnvironmentLanguage() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QString locale = qEnvironmentVariable(name);
+    if (locale.isEmpty()) continue;
+    // QLocale reads "ja", "ja_JP.UTF-8" and "ja_JP.eucJP@..." alike, and
+    // takes no other language for Japanese because it begins with "ja".
+    return QLocale(locale).language() == QLocale::Japanese ? UiLanguage::Japanese : UiLanguage::English;
+  }
+  return UiLanguage::English;
+}
 
 }  // namespace tarvel

@@ -2,7 +2,7 @@
 
 namespace tarvel {
 
-// The language of the window's texts: as the program has always shown them
+// The language of the program's texts: as the window has always shown them
 // (English with the serial ROM half and a number of messages in Japanese),
 // or every text in English, or every text in Japanese. The values are those
 // the settings store keeps under Form\Language.
@@ -15,5 +15,11 @@ constexpr int kUiLanguageCount = 3;
 // again before this returns.
 void ApplyUiLanguage(UiLanguage language);
 UiLanguage CurrentUiLanguage();
+
+// The language of a program that has no stored choice, from its environment
+// as gettext programs read it: the first of LC_ALL, LC_MESSAGES and LANG that
+// is set names the locale. Japanese for a Japanese locale, English for any
+// other, C and POSIX included.
+UiLanguage EnvironmentLanguage();
 
 }  // namespace tarvel

@@ -25,9 +25,12 @@ struct CliResult {
 
 // Runs the built tarvel-cli in its own process, in a temporary folder that
 // also holds the settings it finds (XDG_CONFIG_HOME), so that no run sees
-// the settings of the user who runs the tests.
+// the settings of the user who runs the tests, and in the locale `locale`
+// names instead of the user's (English unless a test asks for another).
 class CliRunner {
  public:
+  std::vector<std::string> locale{"LANG=C.UTF-8"};
+
   const TempTree& Folder() const { return folder_; }
   std::string Path(const std::string& name) const { return folder_.Path(name); }
 
@@ -39,10 +42,16 @@ class CliRunner {
     std::vector<char*> argv;
     for (std::string& text : texts) argv.push_back(text.data());
     argv.push_back(nullptr);
-    std::string config = "XDG_CONFIG_HOME=" + folder_.MakeDir("config");
-    std::vector<char*> env{config.data()};
+    std::vector<std::string> own = locale;
+    own.push_back("XDG_CONFIG_HOME=" + folder_.MakeDir("config"));
+    std::vector<char*> env;
+    for (std::string& variable : own) env.push_back(variable.data());
     for (char** variable = environ; *variable != nullptr; ++variable) {
-      if (std::string(*variable).rfind("XDG_CONFIG_HOME=", 0) != 0) env.push_back(*variable);
+      const std::string name = std::string(*variable).substr(0, std::string(*variable).find('='));
+      if (name != "XDG_CONFIG_HOME" && name != "LC_ALL" && name != "LC_MESSAGES" && name != "LANG" &&
+          name != "LANGUAGE") {
+        env.push_back(*variable);
+      }
     }
     env.push_back(nullptr);
 
