@@ -1,4 +1,4 @@
-# Every text of the window in English or in Japanese: the
+# Every text of the window and of tarvel-cli in English or in Japanese: the
 # Qt Linguist catalogues translations/tarvel_<language>.ts, compiled to .qm at
 # build time and carried in the resources of tarvel_language under :/i18n,
 # so that every program that puts a language into effect has them and needs
@@ -7,7 +7,8 @@
 set(TARVEL_TRANSLATED_FOLDERS
   src/language
   src/ui
-  src/app)
+  src/app
+  src/cli)
 set(TARVEL_TS_FILES
   ${CMAKE_SOURCE_DIR}/translations/tarvel_en.ts
   ${CMAKE_SOURCE_DIR}/translations/tarvel_ja.ts)

@@ -50,6 +50,314 @@
     </message>
 </context>
 <context>
+    <name>CliChipCommands</name>
+    <message>
+        <source>Interrupted before anything reached the chip.</source>
+        <translation>Interrupted before anything reached the chip.</translation>
+    </message>
+</context>
+<context>
+    <name>CliCommandLine</name>
+    <message>
+        <source>The device: PIC16F84, pic16f877, 24xx256, ... (any case; &apos;devices&apos; lists them). Default: the device selected in the window.</source>
+        <translation>The device: PIC16F84, pic16f877, 24xx256, ... (any case; &apos;devices&apos; lists them). Default: the device selected in the window.</translation>
+    </message>
+    <message>
+        <source>The writer: auto (default: as the window reaches it), ppdev:/dev/parportN, parport:TYPE (the port types 0-4 of the write setup: 378H, 3BCH, 278H, 40H, 140H), direct:TYPE, sim (a blank simulated chip) or sim:FILE (simulated chips kept in FILE between runs).</source>
+        <translation>The writer: auto (default: as the window reaches it), ppdev:/dev/parportN, parport:TYPE (the port types 0-4 of the write setup: 378H, 3BCH, 278H, 40H, 140H), direct:TYPE, sim (a blank simulated chip) or sim:FILE (simulated chips kept in FILE between runs).</translation>
+    </message>
+    <message>
+        <source>The programming wait setting, 1-30000. Default: the window&apos;s, else measured.</source>
+        <translation>The programming wait setting, 1-30000. Default: the window&apos;s, else measured.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per command on stdout instead of text.</source>
+        <translation>Print one JSON object per command on stdout instead of text.</translation>
+    </message>
+    <message>
+        <source>No progress and no success messages, only errors and what was asked for.</source>
+        <translation>No progress and no success messages, only errors and what was asked for.</translation>
+    </message>
+    <message>
+        <source>Run the simulated writer on the real clock, at the chips&apos; own pace. Without it the simulated writer runs on virtual time: a whole-chip write returns as soon as the work is done, with the chip&apos;s timing still checked.</source>
+        <translation>Run the simulated writer on the real clock, at the chips&apos; own pace. Without it the simulated writer runs on virtual time: a whole-chip write returns as soon as the work is done, with the chip&apos;s timing still checked.</translation>
+    </message>
+    <message>
+        <source>Display this help.</source>
+        <translation>Display this help.</translation>
+    </message>
+    <message>
+        <source>Display the program&apos;s name and version.</source>
+        <translation>Display the program&apos;s name and version.</translation>
+    </message>
+    <message>
+        <source>write, read, verify: the part of the chip, program, data, config, id or all (default: all that the file and the device hold).</source>
+        <translation>write, read, verify: the part of the chip, program, data, config, id or all (default: all that the file and the device hold).</translation>
+    </message>
+    <message>
+        <source>The file format: hex (INHX8M), inhx32 or bin. Default: bin for a name ending in .bin, else hex.</source>
+        <translation>The file format: hex (INHX8M), inhx32 or bin. Default: bin for a name ending in .bin, else hex.</translation>
+    </message>
+    <message>
+        <source>write: this configuration word (hexadecimal) instead of the file&apos;s.</source>
+        <translation>write: this configuration word (hexadecimal) instead of the file&apos;s.</translation>
+    </message>
+    <message>
+        <source>write: this ID text (up to 7 characters) instead of the file&apos;s.</source>
+        <translation>write: this ID text (up to 7 characters) instead of the file&apos;s.</translation>
+    </message>
+    <message>
+        <source>write: leave out the pass that reads every cell again after writing.</source>
+        <translation>write: leave out the pass that reads every cell again after writing.</translation>
+    </message>
+    <message>
+        <source>protect: protect the data EEPROM too.</source>
+        <translation>protect: protect the data EEPROM too.</translation>
+    </message>
+    <message>
+        <source>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the parallel port.</source>
+        <translation>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the parallel port.</translation>
+    </message>
+    <message>
+        <source>The command (see below) and its arguments.</source>
+        <translation>The command (see below) and its arguments.</translation>
+    </message>
+    <message>
+        <source>Usage: tarvel-cli [GLOBAL OPTIONS] COMMAND [ARGS]</source>
+        <translation>Usage: tarvel-cli [GLOBAL OPTIONS] COMMAND [ARGS]</translation>
+    </message>
+    <message>
+        <source>Commands:
+  devices                 List every device: name, family, program words, data bytes.
+  info FILE               What a HEX or binary file holds for the device.
+  write FILE              Write the file to the chip and verify it (--memory, --config, --id,
+                          --no-verify).
+  read FILE               Read the chip into the file (--memory, --format).
+  verify FILE             Compare the chip with the file (--memory).
+  erase                   Erase the chip (flash PICs and serial EEPROMs).
+  blank-check             Check that the chip is erased.
+  config [WORD]           Print the configuration word, or write WORD.
+  id [TEXT]               Print the ID text, or write TEXT.
+  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the
+                          other levels a device offers are named when it is given a wrong one.
+
+A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:
+program words (two bytes each, low byte first), or data bytes with --memory data.
+
+Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,
+3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is
+not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).
+</source>
+        <translation>Commands:
+  devices                 List every device: name, family, program words, data bytes.
+  info FILE               What a HEX or binary file holds for the device.
+  write FILE              Write the file to the chip and verify it (--memory, --config, --id,
+                          --no-verify).
+  read FILE               Read the chip into the file (--memory, --format).
+  verify FILE             Compare the chip with the file (--memory).
+  erase                   Erase the chip (flash PICs and serial EEPROMs).
+  blank-check             Check that the chip is erased.
+  config [WORD]           Print the configuration word, or write WORD.
+  id [TEXT]               Print the ID text, or write TEXT.
+  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the
+                          other levels a device offers are named when it is given a wrong one.
+
+A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:
+program words (two bytes each, low byte first), or data bytes with --memory data.
+
+Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,
+3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is
+not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).
+</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Unknown command &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 needs %2.</translation>
+    </message>
+    <message>
+        <source>Too many arguments for %1: &apos;%2&apos;.</source>
+        <translation>Too many arguments for %1: &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2.</source>
+        <translation>--%1 is not an option of %2.</translation>
+    </message>
+    <message>
+        <source>--wait takes a number from %1 to %2, not &apos;%3&apos;.</source>
+        <translation>--wait takes a number from %1 to %2, not &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>--memory takes program, data, config, id or all, not &apos;%1&apos;.</source>
+        <translation>--memory takes program, data, config, id or all, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--format takes hex, inhx32 or bin, not &apos;%1&apos;.</source>
+        <translation>--format takes hex, inhx32 or bin, not &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>CliDevices</name>
+    <message>
+        <source>12-bit EPROM</source>
+        <translation>12-bit EPROM</translation>
+    </message>
+    <message>
+        <source>14-bit EPROM</source>
+        <translation>14-bit EPROM</translation>
+    </message>
+    <message>
+        <source>flash</source>
+        <translation>flash</translation>
+    </message>
+    <message>
+        <source>Unknown device &apos;%1&apos;. &apos;tarvel-cli devices&apos; lists the devices.</source>
+        <translation>Unknown device &apos;%1&apos;. &apos;tarvel-cli devices&apos; lists the devices.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Words</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>serial EEPROM</source>
+        <translation>serial EEPROM</translation>
+    </message>
+</context>
+<context>
+    <name>CliFiles</name>
+    <message>
+        <source>Cannot read %1: it is no regular file.</source>
+        <translation>Cannot read %1: it is no regular file.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Cannot read %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Cannot write %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2&apos;s data EEPROM of %3 bytes.</source>
+        <translation>%1 is larger than the %2&apos;s data EEPROM of %3 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2&apos;s program memory of %3 words.</source>
+        <translation>%1 is larger than the %2&apos;s program memory of %3 words.</translation>
+    </message>
+    <message>
+        <source>%1: program word %2H has its high byte but not its low byte; the file is no sound program image.</source>
+        <translation>%1: program word %2H has its high byte but not its low byte; the file is no sound program image.</translation>
+    </message>
+    <message>
+        <source>%1 leaves out %2.</source>
+        <translation>%1 leaves out %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the %2:
+%3
+If the file was made for another device, name that device with --device.</source>
+        <translation>%1 does not fit the %2:
+%3
+If the file was made for another device, name that device with --device.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2&apos;s %3 bytes.</source>
+        <translation>%1 is larger than the %2&apos;s %3 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>No device given, and the window has none selected: name one with --device.</source>
+        <translation>No device given, and the window has none selected: name one with --device.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Preparing %1</source>
+        <translation>Preparing %1</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Writing %1</translation>
+    </message>
+    <message>
+        <source>Verifying %1</source>
+        <translation>Verifying %1</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>Comparing %1</source>
+        <translation>Comparing %1</translation>
+    </message>
+    <message>
+        <source>Erasing %1</source>
+        <translation>Erasing %1</translation>
+    </message>
+    <message>
+        <source>Checking %1</source>
+        <translation>Checking %1</translation>
+    </message>
+    <message>
+        <source>%1 [%2] %3H of %4H %5%</source>
+        <translation>%1 [%2] %3H of %4H %5%</translation>
+    </message>
+</context>
+<context>
+    <name>CliReport</name>
+    <message>
+        <source>program memory: %1</source>
+        <translation>program memory: %1</translation>
+    </message>
+    <message>
+        <source>data memory: %1</source>
+        <translation>data memory: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarvel-cli --help&apos; for more information.</source>
+        <translation>Try &apos;tarvel-cli --help&apos; for more information.</translation>
+    </message>
+</context>
+<context>
+    <name>CliWriter</name>
+    <message>
+        <source>Unknown writer &apos;%1&apos;: use auto, ppdev:/dev/parportN, parport:TYPE, direct:TYPE (TYPE 0-4), sim or sim:FILE.</source>
+        <translation>Unknown writer &apos;%1&apos;: use auto, ppdev:/dev/parportN, parport:TYPE, direct:TYPE (TYPE 0-4), sim or sim:FILE.</translation>
+    </message>
+    <message>
+        <source>Direct port I/O was refused: it needs root or the CAP_SYS_RAWIO capability on an x86 computer. Use the kernel&apos;s device instead (ppdev:/dev/parportN), which needs only membership in group lp.</source>
+        <translation>Direct port I/O was refused: it needs root or the CAP_SYS_RAWIO capability on an x86 computer. Use the kernel&apos;s device instead (ppdev:/dev/parportN), which needs only membership in group lp.</translation>
+    </message>
+    <message>
+        <source>Name the writer with --writer, or use --writer sim to try the commands on the simulated writer.</source>
+        <translation>Name the writer with --writer, or use --writer sim to try the commands on the simulated writer.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Displays this help.</source>
@@ -1448,10 +1756,221 @@ The file&apos;s configuration word sets code protection. The configuration is wr
     </message>
 </context>
 <context>
+    <name>PicCliCommands</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 in %2H-%3H</source>
+        <translation>%1 in %2H-%3H</translation>
+    </message>
+    <message>
+        <source>tarvel reads and writes no ID words of the %1.</source>
+        <translation>tarvel reads and writes no ID words of the %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no data EEPROM.</source>
+        <translation>The %1 has no data EEPROM.</translation>
+    </message>
+    <message>
+        <source>A binary file holds no configuration word and no ID words; use a HEX file.</source>
+        <translation>A binary file holds no configuration word and no ID words; use a HEX file.</translation>
+    </message>
+    <message>
+        <source>%1 holds no program words.</source>
+        <translation>%1 holds no program words.</translation>
+    </message>
+    <message>
+        <source>%1 holds no data EEPROM bytes.</source>
+        <translation>%1 holds no data EEPROM bytes.</translation>
+    </message>
+    <message>
+        <source>%1 holds no configuration word.</source>
+        <translation>%1 holds no configuration word.</translation>
+    </message>
+    <message>
+        <source>%1 holds no ID words.</source>
+        <translation>%1 holds no ID words.</translation>
+    </message>
+    <message>
+        <source>%1 holds nothing for the %2.</source>
+        <translation>%1 holds nothing for the %2.</translation>
+    </message>
+    <message>
+        <source>The configuration word of the %1 is a hexadecimal number up to %2, not &apos;%3&apos;.</source>
+        <translation>The configuration word of the %1 is a hexadecimal number up to %2, not &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>An ID text is 1 to %1 printable ASCII characters, not &apos;%2&apos;.</source>
+        <translation>An ID text is 1 to %1 printable ASCII characters, not &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot protect its data EEPROM on its own.</source>
+        <translation>The %1 cannot protect its data EEPROM on its own.</translation>
+    </message>
+    <message>
+        <source>The %1 offers the protection levels %2; &apos;%3&apos; is none of them.</source>
+        <translation>The %1 offers the protection levels %2; &apos;%3&apos; is none of them.</translation>
+    </message>
+    <message>
+        <source>%1 for the %2:</source>
+        <translation>%1 for the %2:</translation>
+    </message>
+    <message>
+        <source>  program words:      %1</source>
+        <translation>  program words:      %1</translation>
+    </message>
+    <message>
+        <source>  data EEPROM bytes:  %1</source>
+        <translation>  data EEPROM bytes:  %1</translation>
+    </message>
+    <message>
+        <source>  configuration word: %1H</source>
+        <translation>  configuration word: %1H</translation>
+    </message>
+    <message>
+        <source>  ID:                 %1</source>
+        <translation>  ID:                 %1</translation>
+    </message>
+    <message>
+        <source>  checksum:           %1H</source>
+        <translation>  checksum:           %1H</translation>
+    </message>
+    <message>
+        <source>the chip</source>
+        <translation>the chip</translation>
+    </message>
+    <message>
+        <source>The configuration word %1H sets code protection; it was written without it. Protect the chip with &apos;tarvel-cli protect&apos; once it is checked.</source>
+        <translation>The configuration word %1H sets code protection; it was written without it. Protect the chip with &apos;tarvel-cli protect&apos; once it is checked.</translation>
+    </message>
+    <message>
+        <source>program memory</source>
+        <translation>program memory</translation>
+    </message>
+    <message>
+        <source>the configuration word</source>
+        <translation>the configuration word</translation>
+    </message>
+    <message>
+        <source>the ID words</source>
+        <translation>the ID words</translation>
+    </message>
+    <message>
+        <source>data memory</source>
+        <translation>data memory</translation>
+    </message>
+    <message>
+        <source>Written without the verifying pass: %1.</source>
+        <translation>Written without the verifying pass: %1.</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1.</source>
+        <translation>Written and verified: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was.</source>
+        <translation>%1 was left as it was.</translation>
+    </message>
+    <message>
+        <source>Read %1 into %2.</source>
+        <translation>Read %1 into %2.</translation>
+    </message>
+    <message>
+        <source>The %1 is not blank.</source>
+        <translation>The %1 is not blank.</translation>
+    </message>
+    <message>
+        <source>The %1 is blank.</source>
+        <translation>The %1 is blank.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between protection levels</comment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>ProgramImageFormat</name>
     <message>
         <source>HEX file load error</source>
         <translation>HEX file load error</translation>
+    </message>
+</context>
+<context>
+    <name>SerialRomCliCommands</name>
+    <message>
+        <source>The %1 is a serial EEPROM: it has no configuration word, ID words, code protection or program memory.</source>
+        <translation>The %1 is a serial EEPROM: it has no configuration word, ID words, code protection or program memory.</translation>
+    </message>
+    <message>
+        <source>%1 holds no bytes.</source>
+        <translation>%1 holds no bytes.</translation>
+    </message>
+    <message>
+        <source>%1 for the %2:</source>
+        <translation>%1 for the %2:</translation>
+    </message>
+    <message>
+        <source>  bytes:  none</source>
+        <translation>  bytes:  none</translation>
+    </message>
+    <message>
+        <source>  bytes:  %1 in %2H-%3H</source>
+        <translation>  bytes:  %1 in %2H-%3H</translation>
+    </message>
+    <message>
+        <source>  CRC-32: %1 (the whole %2, bytes the file lacks as FFH)</source>
+        <translation>  CRC-32: %1 (the whole %2, bytes the file lacks as FFH)</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>the %1</translation>
+    </message>
+    <message>
+        <source>The %1 does not answer at address %2H.
+Check that it sits in the socket and that the writer is connected.</source>
+        <translation>The %1 does not answer at address %2H.
+Check that it sits in the socket and that the writer is connected.</translation>
+    </message>
+    <message>
+        <source>Cancelled at address %1H
+The operation did not finish.</source>
+        <translation>Cancelled at address %1H
+The operation did not finish.</translation>
+    </message>
+    <message>
+        <source>The %1 is erased.</source>
+        <translation>The %1 is erased.</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1 bytes.</source>
+        <translation>Written and verified: %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Written without reading back: %1 bytes.</source>
+        <translation>Written without reading back: %1 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was.</source>
+        <translation>%1 was left as it was.</translation>
+    </message>
+    <message>
+        <source>Read %1 bytes into %2.</source>
+        <translation>Read %1 bytes into %2.</translation>
+    </message>
+    <message>
+        <source>The %1 is blank.</source>
+        <translation>The %1 is blank.</translation>
+    </message>
+    <message>
+        <source>The %1 is not blank: address %2H holds %3H.</source>
+        <translation>The %1 is not blank: address %2H holds %3H.</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +2071,37 @@ COMPARED Data = %3H</translation>
     <message>
         <source>イレースチェック</source>
         <translation>Erase Check</translation>
+    </message>
+</context>
+<context>
+    <name>SimChipFile</name>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Cannot read %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is no file of simulated chips: %2 at byte %3.</source>
+        <translation>%1 is no file of simulated chips: %2 at byte %3.</translation>
+    </message>
+    <message>
+        <source>%1 is no file of simulated chips: it does not say &quot;format&quot;: &quot;%2&quot;.</source>
+        <translation>%1 is no file of simulated chips: it does not say &quot;format&quot;: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 holds simulated chips of version %2; this tarvel-cli reads version %3.</source>
+        <translation>%1 holds simulated chips of version %2; this tarvel-cli reads version %3.</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 has no &quot;%3&quot; of %4 hexadecimal digits.</source>
+        <translation>The %1 in %2 has no &quot;%3&quot; of %4 hexadecimal digits.</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 holds no value the chip can hold in &quot;%3&quot; at %4H.</source>
+        <translation>The %1 in %2 holds no value the chip can hold in &quot;%3&quot; at %4H.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Cannot write %1: %2.</translation>
     </message>
 </context>
 <context>

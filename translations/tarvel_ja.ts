@@ -50,6 +50,339 @@
     </message>
 </context>
 <context>
+    <name>CliChipCommands</name>
+    <message>
+        <source>Interrupted before anything reached the chip.</source>
+        <translation>チップに何も届かないうちに中止しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CliCommandLine</name>
+    <message>
+        <source>The device: PIC16F84, pic16f877, 24xx256, ... (any case; &apos;devices&apos; lists them). Default: the device selected in the window.</source>
+        <translation>デバイス: PIC16F84、pic16f877、24xx256 など (大文字
+と小文字は問いません。&apos;devices&apos; で一覧を表示します)。
+省略時はウィンドウで選んでいるデバイスです。</translation>
+    </message>
+    <message>
+        <source>The writer: auto (default: as the window reaches it), ppdev:/dev/parportN, parport:TYPE (the port types 0-4 of the write setup: 378H, 3BCH, 278H, 40H, 140H), direct:TYPE, sim (a blank simulated chip) or sim:FILE (simulated chips kept in FILE between runs).</source>
+        <translation>ライター: auto (省略時。ウィンドウと同じ方法で使います)、
+ppdev:/dev/parportN、parport:TYPE (書き込みの設定のポート
+0～4: 378H、3BCH、278H、40H、140H)、direct:TYPE、sim
+(空のシミュレーションのチップ) または sim:FILE (実行の
+あいだシミュレーションのチップを FILE に保存します)。</translation>
+    </message>
+    <message>
+        <source>The programming wait setting, 1-30000. Default: the window&apos;s, else measured.</source>
+        <translation>書き込みの待ち時間の設定 (1～30000)。省略時はウィンドウの
+設定、それもなければ測定します。</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per command on stdout instead of text.</source>
+        <translation>テキストの代わりに、コマンドごとに JSON オブジェクトを1つ
+標準出力に表示します。</translation>
+    </message>
+    <message>
+        <source>No progress and no success messages, only errors and what was asked for.</source>
+        <translation>進行状況と成功のメッセージを表示しません。エラーと、
+問い合わせた結果だけを表示します。</translation>
+    </message>
+    <message>
+        <source>Run the simulated writer on the real clock, at the chips&apos; own pace. Without it the simulated writer runs on virtual time: a whole-chip write returns as soon as the work is done, with the chip&apos;s timing still checked.</source>
+        <translation>シミュレーションのライターを実時間で、チップ本来の速さで
+動かします。指定しなければ仮想の時間で動き、チップ全体の
+書き込みも作業が済みしだい終わります (チップのタイミング
+はそのまま確かめます)。</translation>
+    </message>
+    <message>
+        <source>Display this help.</source>
+        <translation>このヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Display the program&apos;s name and version.</source>
+        <translation>プログラムの名前とバージョンを表示します。</translation>
+    </message>
+    <message>
+        <source>write, read, verify: the part of the chip, program, data, config, id or all (default: all that the file and the device hold).</source>
+        <translation>write、read、verify: チップの部分。program、data、
+config、id または all (省略時はファイルとデバイスに
+あるものすべて)。</translation>
+    </message>
+    <message>
+        <source>The file format: hex (INHX8M), inhx32 or bin. Default: bin for a name ending in .bin, else hex.</source>
+        <translation>ファイルの形式: hex (INHX8M)、inhx32 または bin。省略時は
+名前が .bin で終われば bin、それ以外は hex です。</translation>
+    </message>
+    <message>
+        <source>write: this configuration word (hexadecimal) instead of the file&apos;s.</source>
+        <translation>write: ファイルのものの代わりに、このコンフィグレーション
+ワード (16進) を書き込みます。</translation>
+    </message>
+    <message>
+        <source>write: this ID text (up to 7 characters) instead of the file&apos;s.</source>
+        <translation>write: ファイルのものの代わりに、この ID のテキスト
+(7文字まで) を書き込みます。</translation>
+    </message>
+    <message>
+        <source>write: leave out the pass that reads every cell again after writing.</source>
+        <translation>write: 書き込んだあとで全セルを読み直すベリファイを
+省きます。</translation>
+    </message>
+    <message>
+        <source>protect: protect the data EEPROM too.</source>
+        <translation>protect: データEEPROMにもコードプロテクトをかけます。</translation>
+    </message>
+    <message>
+        <source>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the parallel port.</source>
+        <translation>パラレルポートのライターで、PIC マイコンと 24xx シリアルEEPROM の
+書き込み、読み込み、ベリファイをします。</translation>
+    </message>
+    <message>
+        <source>The command (see below) and its arguments.</source>
+        <translation>コマンド (下記) とその引数。</translation>
+    </message>
+    <message>
+        <source>Usage: tarvel-cli [GLOBAL OPTIONS] COMMAND [ARGS]</source>
+        <translation>使い方: tarvel-cli [全体のオプション] COMMAND [ARGS]</translation>
+    </message>
+    <message>
+        <source>Commands:
+  devices                 List every device: name, family, program words, data bytes.
+  info FILE               What a HEX or binary file holds for the device.
+  write FILE              Write the file to the chip and verify it (--memory, --config, --id,
+                          --no-verify).
+  read FILE               Read the chip into the file (--memory, --format).
+  verify FILE             Compare the chip with the file (--memory).
+  erase                   Erase the chip (flash PICs and serial EEPROMs).
+  blank-check             Check that the chip is erased.
+  config [WORD]           Print the configuration word, or write WORD.
+  id [TEXT]               Print the ID text, or write TEXT.
+  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the
+                          other levels a device offers are named when it is given a wrong one.
+
+A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:
+program words (two bytes each, low byte first), or data bytes with --memory data.
+
+Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,
+3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is
+not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).
+</source>
+        <translation>コマンド:
+  devices                 すべてのデバイスの一覧: 名前、ファミリー、プログラムの
+                          ワード数、データのバイト数。
+  info FILE               HEX かバイナリのファイルにデバイス用の何があるか。
+  write FILE              ファイルをチップに書き込んでベリファイします
+                          (--memory、--config、--id、--no-verify)。
+  read FILE               チップをファイルに読み込みます (--memory、--format)。
+  verify FILE             チップとファイルをコンペアします (--memory)。
+  erase                   チップをイレースします (フラッシュの PIC と
+                          シリアルEEPROM)。
+  blank-check             チップがイレースされているか確かめます。
+  config [WORD]           コンフィグレーションワードを表示するか、WORD を
+                          書き込みます。
+  id [TEXT]               ID のテキストを表示するか、TEXT を書き込みます。
+  protect LEVEL [--data]  コードプロテクトをかけます: LEVEL 0 はプログラム
+                          メモリー全体。デバイスにあるほかのレベルは、違う
+                          レベルを指定すると表示します。
+
+HEX ファイルは、アセンブラーが書くとおりチップ全体を表します。バイナリファイル
+は1つのメモリーだけです: プログラムのワード (1ワード2バイト、下位バイトが先)、
+または --memory data ならデータのバイト。
+
+終了ステータス: 0 成功、1 チップの操作の失敗かチップの内容の相違、2 使い方の
+誤り、3 ライターを使えない、4 ファイルを読めない・解析できない・書き込めない、
+5 このデバイスではできないコマンド、130 中断 (Ctrl+C で次のセルかページで止まり
+ます)。
+</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>コマンドが指定されていません。</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; は不明なコマンドです。</translation>
+    </message>
+    <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 には %2 が必要です。</translation>
+    </message>
+    <message>
+        <source>Too many arguments for %1: &apos;%2&apos;.</source>
+        <translation>%1 の引数が多すぎます: &apos;%2&apos;。</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2.</source>
+        <translation>--%1 は %2 のオプションではありません。</translation>
+    </message>
+    <message>
+        <source>--wait takes a number from %1 to %2, not &apos;%3&apos;.</source>
+        <translation>--wait には %1～%2 の数を指定してください。&apos;%3&apos; は使えません。</translation>
+    </message>
+    <message>
+        <source>--memory takes program, data, config, id or all, not &apos;%1&apos;.</source>
+        <translation>--memory には program、data、config、id または all を指定してください。&apos;%1&apos; は使えません。</translation>
+    </message>
+    <message>
+        <source>--format takes hex, inhx32 or bin, not &apos;%1&apos;.</source>
+        <translation>--format には hex、inhx32 または bin を指定してください。&apos;%1&apos; は使えません。</translation>
+    </message>
+</context>
+<context>
+    <name>CliDevices</name>
+    <message>
+        <source>12-bit EPROM</source>
+        <translation>12ビット EPROM</translation>
+    </message>
+    <message>
+        <source>14-bit EPROM</source>
+        <translation>14ビット EPROM</translation>
+    </message>
+    <message>
+        <source>flash</source>
+        <translation>フラッシュ</translation>
+    </message>
+    <message>
+        <source>Unknown device &apos;%1&apos;. &apos;tarvel-cli devices&apos; lists the devices.</source>
+        <translation>&apos;%1&apos; は不明なデバイスです。デバイスの一覧は &apos;tarvel-cli devices&apos; で表示します。</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>ファミリー</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>ワード</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source>serial EEPROM</source>
+        <translation>シリアルEEPROM</translation>
+    </message>
+</context>
+<context>
+    <name>CliFiles</name>
+    <message>
+        <source>Cannot read %1: it is no regular file.</source>
+        <translation>%1 を読めません: 通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 を読めません: %2。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 に書き込めません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2&apos;s data EEPROM of %3 bytes.</source>
+        <translation>%1 は %2 のデータEEPROM (%3 バイト) より大きいです。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2&apos;s program memory of %3 words.</source>
+        <translation>%1 は %2 のプログラムメモリー (%3 ワード) より大きいです。</translation>
+    </message>
+    <message>
+        <source>%1: program word %2H has its high byte but not its low byte; the file is no sound program image.</source>
+        <translation>%1: プログラムのワード %2H は上位バイトだけで、下位バイトがありません。正しいプログラムのイメージではありません。</translation>
+    </message>
+    <message>
+        <source>%1 leaves out %2.</source>
+        <translation>%1 のうち次のものは使いません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the %2:
+%3
+If the file was made for another device, name that device with --device.</source>
+        <translation>%1 は %2 に合いません:
+%3
+ほかのデバイス用のファイルなら、そのデバイスを --device で指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2&apos;s %3 bytes.</source>
+        <translation>%1 は %2 の %3 バイトより大きいです。</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>No device given, and the window has none selected: name one with --device.</source>
+        <translation>デバイスが指定されておらず、ウィンドウでも選ばれていません。--device で指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Preparing %1</source>
+        <translation>準備中: %1</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>書き込み中: %1</translation>
+    </message>
+    <message>
+        <source>Verifying %1</source>
+        <translation>ベリファイ中: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>読み込み中: %1</translation>
+    </message>
+    <message>
+        <source>Comparing %1</source>
+        <translation>コンペア中: %1</translation>
+    </message>
+    <message>
+        <source>Erasing %1</source>
+        <translation>イレース中: %1</translation>
+    </message>
+    <message>
+        <source>Checking %1</source>
+        <translation>チェック中: %1</translation>
+    </message>
+    <message>
+        <source>%1 [%2] %3H of %4H %5%</source>
+        <translation>%1 [%2] %3H / %4H %5%</translation>
+    </message>
+</context>
+<context>
+    <name>CliReport</name>
+    <message>
+        <source>program memory: %1</source>
+        <translation>プログラムメモリー: %1</translation>
+    </message>
+    <message>
+        <source>data memory: %1</source>
+        <translation>データメモリー: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarvel-cli --help&apos; for more information.</source>
+        <translation>詳しくは &apos;tarvel-cli --help&apos; を実行してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CliWriter</name>
+    <message>
+        <source>Unknown writer &apos;%1&apos;: use auto, ppdev:/dev/parportN, parport:TYPE, direct:TYPE (TYPE 0-4), sim or sim:FILE.</source>
+        <translation>&apos;%1&apos; は不明なライターです。auto、ppdev:/dev/parportN、parport:TYPE、direct:TYPE (TYPE は 0～4)、sim または sim:FILE を使ってください。</translation>
+    </message>
+    <message>
+        <source>Direct port I/O was refused: it needs root or the CAP_SYS_RAWIO capability on an x86 computer. Use the kernel&apos;s device instead (ppdev:/dev/parportN), which needs only membership in group lp.</source>
+        <translation>ポートの直接 I/O は拒否されました。x86 のコンピューターで root か CAP_SYS_RAWIO の権限が必要です。代わりにカーネルのデバイス (ppdev:/dev/parportN) を使ってください。こちらはグループ lp に入っていれば使えます。</translation>
+    </message>
+    <message>
+        <source>Name the writer with --writer, or use --writer sim to try the commands on the simulated writer.</source>
+        <translation>--writer でライターを指定してください。シミュレーションのライターでコマンドを試すには --writer sim を使ってください。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Displays this help.</source>
@@ -1449,10 +1782,221 @@ The file&apos;s configuration word sets code protection. The configuration is wr
     </message>
 </context>
 <context>
+    <name>PicCliCommands</name>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 in %2H-%3H</source>
+        <translation>%1 (%2H-%3H)</translation>
+    </message>
+    <message>
+        <source>tarvel reads and writes no ID words of the %1.</source>
+        <translation>tarvel は %1 の ID を読み書きしません。</translation>
+    </message>
+    <message>
+        <source>The %1 has no data EEPROM.</source>
+        <translation>%1 にはデータEEPROMがありません。</translation>
+    </message>
+    <message>
+        <source>A binary file holds no configuration word and no ID words; use a HEX file.</source>
+        <translation>バイナリファイルにはコンフィグレーションワードも ID も入りません。HEX ファイルを使ってください。</translation>
+    </message>
+    <message>
+        <source>%1 holds no program words.</source>
+        <translation>%1 にはプログラムのワードがありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds no data EEPROM bytes.</source>
+        <translation>%1 にはデータEEPROMのバイトがありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds no configuration word.</source>
+        <translation>%1 にはコンフィグレーションワードがありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds no ID words.</source>
+        <translation>%1 には ID のワードがありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds nothing for the %2.</source>
+        <translation>%1 には %2 用のものが何もありません。</translation>
+    </message>
+    <message>
+        <source>The configuration word of the %1 is a hexadecimal number up to %2, not &apos;%3&apos;.</source>
+        <translation>%1 のコンフィグレーションワードは %2 までの16進数です。&apos;%3&apos; は使えません。</translation>
+    </message>
+    <message>
+        <source>An ID text is 1 to %1 printable ASCII characters, not &apos;%2&apos;.</source>
+        <translation>ID のテキストは表示できる ASCII 文字で 1～%1 文字です。&apos;%2&apos; は使えません。</translation>
+    </message>
+    <message>
+        <source>The %1 cannot protect its data EEPROM on its own.</source>
+        <translation>%1 ではデータEEPROMだけにコードプロテクトをかけることはできません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers the protection levels %2; &apos;%3&apos; is none of them.</source>
+        <translation>%1 のコードプロテクトのレベルは %2 です。&apos;%3&apos; はそのどれでもありません。</translation>
+    </message>
+    <message>
+        <source>%1 for the %2:</source>
+        <translation>%2 用の %1:</translation>
+    </message>
+    <message>
+        <source>  program words:      %1</source>
+        <translation>  プログラムワード: %1</translation>
+    </message>
+    <message>
+        <source>  data EEPROM bytes:  %1</source>
+        <translation>  データEEPROM:     %1</translation>
+    </message>
+    <message>
+        <source>  configuration word: %1H</source>
+        <translation>  コンフィグ:       %1H</translation>
+    </message>
+    <message>
+        <source>  ID:                 %1</source>
+        <translation>  ID:               %1</translation>
+    </message>
+    <message>
+        <source>  checksum:           %1H</source>
+        <translation>  チェックサム:     %1H</translation>
+    </message>
+    <message>
+        <source>the chip</source>
+        <translation>チップ</translation>
+    </message>
+    <message>
+        <source>The configuration word %1H sets code protection; it was written without it. Protect the chip with &apos;tarvel-cli protect&apos; once it is checked.</source>
+        <translation>コンフィグレーションワード %1H はコードプロテクトをかけます。コンフィグはコードプロテクトなしで書き込みました。確認が済んだら &apos;tarvel-cli protect&apos; でチップにコードプロテクトをかけてください。</translation>
+    </message>
+    <message>
+        <source>program memory</source>
+        <translation>プログラムメモリー</translation>
+    </message>
+    <message>
+        <source>the configuration word</source>
+        <translation>コンフィグレーションワード</translation>
+    </message>
+    <message>
+        <source>the ID words</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>data memory</source>
+        <translation>データメモリー</translation>
+    </message>
+    <message>
+        <source>Written without the verifying pass: %1.</source>
+        <translation>ベリファイなしで書き込みました: %1。</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1.</source>
+        <translation>書き込みとベリファイが終わりました: %1。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was.</source>
+        <translation>%1 は元のままです。</translation>
+    </message>
+    <message>
+        <source>Read %1 into %2.</source>
+        <translation>%1 を %2 に読み込みました。</translation>
+    </message>
+    <message>
+        <source>The %1 is not blank.</source>
+        <translation>%1 はイレースされていません。</translation>
+    </message>
+    <message>
+        <source>The %1 is blank.</source>
+        <translation>%1 はイレースされています。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between protection levels</comment>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>ProgramImageFormat</name>
     <message>
         <source>HEX file load error</source>
         <translation>HEXファイルの読み込みエラー</translation>
+    </message>
+</context>
+<context>
+    <name>SerialRomCliCommands</name>
+    <message>
+        <source>The %1 is a serial EEPROM: it has no configuration word, ID words, code protection or program memory.</source>
+        <translation>%1 はシリアルEEPROMです。コンフィグレーションワード、ID、コードプロテクト、プログラムメモリーはありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds no bytes.</source>
+        <translation>%1 にはバイトがありません。</translation>
+    </message>
+    <message>
+        <source>%1 for the %2:</source>
+        <translation>%2 用の %1:</translation>
+    </message>
+    <message>
+        <source>  bytes:  none</source>
+        <translation>  バイト: なし</translation>
+    </message>
+    <message>
+        <source>  bytes:  %1 in %2H-%3H</source>
+        <translation>  バイト: %1 (%2H-%3H)</translation>
+    </message>
+    <message>
+        <source>  CRC-32: %1 (the whole %2, bytes the file lacks as FFH)</source>
+        <translation>  CRC-32: %1 (%2 全体、ファイルにないバイトは FFH として)</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>The %1 does not answer at address %2H.
+Check that it sits in the socket and that the writer is connected.</source>
+        <translation>%1 がアドレス %2H で応答しません。
+ソケットに入っているか、ライターがつながっているかを確かめてください。</translation>
+    </message>
+    <message>
+        <source>Cancelled at address %1H
+The operation did not finish.</source>
+        <translation>アドレス %1H で中止しました。
+操作は終わっていません。</translation>
+    </message>
+    <message>
+        <source>The %1 is erased.</source>
+        <translation>%1 をイレースしました。</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1 bytes.</source>
+        <translation>書き込みとベリファイが終わりました: %1 バイト。</translation>
+    </message>
+    <message>
+        <source>Written without reading back: %1 bytes.</source>
+        <translation>読み直しなしで書き込みました: %1 バイト。</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was.</source>
+        <translation>%1 は元のままです。</translation>
+    </message>
+    <message>
+        <source>Read %1 bytes into %2.</source>
+        <translation>%1 バイトを %2 に読み込みました。</translation>
+    </message>
+    <message>
+        <source>The %1 is blank.</source>
+        <translation>%1 はイレースされています。</translation>
+    </message>
+    <message>
+        <source>The %1 is not blank: address %2H holds %3H.</source>
+        <translation>%1 はイレースされていません: アドレス %2H は %3H です。</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +2099,37 @@ ROMデータ = %2H
     <message>
         <source>イレースチェック</source>
         <translation>イレースチェック</translation>
+    </message>
+</context>
+<context>
+    <name>SimChipFile</name>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 を読めません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is no file of simulated chips: %2 at byte %3.</source>
+        <translation>%1 はシミュレーションのチップのファイルではありません (%3 バイト目: %2)。</translation>
+    </message>
+    <message>
+        <source>%1 is no file of simulated chips: it does not say &quot;format&quot;: &quot;%2&quot;.</source>
+        <translation>%1 はシミュレーションのチップのファイルではありません: &quot;format&quot;: &quot;%2&quot; がありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds simulated chips of version %2; this tarvel-cli reads version %3.</source>
+        <translation>%1 のシミュレーションのチップはバージョン %2 です。この tarvel-cli が読めるのはバージョン %3 です。</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 has no &quot;%3&quot; of %4 hexadecimal digits.</source>
+        <translation>%2 の %1 には、16進 %4 桁の &quot;%3&quot; がありません。</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 holds no value the chip can hold in &quot;%3&quot; at %4H.</source>
+        <translation>%2 の %1 の &quot;%3&quot; の %4H には、チップが持てない値が入っています。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 に書き込めません: %2。</translation>
     </message>
 </context>
 <context>

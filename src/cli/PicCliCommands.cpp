@@ -220,8 +220,9 @@ std::optional<CliOutcome> PicCliCommands::ReadLevel(const QString& text) {
     }
     offered << QString("%1 = %2").arg(range.level).arg(CoreTexts::Translated(range.text));
   }
-  return CliOutcome::Of(CliOutcome::UsageError, tr("The %1 offers the protection levels %2; '%3' is none of them.")
-                                                    .arg(name_, offered.join(", "), text));
+  return CliOutcome::Of(CliOutcome::UsageError,
+                        tr("The %1 offers the protection levels %2; '%3' is none of them.")
+                            .arg(name_, offered.join(tr(", ", "between protection levels")), text));
 }
 
 // -------------------------------------------------------------------- info
