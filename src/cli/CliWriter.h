@@ -54,8 +54,6 @@ class CliWriter {
 
   Clock& Time() { return *clock_; }
   TParallelPort& Port() { return port_; }
-  // "parport0", "direct I/O" or "simulated".
-  QString Name() const { return QString::fromStdString(access_.Name()); }
   // Told when a writer other than the one asked for first was reached.
   const QString& Note() const { return note_; }
 

@@ -148,16 +148,6 @@ std::string Counted(size_t count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// "a", "a and b", "a, b and c", or with another last joint.
-std::string Listed(const std::vector<std::string>& parts, const char* lastJoint) {
-  std::string text;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) text += i + 1 == parts.size() ? lastJoint : ", ";
-    text += parts[i];
-  }
-  return text;
-}
-
 }  // namespace
 
 std::vector<std::string> ExtrasParts(const PicChipImage& image) {
@@ -170,8 +160,6 @@ std::vector<std::string> ExtrasParts(const PicChipImage& image) {
   return parts;
 }
 
-std::string ExtrasText(const PicChipImage& image) { return Listed(ExtrasParts(image), " and "); }
-
 std::vector<std::string> WholeChipParts(const PicChipImage& image) {
   std::vector<std::string> parts;
   if (const size_t words = Present(image.program); words > 0) {
@@ -182,8 +170,6 @@ std::vector<std::string> WholeChipParts(const PicChipImage& image) {
   if (image.id) parts.push_back("ID " + IdText(*image.id));
   return parts;
 }
-
-std::string WholeChipText(const PicChipImage& image) { return Listed(WholeChipParts(image), ", "); }
 
 std::string MisfitText(const HexMisfit& misfit, PIC_DEVICES device) {
   const PicHexLayout layout = HexLayoutOf(device);

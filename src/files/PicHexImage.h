@@ -65,16 +65,13 @@ PicHexContents PicContentsFromHex(const THexSource& source, PIC_DEVICES device);
 // The bytes of a HEX file holding the image, each memory at its place.
 HexBytes PicHexBytes(const PicChipImage& image, PIC_DEVICES device);
 
-// Texts for the user, in English.
-// "the configuration word 3FF1H, the ID "BLINK01" and 64 data EEPROM bytes";
-// empty when the image holds nothing besides program words.
-std::string ExtrasText(const PicChipImage& image);
-// "program 1024 words, data 64 bytes, configuration 3FF1H, ID "BLINK01"":
-// what writing the image to a chip writes.
-std::string WholeChipText(const PicChipImage& image);
-// The parts of those two texts, one thing each, for a caller that puts
-// them together in another language.
+// Texts for the user, in English, one thing each; a caller puts them
+// together in its own language.
+// What the image holds besides program words ("the configuration word
+// 3FF1H", "the ID "BLINK01"", "64 data EEPROM bytes"); empty when nothing.
 std::vector<std::string> ExtrasParts(const PicChipImage& image);
+// What writing the image to a chip writes ("program 1024 words", "data 64
+// bytes", "configuration 3FF1H", "ID "BLINK01"").
 std::vector<std::string> WholeChipParts(const PicChipImage& image);
 // "BLINK01" in quotes when the words are that text, else the four words.
 std::string IdText(const std::array<uint16_t, 4>& words);

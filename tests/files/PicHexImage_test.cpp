@@ -34,14 +34,14 @@ TEST_F(PicHexImageTest, AssemblerFilesGiveTheWholeChipAndItsBytesBack) {
     uint16_t config;
     std::optional<std::array<uint16_t, 4>> id;
     size_t dataBytes;
-    std::string extras;
+    std::vector<std::string> extras;
   };
   const Case cases[] = {
       {"pic16f84_blink", PIC16F84, 0x3FF1, std::array<uint16_t, 4>{1, 2, 3, 4}, 4,
-       "the configuration word 3FF1H, the ID words 0001 0002 0003 0004 and 4 data EEPROM bytes"},
+       {"the configuration word 3FF1H", "the ID words 0001 0002 0003 0004", "4 data EEPROM bytes"}},
       {"pic16f877_whole", PIC16F877, 0x3F72, std::array<uint16_t, 4>{5, 10, 3, 12}, 256,
-       "the configuration word 3F72H, the ID words 0005 000A 0003 000C and 256 data EEPROM bytes"},
-      {"pic12c509_whole", PIC12C509, 0x0FED, std::nullopt, 0, "the configuration word 0FEDH"},
+       {"the configuration word 3F72H", "the ID words 0005 000A 0003 000C", "256 data EEPROM bytes"}},
+      {"pic12c509_whole", PIC12C509, 0x0FED, std::nullopt, 0, {"the configuration word 0FEDH"}},
   };
   for (const Case& c : cases) {
     for (const char* form : {"_inhx8m.hex", "_inhx32.hex"}) {
@@ -54,7 +54,7 @@ TEST_F(PicHexImageTest, AssemblerFilesGiveTheWholeChipAndItsBytesBack) {
       size_t data = 0;
       for (const auto& byte : contents.image.data) data += byte.has_value() ? 1 : 0;
       EXPECT_EQ(data, c.dataBytes);
-      EXPECT_EQ(ExtrasText(contents.image), c.extras);
+      EXPECT_EQ(ExtrasParts(contents.image), c.extras);
       const HexBytes bytes = PicHexBytes(contents.image, c.device);
       for (size_t a = 0; a < THexSource::kImageSize; ++a) {
         const bool inFile = hex.Written()[a];
