@@ -58,10 +58,10 @@ CliOutcome CliProgram::RunCommand(const CliRequest& request, const CliDevice& de
   if (auto stopped = commands->Prepare()) return *stopped;
   if (request.command == "info") return commands->Info();
 
-  const std::optional<CliWriter::Spec> spec = CliWriter::ParseSpec(request.writer);
-  if (!spec) return CliWriter::BadSpec(request.writer);
+  const std::optional<CliWriter::Choice> choice = CliWriter::ParseChoice(request.writer);
+  if (!choice) return CliWriter::BadChoice(request.writer);
   CollectedMessages messages;
-  CliWriter writer(*spec, settings, request.realTime, messages);
+  CliWriter writer(*choice, settings, request.realTime, messages);
   if (auto unreachable = writer.Open()) return *unreachable;
   if (auto unusable = writer.Insert(device)) return *unusable;
   CliOutcome outcome = commands->Run({writer.Port(), writer.Time(), messages, progress_});

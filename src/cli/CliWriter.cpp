@@ -9,8 +9,8 @@
 namespace tarvel {
 namespace {
 
-std::unique_ptr<Clock> ClockFor(const CliWriter::Spec& spec, bool realTime) {
-  if (spec.kind == CliWriter::Spec::Simulated && !realTime) return std::make_unique<VirtualClock>();
+std::unique_ptr<Clock> ClockFor(const CliWriter::Choice& choice, bool realTime) {
+  if (choice.kind == CliWriter::Choice::Simulated && !realTime) return std::make_unique<VirtualClock>();
   return std::make_unique<SystemClock>();
 }
 
@@ -23,32 +23,32 @@ std::optional<int> PortTypeOf(const QString& text) {
 
 }  // namespace
 
-std::optional<CliWriter::Spec> CliWriter::ParseSpec(const QString& text) {
-  Spec spec;
+std::optional<CliWriter::Choice> CliWriter::ParseChoice(const QString& text) {
+  Choice choice;
   const QString kind = text.section(':', 0, 0).toLower();
   const bool hasValue = text.contains(':');
   const QString value = text.section(':', 1);
-  if (kind.isEmpty() || (kind == "auto" && !hasValue)) return spec;
+  if (kind.isEmpty() || (kind == "auto" && !hasValue)) return choice;
   if (kind == "sim") {
     if (hasValue && value.isEmpty()) return std::nullopt;
-    spec.kind = Spec::Simulated;
-    spec.path = value;
-    return spec;
+    choice.kind = Choice::Simulated;
+    choice.path = value;
+    return choice;
   }
   if (kind == "ppdev" && !value.isEmpty()) {
-    spec.kind = Spec::KernelDevicePath;
-    spec.path = value;
-    return spec;
+    choice.kind = Choice::KernelDevicePath;
+    choice.path = value;
+    return choice;
   }
   const std::optional<int> type = PortTypeOf(value);
   if (!type) return std::nullopt;
-  spec.portType = *type;
-  if (kind == "parport") spec.kind = Spec::KernelDevice;
-  if (kind == "direct") spec.kind = Spec::DirectIo;
-  return spec.kind == Spec::Auto ? std::nullopt : std::optional<Spec>(spec);
+  choice.portType = *type;
+  if (kind == "parport") choice.kind = Choice::KernelDevice;
+  if (kind == "direct") choice.kind = Choice::DirectIo;
+  return choice.kind == Choice::Auto ? std::nullopt : std::optional<Choice>(choice);
 }
 
-CliOutcome CliWriter::BadSpec(const QString& text) {
+CliOutcome CliWriter::BadChoice(const QString& text) {
   return CliOutcome::Of(CliOutcome::UsageError,
                         tr("Unknown writer '%1': use auto, ppdev:/dev/parportN, parport:TYPE, direct:TYPE (TYPE 0-4), "
                            "sim or sim:FILE.")
@@ -56,16 +56,16 @@ CliOutcome CliWriter::BadSpec(const QString& text) {
 }
 
 // auto is the window's way to its writer, simulated included.
-CliWriter::Spec CliWriter::Resolved(Spec spec, const WindowSettings& settings) {
-  if (spec.kind == Spec::Auto && settings.portAccess == WriterAccess::Simulated) spec.kind = Spec::Simulated;
-  if (spec.portType < 0) spec.portType = settings.portType;
-  return spec;
+CliWriter::Choice CliWriter::Resolved(Choice choice, const WindowSettings& settings) {
+  if (choice.kind == Choice::Auto && settings.portAccess == WriterAccess::Simulated) choice.kind = Choice::Simulated;
+  if (choice.portType < 0) choice.portType = settings.portType;
+  return choice;
 }
 
-CliWriter::CliWriter(const Spec& spec, const WindowSettings& settings, bool realTime, UserMessages& messages)
-    : spec_(Resolved(spec, settings)),
+CliWriter::CliWriter(const Choice& choice, const WindowSettings& settings, bool realTime, UserMessages& messages)
+    : choice_(Resolved(choice, settings)),
       settings_(settings),
-      clock_(ClockFor(spec_, realTime)),
+      clock_(ClockFor(choice_, realTime)),
       access_(*clock_, WriterAccess::RealBackends()),
       port_(access_.Io(), messages) {}
 
@@ -74,32 +74,32 @@ std::optional<CliOutcome> CliWriter::Unreachable(const QString& reason) const {
 }
 
 std::optional<CliOutcome> CliWriter::Open() {
-  const auto type = static_cast<PPortType>(spec_.portType);
+  const auto type = static_cast<PPortType>(choice_.portType);
   const QString directRefused =
       tr("Direct port I/O was refused: it needs root or the CAP_SYS_RAWIO capability on an x86 computer. Use "
          "the kernel's device instead (ppdev:/dev/parportN), which needs only membership in group lp.");
   QString problem;
-  switch (spec_.kind) {
-    case Spec::Simulated:
+  switch (choice_.kind) {
+    case Choice::Simulated:
       access_.Choose(WriterAccess::Simulated, type);
-      if (!spec_.path.isEmpty()) {
-        simFile_.emplace(spec_.path);
+      if (!choice_.path.isEmpty()) {
+        simFile_.emplace(choice_.path);
         if (const QString unusable = simFile_->Load(); !unusable.isEmpty()) {
           return CliOutcome::Of(CliOutcome::FileError, unusable);
         }
       }
       break;
-    case Spec::KernelDevicePath:
-      problem = CoreTexts::Translated(access_.ChooseDevice(QFile::encodeName(spec_.path).toStdString(), type));
+    case Choice::KernelDevicePath:
+      problem = CoreTexts::Translated(access_.ChooseDevice(QFile::encodeName(choice_.path).toStdString(), type));
       break;
-    case Spec::KernelDevice:
+    case Choice::KernelDevice:
       problem = CoreTexts::Translated(access_.ChooseReal(WriterAccess::KernelDevice, type));
       break;
-    case Spec::DirectIo:
+    case Choice::DirectIo:
       if (!access_.ObtainPermission()) return Unreachable(directRefused);
       problem = CoreTexts::Translated(access_.ChooseReal(WriterAccess::DirectIo, type));
       break;
-    case Spec::Auto: {
+    case Choice::Auto: {
       const int mode = settings_.portAccess;
       const bool permitted = (mode == WriterAccess::DirectIo || settings_.startGiveIO) && access_.ObtainPermission();
       if (mode == WriterAccess::DirectIo && !permitted) return Unreachable(directRefused);
@@ -112,7 +112,7 @@ std::optional<CliOutcome> CliWriter::Open() {
       break;
     }
   }
-  if (spec_.kind != Spec::Simulated && access_.IsSimulated()) return Unreachable(problem);
+  if (choice_.kind != Choice::Simulated && access_.IsSimulated()) return Unreachable(problem);
   // A kernel device that could not be used, where direct I/O then could.
   note_ = problem;
   port_.SetIo(access_.Io());

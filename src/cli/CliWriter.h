@@ -30,7 +30,7 @@ class CliWriter {
   Q_DECLARE_TR_FUNCTIONS(CliWriter)
 
  public:
-  struct Spec {
+  struct Choice {
     enum Kind : uint8_t { Auto, KernelDevicePath, KernelDevice, DirectIo, Simulated };
     Kind kind = Auto;
     QString path;        // the device file, or the simulated chips' file
@@ -38,10 +38,10 @@ class CliWriter {
   };
 
   // Nothing when the text names no writer.
-  static std::optional<Spec> ParseSpec(const QString& text);
-  static CliOutcome BadSpec(const QString& text);
+  static std::optional<Choice> ParseChoice(const QString& text);
+  static CliOutcome BadChoice(const QString& text);
 
-  CliWriter(const Spec& spec, const WindowSettings& settings, bool realTime, UserMessages& messages);
+  CliWriter(const Choice& choice, const WindowSettings& settings, bool realTime, UserMessages& messages);
 
   // Reaches the writer, and reads the simulated chips' file; the outcome
   // that tells why not.
@@ -58,10 +58,10 @@ class CliWriter {
   const QString& Note() const { return note_; }
 
  private:
-  static Spec Resolved(Spec spec, const WindowSettings& settings);
+  static Choice Resolved(Choice choice, const WindowSettings& settings);
   std::optional<CliOutcome> Unreachable(const QString& reason) const;
 
-  const Spec spec_;
+  const Choice choice_;
   const WindowSettings settings_;
   std::unique_ptr<Clock> clock_;
   WriterAccess access_;
