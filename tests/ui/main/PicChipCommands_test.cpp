@@ -4,9 +4,7 @@
 #include <QStackedWidget>
 #include <vector>
 
-#include "MainWindowFixture.h"
-#include "sim/PicChip.h"
-#include "ui/components/HexGrid.h"
+#include "PicWindowFixture.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/RadioGroup.h"
 #include "ui/main/ChipOperation.h"
@@ -17,24 +15,8 @@ namespace {
 
 const QString kSuccess = "Completed successfully";
 
-class PicChipCommandsTest : public MainWindowTest {
+class PicChipCommandsTest : public PicWindowTest {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    StartOnSimulator();
-  }
-
-  void Use(PIC_DEVICES device) {
-    window->ApplyPicDevice(device);
-    messages.Forget();
-  }
-
-  PicChip& Chip() { return *Simulator().Pic(); }
-  const MainMenus& Menus() { return window->Menus(); }
-  const MainFormLayout& Form() { return window->Form(); }
-  THexGrid& Program() { return *Form().HexGrid; }
-  THexGrid& Data() { return *Form().DataHexGrid; }
-
   const ScriptedMessages::ShownBox& LastBox() { return messages.boxes.back(); }
 
   void ExpectResult(const QString& text, MessageIcon icon) {

@@ -3,11 +3,9 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "MainWindowFixture.h"
+#include "PicWindowFixture.h"
 #include "files/PicHexImage.h"
-#include "sim/PicChip.h"
 #include "support/RecordingMessages.h"
-#include "ui/components/HexGrid.h"
 #include "ui/dialogs/RadioGroup.h"
 #include "ui/main/ImageStatus.h"
 
@@ -16,23 +14,8 @@ namespace {
 
 using ::testing::HasSubstr;
 
-class WholeChipFileTest : public MainWindowTest {
+class WholeChipFileTest : public PicWindowTest {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    StartOnSimulator();
-  }
-
-  void Use(PIC_DEVICES device) {
-    window->ApplyPicDevice(device);
-    messages.Forget();
-  }
-
-  PicChip& Chip() { return *Simulator().Pic(); }
-  const MainMenus& Menus() { return window->Menus(); }
-  THexGrid& Program() { return *window->Form().HexGrid; }
-  THexGrid& Data() { return *window->Form().DataHexGrid; }
-
   void OpenProgramHex(const QString& path) {
     messages.openAnswers.push_back(path);
     ClickMenuItem(Menus().MenuProg, Menus().ProgHexOpen);
