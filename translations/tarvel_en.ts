@@ -115,8 +115,10 @@
         <translation>protect: protect the data EEPROM too.</translation>
     </message>
     <message>
-        <source>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the parallel port.</source>
-        <translation>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the parallel port.</translation>
+        <source>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs
+through a writer on the parallel port.</source>
+        <translation>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs
+through a writer on the parallel port.</translation>
     </message>
     <message>
         <source>The command (see below) and its arguments.</source>
@@ -128,46 +130,54 @@
     </message>
     <message>
         <source>Commands:
-  devices                 List every device: name, family, program words, data bytes.
+  devices                 List every device: name, family, program words,
+                          data bytes.
   info FILE               What a HEX or binary file holds for the device.
-  write FILE              Write the file to the chip and verify it (--memory, --config, --id,
-                          --no-verify).
+  write FILE              Write the file to the chip and verify it (--memory,
+                          --config, --id, --no-verify).
   read FILE               Read the chip into the file (--memory, --format).
   verify FILE             Compare the chip with the file (--memory).
   erase                   Erase the chip (flash PICs and serial EEPROMs).
   blank-check             Check that the chip is erased.
   config [WORD]           Print the configuration word, or write WORD.
   id [TEXT]               Print the ID text, or write TEXT.
-  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the
-                          other levels a device offers are named when it is given a wrong one.
+  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of
+                          program memory; the other levels a device offers are
+                          named when it is given a wrong one.
 
-A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:
-program words (two bytes each, low byte first), or data bytes with --memory data.
+A HEX file stands for the whole chip as assemblers write it; a binary file
+holds one memory: program words (two bytes each, low byte first), or data
+bytes with --memory data.
 
-Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,
-3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is
-not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).
+Exit status: 0 success, 1 the chip operation failed or the chip differs,
+2 usage error, 3 the writer cannot be reached, 4 a file cannot be read, parsed
+or written, 5 the command is not possible for this device, 130 interrupted
+(Ctrl+C stops at the next cell or page).
 </source>
         <translation>Commands:
-  devices                 List every device: name, family, program words, data bytes.
+  devices                 List every device: name, family, program words,
+                          data bytes.
   info FILE               What a HEX or binary file holds for the device.
-  write FILE              Write the file to the chip and verify it (--memory, --config, --id,
-                          --no-verify).
+  write FILE              Write the file to the chip and verify it (--memory,
+                          --config, --id, --no-verify).
   read FILE               Read the chip into the file (--memory, --format).
   verify FILE             Compare the chip with the file (--memory).
   erase                   Erase the chip (flash PICs and serial EEPROMs).
   blank-check             Check that the chip is erased.
   config [WORD]           Print the configuration word, or write WORD.
   id [TEXT]               Print the ID text, or write TEXT.
-  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the
-                          other levels a device offers are named when it is given a wrong one.
+  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of
+                          program memory; the other levels a device offers are
+                          named when it is given a wrong one.
 
-A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:
-program words (two bytes each, low byte first), or data bytes with --memory data.
+A HEX file stands for the whole chip as assemblers write it; a binary file
+holds one memory: program words (two bytes each, low byte first), or data
+bytes with --memory data.
 
-Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,
-3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is
-not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).
+Exit status: 0 success, 1 the chip operation failed or the chip differs,
+2 usage error, 3 the writer cannot be reached, 4 a file cannot be read, parsed
+or written, 5 the command is not possible for this device, 130 interrupted
+(Ctrl+C stops at the next cell or page).
 </translation>
     </message>
     <message>

@@ -133,7 +133,8 @@ config、id または all (省略時はファイルとデバイスに
         <translation>protect: データEEPROMにもコードプロテクトをかけます。</translation>
     </message>
     <message>
-        <source>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the parallel port.</source>
+        <source>Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs
+through a writer on the parallel port.</source>
         <translation>パラレルポートのライターで、PIC マイコンと 24xx シリアルEEPROM の
 書き込み、読み込み、ベリファイをします。</translation>
     </message>
@@ -147,25 +148,29 @@ config、id または all (省略時はファイルとデバイスに
     </message>
     <message>
         <source>Commands:
-  devices                 List every device: name, family, program words, data bytes.
+  devices                 List every device: name, family, program words,
+                          data bytes.
   info FILE               What a HEX or binary file holds for the device.
-  write FILE              Write the file to the chip and verify it (--memory, --config, --id,
-                          --no-verify).
+  write FILE              Write the file to the chip and verify it (--memory,
+                          --config, --id, --no-verify).
   read FILE               Read the chip into the file (--memory, --format).
   verify FILE             Compare the chip with the file (--memory).
   erase                   Erase the chip (flash PICs and serial EEPROMs).
   blank-check             Check that the chip is erased.
   config [WORD]           Print the configuration word, or write WORD.
   id [TEXT]               Print the ID text, or write TEXT.
-  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the
-                          other levels a device offers are named when it is given a wrong one.
+  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of
+                          program memory; the other levels a device offers are
+                          named when it is given a wrong one.
 
-A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:
-program words (two bytes each, low byte first), or data bytes with --memory data.
+A HEX file stands for the whole chip as assemblers write it; a binary file
+holds one memory: program words (two bytes each, low byte first), or data
+bytes with --memory data.
 
-Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,
-3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is
-not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).
+Exit status: 0 success, 1 the chip operation failed or the chip differs,
+2 usage error, 3 the writer cannot be reached, 4 a file cannot be read, parsed
+or written, 5 the command is not possible for this device, 130 interrupted
+(Ctrl+C stops at the next cell or page).
 </source>
         <translation>コマンド:
   devices                 すべてのデバイスの一覧: 名前、ファミリー、プログラムの

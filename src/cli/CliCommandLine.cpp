@@ -72,8 +72,8 @@ CliCommandLine::CliCommandLine()
       noVerify_("no-verify", tr("write: leave out the pass that reads every cell again after writing.")),
       data_("data", tr("protect: protect the data EEPROM too.")) {
   parser_.setApplicationDescription(
-      tr("Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs through a writer on the "
-         "parallel port."));
+      tr("Programs, reads and verifies PIC microcontrollers and 24xx serial EEPROMs\n"
+         "through a writer on the parallel port."));
   for (const QCommandLineOption* option : {&device_, &writer_, &wait_, &json_, &quiet_, &realTime_, &help_, &version_,
                                            &memory_, &format_, &config_, &id_, &noVerify_, &data_}) {
     parser_.addOption(*option);
@@ -87,25 +87,29 @@ QString CliCommandLine::HelpText() const {
   options = tr("Usage: tarvel-cli [GLOBAL OPTIONS] COMMAND [ARGS]") + options.mid(options.indexOf('\n'));
   return options + '\n' +
          tr("Commands:\n"
-            "  devices                 List every device: name, family, program words, data bytes.\n"
+            "  devices                 List every device: name, family, program words,\n"
+            "                          data bytes.\n"
             "  info FILE               What a HEX or binary file holds for the device.\n"
-            "  write FILE              Write the file to the chip and verify it (--memory, --config, --id,\n"
-            "                          --no-verify).\n"
+            "  write FILE              Write the file to the chip and verify it (--memory,\n"
+            "                          --config, --id, --no-verify).\n"
             "  read FILE               Read the chip into the file (--memory, --format).\n"
             "  verify FILE             Compare the chip with the file (--memory).\n"
             "  erase                   Erase the chip (flash PICs and serial EEPROMs).\n"
             "  blank-check             Check that the chip is erased.\n"
             "  config [WORD]           Print the configuration word, or write WORD.\n"
             "  id [TEXT]               Print the ID text, or write TEXT.\n"
-            "  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of program memory; the\n"
-            "                          other levels a device offers are named when it is given a wrong one.\n"
+            "  protect LEVEL [--data]  Apply code protection: LEVEL 0 protects all of\n"
+            "                          program memory; the other levels a device offers are\n"
+            "                          named when it is given a wrong one.\n"
             "\n"
-            "A HEX file stands for the whole chip as assemblers write it; a binary file holds one memory:\n"
-            "program words (two bytes each, low byte first), or data bytes with --memory data.\n"
+            "A HEX file stands for the whole chip as assemblers write it; a binary file\n"
+            "holds one memory: program words (two bytes each, low byte first), or data\n"
+            "bytes with --memory data.\n"
             "\n"
-            "Exit status: 0 success, 1 the chip operation failed or the chip differs, 2 usage error,\n"
-            "3 the writer cannot be reached, 4 a file cannot be read, parsed or written, 5 the command is\n"
-            "not possible for this device, 130 interrupted (Ctrl+C stops at the next cell or page).\n");
+            "Exit status: 0 success, 1 the chip operation failed or the chip differs,\n"
+            "2 usage error, 3 the writer cannot be reached, 4 a file cannot be read, parsed\n"
+            "or written, 5 the command is not possible for this device, 130 interrupted\n"
+            "(Ctrl+C stops at the next cell or page).\n");
 }
 
 bool CliCommandLine::Fail(const QString& mistake) {

@@ -23,6 +23,15 @@ size_t Columns(const std::string& line) {
   return columns;
 }
 
+// Every line of the text fits a terminal of 80 columns.
+void ExpectFitsTerminal(const std::string& text) {
+  for (size_t start = 0, end; start < text.size(); start = end + 1) {
+    end = text.find('\n', start);
+    const std::string line = text.substr(start, end - start);
+    EXPECT_LE(Columns(line), 80u) << line;
+  }
+}
+
 TEST(CliLanguage, JapaneseResultsMistakesAndHelp) {
   test::CliRunner cli;
   cli.locale = {"LANG=ja_JP.UTF-8"};
@@ -59,11 +68,7 @@ TEST(CliLanguage, JapaneseResultsMistakesAndHelp) {
   }
   // Qt wraps the options by characters; the catalogue breaks the Japanese
   // lines itself so that each fits a terminal of 80 columns.
-  for (size_t start = 0, end; start < result.out.size(); start = end + 1) {
-    end = result.out.find('\n', start);
-    const std::string line = result.out.substr(start, end - start);
-    EXPECT_LE(Columns(line), 80u) << line;
-  }
+  ExpectFitsTerminal(result.out);
 }
 
 // The first of LC_ALL, LC_MESSAGES and LANG that is set decides; any
@@ -80,6 +85,7 @@ TEST(CliLanguage, EnglishUnlessTheDecidingVariableIsJapanese) {
         << locale.front();
     EXPECT_EQ(cli.Run({"-d", "pic16f84", "-w", "sim", "write", foreign}).err,
               "tarvel-cli: " + foreign + ":2: Failed to read the HEX file.\n");
+    ExpectFitsTerminal(cli.Run({"--help"}).out);
   }
   test::CliRunner cli;
   cli.locale = {"LC_ALL=", "LC_MESSAGES=ja_JP.eucJP", "LANG=en_US.UTF-8"};
