@@ -21,8 +21,8 @@ enum class PicProtectScheme : uint8_t {
   Pairs,  // two-bit pairs: 11 off, 00 all, 01 and 10 from the chip's own addresses
 };
 
-// A virtual chip of one device as its datasheet and programming
-// specification describe it. The simulator keeps these facts apart from the
+// A virtual chip of one device as its datasheet and programming guide
+// describe it. The simulator keeps these facts apart from the
 // engine's device table, so that a wrong engine table fails a test instead of
 // being mirrored by the chip it programs.
 struct PicChipFacts {

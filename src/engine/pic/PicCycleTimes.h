@@ -7,8 +7,8 @@
 namespace tarvel {
 
 // The typical self-timed cycle times of a device, from its datasheet and
-// programming specification. Whatever WaitTime says, the engine never lets a
-// cycle run for less than its floor, measured on the clock. 0: the device has
+// programming guide. Whatever WaitTime says, the engine never lets a cycle
+// run for less than its floor, measured on the clock. 0: the device has
 // no self-timed cycle of that kind (the EPROM parts are programmed by pulses,
 // whose width stays WaitTime's).
 struct PicCycleTimes {
