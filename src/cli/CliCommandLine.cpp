@@ -52,7 +52,7 @@ CliCommandLine::CliCommandLine()
               tr("The writer: auto (default: as the window reaches it), ppdev:/dev/parportN, parport:TYPE (the port "
                  "types 0-4 of the write setup: 378H, 3BCH, 278H, 40H, 140H), direct:TYPE, sim (a blank simulated "
                  "chip) or sim:FILE (simulated chips kept in FILE between runs)."),
-              "WRITER"),
+              "PORT"),
       wait_("wait", tr("The programming wait setting, 1-30000. Default: the window's, else measured."), "N"),
       json_("json", tr("Print one JSON object per command on stdout instead of text.")),
       quiet_({"q", "quiet"}, tr("No progress and no success messages, only errors and what was asked for.")),
