@@ -73,13 +73,12 @@ class PicCliCommands : public CliChipCommands {
     bool config = false;
     bool id = false;
   };
-  // One operation of a command on one part of the chip.
-  struct Step {
-    bool wanted;
-    const char* memory;  // "program", "data", "config" or "id"
-    QString subject;      // "program memory"
-    int32_t firstAddress;  // where an interrupted step stops
-    std::function<TPicWriteResult()> run;
+  // A command's operation on each part of the chip.
+  struct PartRuns {
+    std::function<TPicWriteResult()> program;
+    std::function<TPicWriteResult()> config;
+    std::function<TPicWriteResult()> id;
+    std::function<TPicWriteResult()> data;
   };
 
   std::optional<CliOutcome> PrepareFile();
@@ -88,6 +87,10 @@ class PicCliCommands : public CliChipCommands {
   std::optional<CliOutcome> ReadIdText(const QString& text);
   std::optional<CliOutcome> ReadLevel(const QString& text);
   CliOutcome NoId() const;
+  // The refusal of a memory the device does not have, or nothing.
+  std::optional<CliOutcome> DeviceLacks(CliMemory memory) const;
+  // The refusal of a memory a binary file cannot hold, or nothing.
+  std::optional<CliOutcome> BinaryLacks(CliMemory memory) const;
 
   CliOutcome Dispatch();
   CliOutcome Write();
@@ -96,9 +99,11 @@ class PicCliCommands : public CliChipCommands {
   CliOutcome BlankCheck();
   CliOutcome Config();
   CliOutcome Id();
-  // Runs the steps one after the other up to the first that does not end
-  // in success, whose outcome it returns; nothing when all did.
-  std::optional<CliOutcome> RunSteps(const std::vector<Step>& steps);
+  // Runs the operations on the parts the command covers, in the order of a
+  // whole-chip write (program, configuration, ID, data), up to the first
+  // that does not end in success, whose outcome it returns; nothing when all
+  // did.
+  std::optional<CliOutcome> RunParts(const PartRuns& runs);
   // Every cell of the engine's image from the file's values.
   template <class Value>
   void LoadImage(const std::vector<std::optional<Value>>& cells, int32_t lastAddress);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "files/PicHexImage.h"
+
 namespace tarvel {
 namespace {
 
@@ -102,8 +104,8 @@ CliOutcome CliDevices::List() {
   };
   outcome.output = Row(tr("Device"), tr("Family"), tr("Words"), tr("Bytes"));
   for (const PicDeviceInfo& info : kPicDevices) {
-    const int32_t dataBytes = info.family == PicFamily::Flash ? info.dataLastAddress + 1 : 0;
-    add(QString::fromLatin1(info.displayName), FamilyOf(info.family), info.lastAddress + 1, dataBytes);
+    const PicHexLayout layout = HexLayoutOf(info.device);
+    add(QString::fromLatin1(info.displayName), FamilyOf(info.family), layout.programWords, layout.dataBytes);
   }
   for (const SRomDeviceInfo& info : kSRomDevices) {
     add(QString::fromLatin1(info.displayName), {"serial-eeprom", tr("serial EEPROM")}, 0,

@@ -48,8 +48,8 @@ CliOutcome FromResult(const TPicWriteResult& result, const char* memory = "") {
 }
 
 template <class Cells>
-bool HasAny(const Cells& cells) {
-  return std::any_of(cells.begin(), cells.end(), [](const auto& cell) { return cell.has_value(); });
+int Present(const Cells& cells) {
+  return static_cast<int>(std::count_if(cells.begin(), cells.end(), [](const auto& c) { return c.has_value(); }));
 }
 
 // "37 words in 0000H-0024H"-like: the present cells and where they lie.
@@ -73,11 +73,6 @@ QString Listed(const PicChipImage& image) {
   return CoreTexts::List(WholeChipParts(image), CoreTexts::LastJoint::Comma);
 }
 
-template <class Cells>
-int Present(const Cells& cells) {
-  return static_cast<int>(std::count_if(cells.begin(), cells.end(), [](const auto& c) { return c.has_value(); }));
-}
-
 }  // namespace
 
 PicCliCommands::PicCliCommands(const CliRequest& request, PIC_DEVICES device, std::optional<int32_t> waitTime)
@@ -89,6 +84,20 @@ PicCliCommands::PicCliCommands(const CliRequest& request, PIC_DEVICES device, st
 
 CliOutcome PicCliCommands::NoId() const {
   return CliOutcome::Of(CliOutcome::NotPossible, tr("tarvel reads and writes no ID words of the %1.").arg(name_));
+}
+
+std::optional<CliOutcome> PicCliCommands::DeviceLacks(CliMemory memory) const {
+  if (memory == CliMemory::Data && layout_.dataBytes == 0) {
+    return CliOutcome::Of(CliOutcome::NotPossible, tr("The %1 has no data EEPROM.").arg(name_));
+  }
+  if (memory == CliMemory::Id && !layout_.idWritten) return NoId();
+  return std::nullopt;
+}
+
+std::optional<CliOutcome> PicCliCommands::BinaryLacks(CliMemory memory) const {
+  if (format_ != CliFormat::Binary || (memory != CliMemory::Config && memory != CliMemory::Id)) return std::nullopt;
+  return CliOutcome::Of(CliOutcome::UsageError,
+                        tr("A binary file holds no configuration word and no ID words; use a HEX file."));
 }
 
 // ---------------------------------------------------------------- preparing
@@ -112,14 +121,8 @@ std::optional<CliOutcome> PicCliCommands::Prepare() {
 std::optional<CliOutcome> PicCliCommands::PrepareFile() {
   const CliMemory memory = request_.memory;
   format_ = CliFiles::FormatOf(request_.File(), request_.format);
-  if (memory == CliMemory::Data && layout_.dataBytes == 0) {
-    return CliOutcome::Of(CliOutcome::NotPossible, tr("The %1 has no data EEPROM.").arg(name_));
-  }
-  if (memory == CliMemory::Id && !layout_.idWritten) return NoId();
-  if (format_ == CliFormat::Binary && (memory == CliMemory::Config || memory == CliMemory::Id)) {
-    return CliOutcome::Of(CliOutcome::UsageError,
-                          tr("A binary file holds no configuration word and no ID words; use a HEX file."));
-  }
+  if (auto refused = DeviceLacks(memory)) return refused;
+  if (auto refused = BinaryLacks(memory)) return refused;
   if (auto failed = CliFiles::ReadPic(request_.File(), format_, device_, memory == CliMemory::Data, image_, notes_)) {
     return failed;
   }
@@ -138,8 +141,8 @@ std::optional<CliOutcome> PicCliCommands::PrepareFile() {
                  static_cast<uint16_t>(words[3])};
   }
   const bool all = memory == CliMemory::All;
-  parts_.program = (all || memory == CliMemory::Program) && HasAny(image_.program);
-  parts_.data = (all || memory == CliMemory::Data) && HasAny(image_.data);
+  parts_.program = (all || memory == CliMemory::Program) && Present(image_.program) > 0;
+  parts_.data = (all || memory == CliMemory::Data) && Present(image_.data) > 0;
   parts_.config = ((all || memory == CliMemory::Config) && image_.config) || request_.config;
   parts_.id = ((all || memory == CliMemory::Id) && image_.id && layout_.idWritten) || request_.id;
   const QString& file = request_.File();
@@ -157,18 +160,10 @@ std::optional<CliOutcome> PicCliCommands::PrepareFile() {
 std::optional<CliOutcome> PicCliCommands::PrepareRead() {
   CliMemory memory = request_.memory;
   format_ = CliFiles::FormatOf(request_.File(), request_.format);
-  if (format_ == CliFormat::Binary) {
-    if (memory == CliMemory::Config || memory == CliMemory::Id) {
-      return CliOutcome::Of(CliOutcome::UsageError,
-                            tr("A binary file holds no configuration word and no ID words; use a HEX file."));
-    }
-    // A binary file holds one memory.
-    if (memory == CliMemory::All) memory = CliMemory::Program;
-  }
-  if (memory == CliMemory::Data && layout_.dataBytes == 0) {
-    return CliOutcome::Of(CliOutcome::NotPossible, tr("The %1 has no data EEPROM.").arg(name_));
-  }
-  if (memory == CliMemory::Id && !layout_.idWritten) return NoId();
+  if (auto refused = BinaryLacks(memory)) return refused;
+  // A binary file holds one memory.
+  if (format_ == CliFormat::Binary && memory == CliMemory::All) memory = CliMemory::Program;
+  if (auto refused = DeviceLacks(memory)) return refused;
   const bool all = memory == CliMemory::All;
   parts_.program = all || memory == CliMemory::Program;
   parts_.data = (all && layout_.dataBytes > 0) || memory == CliMemory::Data;
@@ -302,7 +297,20 @@ void PicCliCommands::LoadImage(const std::vector<std::optional<Value>>& cells, i
   }
 }
 
-std::optional<CliOutcome> PicCliCommands::RunSteps(const std::vector<Step>& steps) {
+std::optional<CliOutcome> PicCliCommands::RunParts(const PartRuns& runs) {
+  struct Step {
+    bool wanted;
+    const char* memory;
+    QString subject;
+    int32_t firstAddress;  // where an interrupted step stops
+    const std::function<TPicWriteResult()>& run;
+  };
+  const Step steps[] = {
+      {parts_.program, "program", tr("program memory"), 0, runs.program},
+      {parts_.config, "config", tr("the configuration word"), layout_.configAddress, runs.config},
+      {parts_.id, "id", tr("the ID words"), layout_.idAddress, runs.id},
+      {parts_.data, "data", tr("data memory"), 0, runs.data},
+  };
   for (const Step& step : steps) {
     if (!step.wanted) continue;
     if (progress_->StopRequested()) return Stopped(step.firstAddress);
@@ -332,29 +340,25 @@ void PicCliCommands::NoteProtection(uint16_t config) {
 CliOutcome PicCliCommands::Write() {
   TPicWrite& engine = *engine_;
   if (parts_.config) NoteProtection(*image_.config);
-  const std::vector<Step> steps = {
-      {parts_.program, "program", tr("program memory"), 0,
-       [&] {
-         LoadImage(image_.program, engine.LastAddress());
-         return engine.WriteProgram();
-       }},
-      {parts_.config, "config", tr("the configuration word"), layout_.configAddress,
-       [&] {
-         engine.Fuse = *image_.config;
-         return engine.WriteConfig();
-       }},
-      {parts_.id, "id", tr("the ID words"), layout_.idAddress,
-       [&] {
-         for (int i = 0; i < kIdWords; ++i) engine.SetID(i, (*image_.id)[static_cast<size_t>(i)]);
-         return engine.WriteID();
-       }},
-      {parts_.data, "data", tr("data memory"), 0,
-       [&] {
-         LoadImage(image_.data, engine.DataLastAddress());
-         return engine.WriteData();
-       }},
+  const PartRuns runs = {
+      [&] {
+        LoadImage(image_.program, engine.LastAddress());
+        return engine.WriteProgram();
+      },
+      [&] {
+        engine.Fuse = *image_.config;
+        return engine.WriteConfig();
+      },
+      [&] {
+        for (int i = 0; i < kIdWords; ++i) engine.SetID(i, (*image_.id)[static_cast<size_t>(i)]);
+        return engine.WriteID();
+      },
+      [&] {
+        LoadImage(image_.data, engine.DataLastAddress());
+        return engine.WriteData();
+      },
   };
-  if (auto ended = RunSteps(steps)) return *ended;
+  if (auto ended = RunParts(runs)) return *ended;
   const QString written = Listed(Selected(image_));
   return CliOutcome::Of(CliOutcome::Ok, request_.noVerify
                                             ? tr("Written without the verifying pass: %1.").arg(written)
@@ -364,37 +368,33 @@ CliOutcome PicCliCommands::Write() {
 CliOutcome PicCliCommands::Verify() {
   TPicWrite& engine = *engine_;
   const PicConfigRule& rule = kPicConfigRules[device_];
-  const std::vector<Step> steps = {
-      {parts_.program, "program", tr("program memory"), 0,
-       [&] {
-         LoadImage(image_.program, engine.LastAddress());
-         return engine.CompareProg();
-       }},
+  const PartRuns runs = {
+      [&] {
+        LoadImage(image_.program, engine.LastAddress());
+        return engine.CompareProg();
+      },
       // The word a write leaves on the chip: with the bits every
       // configuration write sets, compared where the chip holds them.
-      {parts_.config, "config", tr("the configuration word"), layout_.configAddress,
-       [&]() -> TPicWriteResult {
-         engine.ReadConfig();
-         const int32_t wanted = (*image_.config | rule.forcedBits) & layout_.wordMask;
-         if (((engine.Fuse ^ wanted) & rule.comparedBits) == 0) return {prCompareMatch};
-         return {prCompareMismatch, layout_.configAddress, wanted, engine.Fuse};
-       }},
-      {parts_.id, "id", tr("the ID words"), layout_.idAddress,
-       [&]() -> TPicWriteResult {
-         engine.ReadID();
-         for (int i = 0; i < kIdWords; ++i) {
-           const int32_t wanted = (*image_.id)[static_cast<size_t>(i)] & layout_.wordMask;
-           if (engine.GetID(i) != wanted) return {prCompareMismatch, layout_.idAddress + i, wanted, engine.GetID(i)};
-         }
-         return {prCompareMatch};
-       }},
-      {parts_.data, "data", tr("data memory"), 0,
-       [&] {
-         LoadImage(image_.data, engine.DataLastAddress());
-         return engine.CompareData();
-       }},
+      [&]() -> TPicWriteResult {
+        engine.ReadConfig();
+        const int32_t wanted = (*image_.config | rule.forcedBits) & layout_.wordMask;
+        if (((engine.Fuse ^ wanted) & rule.comparedBits) == 0) return {prCompareMatch};
+        return {prCompareMismatch, layout_.configAddress, wanted, engine.Fuse};
+      },
+      [&]() -> TPicWriteResult {
+        engine.ReadID();
+        for (int i = 0; i < kIdWords; ++i) {
+          const int32_t wanted = (*image_.id)[static_cast<size_t>(i)] & layout_.wordMask;
+          if (engine.GetID(i) != wanted) return {prCompareMismatch, layout_.idAddress + i, wanted, engine.GetID(i)};
+        }
+        return {prCompareMatch};
+      },
+      [&] {
+        LoadImage(image_.data, engine.DataLastAddress());
+        return engine.CompareData();
+      },
   };
-  if (auto ended = RunSteps(steps)) return *ended;
+  if (auto ended = RunParts(runs)) return *ended;
   return CliOutcome::Of(CliOutcome::Ok,
                         tr("%1 (%2)").arg(CoreTexts::Translated(ResultText({prCompareMatch})), Listed(Selected(image_))));
 }
@@ -409,32 +409,28 @@ CliOutcome PicCliCommands::Read() {
     for (int32_t address = 0; address <= lastAddress; ++address) cells.emplace_back(engine.GetData(address));
     return true;
   };
-  const std::vector<Step> steps = {
-      {parts_.program, "program", tr("program memory"), 0,
-       [&]() -> TPicWriteResult {
-         if (readCells(image.program, engine.LastAddress(), &TPicWrite::ReadProgram)) return {};
-         return {prCancelled, static_cast<int32_t>(progress_->Done())};
-       }},
-      {parts_.config, "config", tr("the configuration word"), layout_.configAddress,
-       [&]() -> TPicWriteResult {
-         engine.ReadConfig();
-         image.config = static_cast<uint16_t>(engine.Fuse & layout_.wordMask);
-         return {};
-       }},
-      {parts_.id, "id", tr("the ID words"), layout_.idAddress,
-       [&]() -> TPicWriteResult {
-         engine.ReadID();
-         image.id.emplace();
-         for (int i = 0; i < kIdWords; ++i) (*image.id)[static_cast<size_t>(i)] = static_cast<uint16_t>(engine.GetID(i));
-         return {};
-       }},
-      {parts_.data, "data", tr("data memory"), 0,
-       [&]() -> TPicWriteResult {
-         if (readCells(image.data, engine.DataLastAddress(), &TPicWrite::ReadDat)) return {};
-         return {prCancelled, static_cast<int32_t>(progress_->Done())};
-       }},
+  const PartRuns runs = {
+      [&]() -> TPicWriteResult {
+        if (readCells(image.program, engine.LastAddress(), &TPicWrite::ReadProgram)) return {};
+        return {prCancelled, static_cast<int32_t>(progress_->Done())};
+      },
+      [&]() -> TPicWriteResult {
+        engine.ReadConfig();
+        image.config = static_cast<uint16_t>(engine.Fuse & layout_.wordMask);
+        return {};
+      },
+      [&]() -> TPicWriteResult {
+        engine.ReadID();
+        image.id.emplace();
+        for (int i = 0; i < kIdWords; ++i) (*image.id)[static_cast<size_t>(i)] = static_cast<uint16_t>(engine.GetID(i));
+        return {};
+      },
+      [&]() -> TPicWriteResult {
+        if (readCells(image.data, engine.DataLastAddress(), &TPicWrite::ReadDat)) return {};
+        return {prCancelled, static_cast<int32_t>(progress_->Done())};
+      },
   };
-  if (auto ended = RunSteps(steps)) {
+  if (auto ended = RunParts(runs)) {
     ended->notes << tr("%1 was left as it was.").arg(request_.File());
     return *ended;
   }
