@@ -98,6 +98,15 @@ class THexGrid : public QTableView {
 
   // Nothing for a blank, and beyond MaxAddress.
   CellValue Cell(int32_t address) const;
+  // Every address 0..MaxAddress as Cell gives it, each value cast to `Value`.
+  template <class Value>
+  std::vector<std::optional<Value>> Values() const {
+    std::vector<std::optional<Value>> values(static_cast<size_t>(maxAddress_) + 1);
+    for (int32_t address = 0; address <= maxAddress_; ++address) {
+      if (const CellValue cell = Cell(address)) values[static_cast<size_t>(address)] = static_cast<Value>(*cell);
+    }
+    return values;
+  }
   // A value or a blank, outside the undo history; nothing beyond MaxAddress.
   void SetCell(int32_t address, const CellValue& value);
   // Gives the run of cells from `first` these values, as one step of the

@@ -75,15 +75,8 @@ bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage,
   return true;
 }
 
-SerialRomCommands::Image SerialRomCommands::GridImage() {
-  const THexGrid& grid = Grid();
-  Image image(Engine().LastAddress() + 1);
-  for (uint32_t address = 0; address < image.size(); ++address) {
-    const auto cell = static_cast<int32_t>(address);
-    if (grid.IsO(cell)) image[address] = static_cast<uint8_t>(grid.GetIntData(cell));
-  }
-  return image;
-}
+// The device change sized the grid to the chip, and a file or a read keeps that size.
+SerialRomCommands::Image SerialRomCommands::GridImage() { return Grid().Values<uint8_t>(); }
 
 void SerialRomCommands::SRomDataWriteClick() {
   // A blank cell leaves the EEPROM's byte as it is.
