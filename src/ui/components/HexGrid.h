@@ -128,6 +128,9 @@ class THexGrid : public QTableView {
   int32_t CurrentAddress() const;
 
   static int32_t HexToInt(const QString& text);
+  // A value typed with more than `digits` digits: no cell takes it. Dashes
+  // alone are a blank, however many.
+  static bool TooLong(const QString& text, int32_t digits);
   static int32_t XtoI(QChar c);
   static bool IsHex(QChar c);
 
@@ -196,7 +199,6 @@ class THexGrid : public QTableView {
   QString BlankText() const;
   QString ValueText(int32_t value) const;
   QString PaddedText(const QString& text) const;
-  bool TooLong(const QString& text) const;
   void FocusMoved(QWidget* from, QWidget* to);
 
   // The editing keys, for the grid and for its cell editor alike; true when
@@ -207,6 +209,12 @@ class THexGrid : public QTableView {
   void HexDigitKey(QChar digit);
   void EscapeKey();
 
+  // What becomes of an over-long entry that is refused: it stays for the
+  // user to mend, or the cell gets back its text from before the edit.
+  enum class RefusedEntry { Keep, PutBack };
+  // Ends the entry in `cell`: pads its text and lets the change join the undo
+  // history, or refuses an over-long text with the message (false).
+  bool FinishEntry(const QModelIndex& cell, RefusedEntry refused);
   // The rule for leaving the current cell for `next`: refuses over-long text
   // with the message, otherwise pads it and takes SavedCellText from `next`.
   bool MayLeaveCurrentCell(const QModelIndex& next);
