@@ -50,9 +50,12 @@ Parsed Parse(const QString& text, int32_t digits) {
   return parsed;
 }
 
+QString Hex(uint32_t value, int32_t digits) {
+  return QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+}
+
 QString AddressText(int32_t address, int32_t digits) {
-  return QString::number(static_cast<uint32_t>(address), 16).toUpper().rightJustified(digits, QLatin1Char('0')) +
-         QLatin1Char('H');
+  return Hex(static_cast<uint32_t>(address), digits) + QLatin1Char('H');
 }
 
 std::optional<int32_t> ParseAddress(const QString& text, int32_t maxAddress) {

@@ -1,6 +1,7 @@
 #include "ui/components/HexGrid.h"
 
 #include "ui/components/HexCellDelegate.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexCellsChange.h"
 #include "ui/components/HexGridModel.h"
 #include "ui/components/HexGridSelectionModel.h"
@@ -393,11 +394,7 @@ bool THexGrid::InRange(int32_t address) const { return address >= 0 && address <
 
 QString THexGrid::BlankText() const { return QString(std::max(DataDigit, 0), QLatin1Char('-')); }
 
-QString THexGrid::ValueText(int32_t value) const {
-  return QString::number(static_cast<uint32_t>(value), 16)
-      .toUpper()
-      .rightJustified(DataDigit, QLatin1Char('0'));
-}
+QString THexGrid::ValueText(int32_t value) const { return HexCellText::Hex(static_cast<uint32_t>(value), DataDigit); }
 
 QString THexGrid::PaddedText(const QString& text) const {
   // A blank whose dashes were partly erased is still a blank, not "0---".

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "engine/pic/PicDevice.h"
+#include "ui/components/HexCellText.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
 
@@ -228,7 +229,7 @@ void TConfigDlg::Retranslate() {
 }
 
 void TConfigDlg::ShowFuseWord() {
-  fuseLabel_->setText(tr("フューズデータ : %1H    ").arg(QString("%1").arg(word_, 4, 16, QChar('0')).toUpper()));
+  fuseLabel_->setText(tr("フューズデータ : %1H    ").arg(HexCellText::Hex(word_, 4)));
 }
 
 void TConfigDlg::TellNotSupported() { messages_.Show(tr("このデバイスには対応していません。").toStdString()); }

@@ -5,15 +5,12 @@
 #include <vector>
 
 #include "files/ImageChecksum.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 
 namespace tarvel {
 
-namespace {
-
-QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
-
-}  // namespace
+using HexCellText::Hex;
 
 ImageStatus::ImageStatus(QStatusBar& bar, const THexGrid& program, const THexGrid& data, std::function<Facts()> facts)
     : QObject(&bar), program_(program), data_(data), facts_(std::move(facts)), label_(new QLabel(&bar)) {

@@ -7,6 +7,7 @@
 #include "engine/pic/PicResultText.h"
 #include "files/PicHexImage.h"
 #include "language/CoreTexts.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
@@ -348,7 +349,7 @@ void PicChipCommands::ProgReadIDClick() {
   TPicWrite& engine = Engine();
   if (!RunShownOnDevice(tr("the ID words"), [&] { engine.ReadID(); })) return;
   QString words;
-  for (int32_t i = 0; i < 4; ++i) words += QString("%1").arg(engine.GetID(i) & 0xFFFF, 4, 16, QChar('0')).toUpper();
+  for (int32_t i = 0; i < 4; ++i) words += HexCellText::Hex(engine.GetID(i) & 0xFFFF, 4);
   messages_.Box(tr("Read ID : %1\n\n%2").arg(words, FromID(engine.GetIDStr())), tr("ID"), MessageIcon::Information,
                 WindowMessages::Buttons::Ok);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/pic/PicResultText.h"
 #include "language/CoreTexts.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 #include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
@@ -13,9 +14,9 @@ namespace {
 
 constexpr uint8_t kErased = 0xFF;
 
-QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
-
 }  // namespace
+
+using HexCellText::Hex;
 
 SerialRomCommands::SerialRomCommands(TPWMainForm& window, WindowMessages& messages, ChipOperation& operation)
     : window_(window), messages_(messages), operation_(operation) {}
