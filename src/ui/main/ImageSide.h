@@ -134,7 +134,7 @@ class ImageSide {
   void ForgetSaveTarget();
   void ShowTitle();
   void ShowCells(const ImageCells& cells);
-  // The save dialog, the overwrite question and its loop; the chosen path or
+  // The save dialog with this side's overwrite question; the chosen path or
   // an empty string, and the filter chosen.
   QString AskSavePath(const QString& title, const QStringList& filters, int& filter);
   bool WriteBinary(const QString& path);
