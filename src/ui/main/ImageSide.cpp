@@ -59,13 +59,6 @@ void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, Settings
 
 void ImageSide::CloseHistory() { history_.reset(); }
 
-void ImageSide::SetTitle(const QString& title) {
-  titleWords_ = nullptr;
-  shownWords_ = nullptr;
-  title_ = title;
-  pane_.title.SetCaption(title);
-}
-
 void ImageSide::SetTitle(Words title, Words shown) {
   titleWords_ = std::move(title);
   shownWords_ = std::move(shown);
