@@ -44,13 +44,9 @@ ChipOperation::~ChipOperation() {
   if (worker_ != nullptr) worker_->wait();
 }
 
-void ChipOperation::Cancel() {
-  if (running_) progress_.RequestStop();
-}
-
 void ChipOperation::Shutdown() {
   shutDown_ = true;
-  Cancel();
+  if (running_) progress_.RequestStop();
 }
 
 bool ChipOperation::Run(const QString& subject, const std::function<void()>& work) {
