@@ -165,10 +165,7 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       protectConfirmDlg_(new TProtectConfirmDlg(this)),
       picCommands_(std::make_unique<PicChipCommands>(
           *this, messages, PicChipCommands::Dialogs{*configDlg_, *idWriteDlg_, *protectConfirmDlg_}, *operation_)),
-      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, *operation_)),
-      progEdits_(new GridEditCommands(*form_.HexGrid, messages, [this](const QString& text) { ShowStatus(text); }, this)),
-      dataEdits_(
-          new GridEditCommands(*form_.DataHexGrid, messages, [this](const QString& text) { ShowStatus(text); }, this)) {
+      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, *operation_)) {
   setObjectName("PWMainForm");
   setWindowTitle(WindowMessages::ApplicationTitle());
   QFont gothic = font();
@@ -236,8 +233,7 @@ void TPWMainForm::FormCreate() {
   // A start in the serial ROM category keeps its own bar.
   ShowMenuOfCategory();
   AssignHints();
-  statusWords_ = [] { return tr("New file"); };
-  form_.StatusPanel0->setText(statusWords_());
+  ShowNewFileStatus();
   if (startPowerON_) picWrite_->PowerON();
 }
 
@@ -321,8 +317,13 @@ void TPWMainForm::HoldCommands(bool hold) {
 }
 
 void TPWMainForm::ShowStatus(const QString& text) {
-  statusWords_ = nullptr;
+  statusIsNewFile_ = false;
   form_.StatusPanel0->setText(text);
+}
+
+void TPWMainForm::ShowNewFileStatus() {
+  statusIsNewFile_ = true;
+  form_.StatusPanel0->setText(tr("New file"));
 }
 
 bool TPWMainForm::event(QEvent* event) {
@@ -354,7 +355,7 @@ void TPWMainForm::Retranslate() {
   AssignHints();
   progSide_.Retranslate();
   dataSide_.Retranslate();
-  if (statusWords_) form_.StatusPanel0->setText(statusWords_());
+  if (statusIsNewFile_) ShowNewFileStatus();
   ShowWriterStatus();
   imageStatus_->Retranslate();
 }
@@ -447,9 +448,13 @@ void TPWMainForm::CreateCommands() {
   c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick, {m.DispDataWindow});
   c.DispDataWindow->SetChecked(true);
 
-  progEdits_->AddItems(m.ProgGridItems);
-  dataEdits_->AddItems(m.DataGridItems);
-  dataEdits_->AddItems(m.SRomDataGridItems);
+  // Owned by the window as their QObject parent.
+  const auto status = [this](const QString& text) { ShowStatus(text); };
+  auto* progEdits = new GridEditCommands(*form_.HexGrid, messages_, status, this);
+  progEdits->AddItems(m.ProgGridItems);
+  auto* dataEdits = new GridEditCommands(*form_.DataHexGrid, messages_, status, this);
+  dataEdits->AddItems(m.DataGridItems);
+  dataEdits->AddItems(m.SRomDataGridItems);
 }
 
 // A command never reads a cell whose text stands for another number: an
