@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -255,16 +254,12 @@ void TConfigDlg::SelectDevice(int device) {
     SetEditBoxEnabled(*idEdit_, false);
   }
   deviceLabel_->setText(name);
-  QStringList oscNames = kDefaultOscNames;
-  if (!layout.oscNames.empty()) {
-    oscNames.clear();
-    for (const char* oscName : layout.oscNames) oscNames << oscName;
-  }
+  QStringList oscNames;
+  for (const char* oscName : layout.oscNames) oscNames << oscName;
+  if (oscNames.isEmpty()) oscNames = kDefaultOscNames;
   // Renaming clears the choice, so the names change only with them.
   RadioGroup& defaultOsc = *radios_[static_cast<int>(ConfigRadio::DefaultOsc)];
-  QStringList shownNames;
-  for (int i = 0; i < defaultOsc.Count(); ++i) shownNames << defaultOsc.Item(i)->text();
-  if (shownNames != oscNames) defaultOsc.SetItems(oscNames);
+  if (defaultOsc.Items() != oscNames) defaultOsc.SetItems(oscNames);
   oscPages_->setCurrentIndex(layout.oscPage);
   optionPages_->setCurrentIndex(layout.optionPage);
   for (ConfigCheck extra : {ConfigCheck::Lvp87x, ConfigCheck::Wrt87x, ConfigCheck::Debug87x}) {
