@@ -47,6 +47,7 @@ const QString kFileKey = QStringLiteral("File");
 const QString kFormKey = QStringLiteral("Form");
 constexpr int kHistoryCount = 5;
 // CBCategory's entries: PIC, then the serial ROM.
+constexpr int kPicCategory = 0;
 constexpr int kSerialRomCategory = 1;
 // How often a stop from outside looks again whether the command has ended.
 constexpr int kStopRetryMs = 50;
@@ -218,7 +219,7 @@ void TPWMainForm::FormCreate() {
   // The strips say which pane is which until an image has a name.
   progSide_.SetTitle([] { return tr("New Program"); }, [] { return tr("Program"); });
   dataSide_.SetTitle([] { return tr("New Data"); }, [] { return tr("Data"); });
-  form_.CBCategory->setCurrentIndex(0);
+  form_.CBCategory->setCurrentIndex(kPicCategory);
   form_.CBPICDevice->setCurrentIndex(0);
   form_.CBSRomDevice->setCurrentIndex(0);
   picWrite_->SetDevice(PIC16F84);
@@ -508,7 +509,7 @@ void TPWMainForm::OpenStartFiles(const QString& programFile, const QString& data
     if (!programFile.isEmpty()) {
       // The program pane belongs to the PIC category.
       if (sromCategory_) {
-        form_.CBCategory->setCurrentIndex(0);
+        form_.CBCategory->setCurrentIndex(kPicCategory);
         CBCategoryChange();
       }
       LoadByName(progSide_, programFile);
@@ -547,7 +548,7 @@ void TPWMainForm::CBCategoryChange() {
   // The serial ROM category keeps the program image, hidden.
   const bool mayGo = toPic ? MayReplaceImages({&progSide_, &dataSide_}) : MayReplaceImages({&dataSide_});
   if (!mayGo) {
-    form_.CBCategory->setCurrentIndex(sromCategory_ ? 1 : 0);
+    form_.CBCategory->setCurrentIndex(sromCategory_ ? kSerialRomCategory : kPicCategory);
     return;
   }
   if (toPic) {

@@ -158,12 +158,13 @@ bool PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t 
   grid.DataDigit = digits;
   const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
   if (stopped) {
-    const auto readCells = static_cast<int32_t>(progress.Done());
+    // The cells before the one the read stopped at hold what it read.
+    const uint32_t stoppedAt = progress.Done();
+    const auto readCells = static_cast<int32_t>(stoppedAt);
     grid.Clear();
     for (int32_t address = 0; address < readCells && address <= last; ++address) {
       grid.WriteData(address, engine.GetData(address));
     }
-    const uint32_t stoppedAt = progress.Done();
     (window_.*report)([titleHead, stoppedAt] { return PartialReadTitle(tr(titleHead), stoppedAt); });
     ShowResult({prCancelled, readCells});
     return false;
