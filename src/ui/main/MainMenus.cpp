@@ -99,13 +99,13 @@ QAction* MainMenus::LanguageItem(UiLanguage language) const {
 }
 
 MainMenus::MainMenus(QWidget& window) : languages_(new QActionGroup(&window)) {
-  QAction* asDescribed = languages_->addAction(QString());
-  asDescribed->setObjectName("LanguageAsDescribed");
-  Word({asDescribed, QT_TR_NOOP("As described"), nullptr});
+  QAction* original = languages_->addAction(QString());
+  original->setObjectName("LanguageAsDescribed");
+  Word({original, QT_TR_NOOP("As described"), nullptr});
   languages_->addAction("English")->setObjectName("LanguageEnglish");
   languages_->addAction("日本語")->setObjectName("LanguageJapanese");
   for (QAction* choice : languages_->actions()) choice->setCheckable(true);
-  asDescribed->setChecked(true);
+  original->setChecked(true);
 
   File = Menu(window, "File", QT_TR_NOOP("File(&F)"));
   Exit1 = Item(File, "Exit1", QT_TR_NOOP("Quit(&X)"), QT_TR_NOOP("Quit Melfort"));

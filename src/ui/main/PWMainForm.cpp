@@ -702,7 +702,7 @@ void TPWMainForm::Exit1Click() { close(); }
 
 void TPWMainForm::CheckSettingsVersion() {
   // A start without settings of its own shows the original texts ("As described").
-  if (settings_.Version() != SettingsStore::kVersion) ChooseLanguage(UiLanguage::AsDescribed);
+  if (settings_.Version() != SettingsStore::kVersion) ChooseLanguage(UiLanguage::Original);
   if (!settings_.ReadProblem().isEmpty()) {
     // Not a first run: the file may hold the settings of another run, which
     // are neither used nor replaced.

@@ -301,7 +301,7 @@ class TPWMainForm : public QMainWindow {
   bool endPowerOFF_ = false;
   bool startGiveIO_ = false;
   int portAccess_ = WriterAccess::Automatic;
-  UiLanguage language_ = UiLanguage::AsDescribed;
+  UiLanguage language_ = UiLanguage::Original;
   // The status panel shows the window's own "New file", worded in the
   // language now in effect, until a hint or a command's line replaces it.
   bool statusIsNewFile_ = false;
