@@ -271,8 +271,8 @@ QString Translate(const QString& text, bool parts) {
 }  // namespace
 
 QString CoreTexts::Translated(const QString& text) {
-  // "As described" shows the core's own wordings.
-  if (CurrentUiLanguage() == UiLanguage::AsDescribed) return text;
+  // The original texts are the core's own wordings.
+  if (CurrentUiLanguage() == UiLanguage::Original) return text;
   const QString translated = Translate(text, false);
   return translated.isNull() ? text : translated;
 }
@@ -281,7 +281,7 @@ bool CoreTexts::Known(const QString& text) { return !Translate(text, true).isNul
 
 QString CoreTexts::Part(const std::string& part) {
   const QString text = QString::fromStdString(part);
-  return CurrentUiLanguage() == UiLanguage::AsDescribed ? text : TranslateField(text);
+  return CurrentUiLanguage() == UiLanguage::Original ? text : TranslateField(text);
 }
 
 QString CoreTexts::List(const std::vector<std::string>& parts, LastJoint lastJoint) {

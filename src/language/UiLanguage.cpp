@@ -9,7 +9,7 @@
 namespace tarvel {
 namespace {
 
-UiLanguage current = UiLanguage::AsDescribed;
+UiLanguage current = UiLanguage::Original;
 
 // Our catalogue and Qt's; both outlive every window.
 QTranslator& Catalogue() {
@@ -28,8 +28,8 @@ void ApplyUiLanguage(UiLanguage language) {
   current = language;
   QCoreApplication::removeTranslator(&Catalogue());
   QCoreApplication::removeTranslator(&QtCatalogue());
-  // "As described" is the texts of the sources themselves: no catalogue.
-  if (language != UiLanguage::AsDescribed) {
+  // The original texts are those of the sources themselves: no catalogue.
+  if (language != UiLanguage::Original) {
     const char* name = language == UiLanguage::English ? ":/i18n/tarvel_en.qm" : ":/i18n/tarvel_ja.qm";
     if (Catalogue().load(name)) QCoreApplication::installTranslator(&Catalogue());
   }

@@ -2,11 +2,11 @@
 
 namespace tarvel {
 
-// The language of the program's texts: as the window has always shown them
-// (English with the serial ROM half and a number of messages in Japanese),
-// or every text in English, or every text in Japanese. The values are those
-// the settings store keeps under Form\Language.
-enum class UiLanguage { AsDescribed = 0, English = 1, Japanese = 2 };
+// The language of the program's texts: the original texts, as the window has
+// always shown them (English with the serial ROM half and a number of
+// messages in Japanese), or every text in English, or every text in Japanese.
+// The values are those the settings store keeps under Form\Language.
+enum class UiLanguage { Original = 0, English = 1, Japanese = 2 };
 constexpr int kUiLanguageCount = 3;
 
 // Puts a language into effect for the whole program: its catalogue (and, for

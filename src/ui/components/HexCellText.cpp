@@ -50,9 +50,12 @@ Parsed Parse(const QString& text, int32_t digits) {
   return parsed;
 }
 
+QString Hex(uint32_t value, int32_t digits) {
+  return QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+}
+
 QString AddressText(int32_t address, int32_t digits) {
-  return QString::number(static_cast<uint32_t>(address), 16).toUpper().rightJustified(digits, QLatin1Char('0')) +
-         QLatin1Char('H');
+  return Hex(static_cast<uint32_t>(address), digits) + QLatin1Char('H');
 }
 
 std::optional<int32_t> ParseAddress(const QString& text, int32_t maxAddress) {
@@ -72,9 +75,7 @@ int32_t FindCells(const THexGrid& grid, const THexGrid::CellValues& wanted, int3
   const int32_t count = grid.MaxAddress() + 1;
   const auto length = static_cast<int32_t>(wanted.size());
   if (length == 0 || length > count) return -1;
-  THexGrid::CellValues cells;
-  cells.reserve(static_cast<size_t>(count));
-  for (int32_t address = 0; address < count; ++address) cells.push_back(grid.Cell(address));
+  const THexGrid::CellValues cells = grid.Values<int32_t>();
   const int32_t starts = count - length + 1;
   from = std::clamp(from, 0, count - 1);
   for (int32_t step = 0; step < count; ++step) {

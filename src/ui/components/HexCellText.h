@@ -25,6 +25,10 @@ struct Parsed {
 // separated by white space.
 Parsed Parse(const QString& text, int32_t digits);
 
+// Upper-case hexadecimal digits, at least `digits` of them: a cell's value,
+// a word or a byte in a message.
+QString Hex(uint32_t value, int32_t digits);
+
 // An address as the labels show it: at least `digits` digits and an H.
 QString AddressText(int32_t address, int32_t digits);
 

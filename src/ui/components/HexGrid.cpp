@@ -1,6 +1,7 @@
 #include "ui/components/HexGrid.h"
 
 #include "ui/components/HexCellDelegate.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexCellsChange.h"
 #include "ui/components/HexGridModel.h"
 #include "ui/components/HexGridSelectionModel.h"
@@ -246,20 +247,7 @@ bool THexGrid::SettleCurrentCell() {
   clickEditDelay_.stop();
   EndEditing();
   const QModelIndex cell = currentIndex();
-  if (!cell.isValid()) return true;
-  const QString text = model_->Text(cell.row(), cell.column());
-  if (TooLong(text)) {
-    // The text the cell had before the user began, also when an over-long
-    // entry was taken up again.
-    const bool ownEdit = userEdit_ && userEdit_->row == cell.row() && userEdit_->column == cell.column();
-    model_->SetText(cell.row(), cell.column(), ownEdit ? userEdit_->before : savedCellText_);
-    if (ownEdit) userEdit_.reset();
-    ShowMessage(tr("ビット数が多すぎます"));
-    return false;
-  }
-  model_->SetText(cell.row(), cell.column(), PaddedText(text));
-  EndUserEdit();
-  return true;
+  return !cell.isValid() || FinishEntry(cell, RefusedEntry::PutBack);
 }
 
 void THexGrid::FocusMoved(QWidget* from, QWidget* to) {
@@ -406,11 +394,7 @@ bool THexGrid::InRange(int32_t address) const { return address >= 0 && address <
 
 QString THexGrid::BlankText() const { return QString(std::max(DataDigit, 0), QLatin1Char('-')); }
 
-QString THexGrid::ValueText(int32_t value) const {
-  return QString::number(static_cast<uint32_t>(value), 16)
-      .toUpper()
-      .rightJustified(DataDigit, QLatin1Char('0'));
-}
+QString THexGrid::ValueText(int32_t value) const { return HexCellText::Hex(static_cast<uint32_t>(value), DataDigit); }
 
 QString THexGrid::PaddedText(const QString& text) const {
   // A blank whose dashes were partly erased is still a blank, not "0---".
@@ -418,7 +402,27 @@ QString THexGrid::PaddedText(const QString& text) const {
   return text.rightJustified(DataDigit, QLatin1Char('0'));
 }
 
-bool THexGrid::TooLong(const QString& text) const { return text.size() > DataDigit && !IsAllDashes(text); }
+bool THexGrid::TooLong(const QString& text, int32_t digits) {
+  return text.size() > digits && !IsAllDashes(text);
+}
+
+bool THexGrid::FinishEntry(const QModelIndex& cell, RefusedEntry refused) {
+  const QString text = model_->Text(cell.row(), cell.column());
+  if (TooLong(text, DataDigit)) {
+    if (refused == RefusedEntry::PutBack) {
+      // The text the cell had before the user began, also when an over-long
+      // entry was taken up again.
+      const bool ownEdit = userEdit_ && userEdit_->row == cell.row() && userEdit_->column == cell.column();
+      model_->SetText(cell.row(), cell.column(), ownEdit ? userEdit_->before : savedCellText_);
+      if (ownEdit) userEdit_.reset();
+    }
+    ShowMessage(tr("ビット数が多すぎます"));
+    return false;
+  }
+  model_->SetText(cell.row(), cell.column(), PaddedText(text));
+  EndUserEdit();
+  return true;
+}
 
 bool THexGrid::HandleKey(QKeyEvent* event) {
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
@@ -457,14 +461,7 @@ void THexGrid::EnterKey() {
     return;
   }
   EndEditing();
-  const QString text = model_->Text(cell.row(), cell.column());
-  if (TooLong(text)) {
-    ShowMessage(tr("ビット数が多すぎます"));
-    return;
-  }
-  model_->SetText(cell.row(), cell.column(), PaddedText(text));
-  EndUserEdit();
-  GotoNextCell();
+  if (FinishEntry(cell, RefusedEntry::Keep)) GotoNextCell();
 }
 
 void THexGrid::DashKey() {
@@ -496,15 +493,7 @@ void THexGrid::EscapeKey() {
 
 bool THexGrid::MayLeaveCurrentCell(const QModelIndex& next) {
   const QModelIndex current = currentIndex();
-  if (current.isValid() && current != next) {
-    const QString text = model_->Text(current.row(), current.column());
-    if (TooLong(text)) {
-      ShowMessage(tr("ビット数が多すぎます"));
-      return false;
-    }
-    model_->SetText(current.row(), current.column(), PaddedText(text));
-    EndUserEdit();
-  }
+  if (current.isValid() && current != next && !FinishEntry(current, RefusedEntry::Keep)) return false;
   savedCellText_ = next.isValid() ? model_->Text(next.row(), next.column()) : QString();
   return true;
 }

@@ -98,6 +98,15 @@ class THexGrid : public QTableView {
 
   // Nothing for a blank, and beyond MaxAddress.
   CellValue Cell(int32_t address) const;
+  // Every address 0..MaxAddress as Cell gives it, each value cast to `Value`.
+  template <class Value>
+  std::vector<std::optional<Value>> Values() const {
+    std::vector<std::optional<Value>> values(static_cast<size_t>(maxAddress_) + 1);
+    for (int32_t address = 0; address <= maxAddress_; ++address) {
+      if (const CellValue cell = Cell(address)) values[static_cast<size_t>(address)] = static_cast<Value>(*cell);
+    }
+    return values;
+  }
   // A value or a blank, outside the undo history; nothing beyond MaxAddress.
   void SetCell(int32_t address, const CellValue& value);
   // Gives the run of cells from `first` these values, as one step of the
@@ -119,6 +128,9 @@ class THexGrid : public QTableView {
   int32_t CurrentAddress() const;
 
   static int32_t HexToInt(const QString& text);
+  // A value typed with more than `digits` digits: no cell takes it. Dashes
+  // alone are a blank, however many.
+  static bool TooLong(const QString& text, int32_t digits);
   static int32_t XtoI(QChar c);
   static bool IsHex(QChar c);
 
@@ -187,7 +199,6 @@ class THexGrid : public QTableView {
   QString BlankText() const;
   QString ValueText(int32_t value) const;
   QString PaddedText(const QString& text) const;
-  bool TooLong(const QString& text) const;
   void FocusMoved(QWidget* from, QWidget* to);
 
   // The editing keys, for the grid and for its cell editor alike; true when
@@ -198,6 +209,12 @@ class THexGrid : public QTableView {
   void HexDigitKey(QChar digit);
   void EscapeKey();
 
+  // What becomes of an over-long entry that is refused: it stays for the
+  // user to mend, or the cell gets back its text from before the edit.
+  enum class RefusedEntry { Keep, PutBack };
+  // Ends the entry in `cell`: pads its text and lets the change join the undo
+  // history, or refuses an over-long text with the message (false).
+  bool FinishEntry(const QModelIndex& cell, RefusedEntry refused);
   // The rule for leaving the current cell for `next`: refuses over-long text
   // with the message, otherwise pads it and takes SavedCellText from `next`.
   bool MayLeaveCurrentCell(const QModelIndex& next);

@@ -1,5 +1,7 @@
 #include "ui/components/HexGridModel.h"
 
+#include "ui/components/HexCellText.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -85,11 +87,7 @@ void HexGridModel::FillAll(const QString& text) {
   }
 }
 
-QString HexGridModel::AddressLabel(int row) const {
-  const qulonglong address = static_cast<qulonglong>(row) * static_cast<qulonglong>(columns_);
-  return QString::number(address, 16).toUpper().rightJustified(addressDigits_, QLatin1Char('0')) +
-         QLatin1Char('H');
-}
+QString HexGridModel::AddressLabel(int row) const { return HexCellText::AddressText(row * columns_, addressDigits_); }
 
 QString HexGridModel::ColumnHeader(int column) const {
   return QLatin1Char('+') + QString::number(column, 16).toUpper();

@@ -170,7 +170,7 @@ void TAboutBox::changeEvent(QEvent* event) {
 void TAboutBox::Retranslate() {
   setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報"));
   image_->setPixmap(MakePicture());
-  memoButton_->setText(memoOpen_ ? tr("詳細 <<") : tr("詳細 >>"));
+  LabelMemoButton();
   productLine_->setText(tr("tarvel: PIC and 24xx EEPROM programmer"));
   writerLine_->setText(tr("for a writer on the parallel port"));
   memo_->setPlainText(tr(kMemoText));
@@ -179,9 +179,11 @@ void TAboutBox::Retranslate() {
 
 void TAboutBox::BtnMemoClick() {
   memoOpen_ = !memoOpen_;
-  memoButton_->setText(memoOpen_ ? tr("詳細 <<") : tr("詳細 >>"));
+  LabelMemoButton();
   memoPanel_->setVisible(memoOpen_);
   setFixedSize(kWidth, memoOpen_ ? kExpandedHeight : kCollapsedHeight);
 }
+
+void TAboutBox::LabelMemoButton() { memoButton_->setText(memoOpen_ ? tr("詳細 <<") : tr("詳細 >>")); }
 
 }  // namespace tarvel

@@ -29,6 +29,8 @@ class TAboutBox : public QDialog {
  private:
   void BtnMemoClick();
   void Retranslate();
+  // The button says which way it moves the memo: open or closed.
+  void LabelMemoButton();
 
   QLabel* image_;
   QLabel* version_;

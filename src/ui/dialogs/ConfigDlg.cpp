@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "engine/pic/PicDevice.h"
+#include "ui/components/HexCellText.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
 
@@ -228,7 +228,7 @@ void TConfigDlg::Retranslate() {
 }
 
 void TConfigDlg::ShowFuseWord() {
-  fuseLabel_->setText(tr("フューズデータ : %1H    ").arg(QString("%1").arg(word_, 4, 16, QChar('0')).toUpper()));
+  fuseLabel_->setText(tr("フューズデータ : %1H    ").arg(HexCellText::Hex(word_, 4)));
 }
 
 void TConfigDlg::TellNotSupported() { messages_.Show(tr("このデバイスには対応していません。").toStdString()); }
@@ -254,16 +254,12 @@ void TConfigDlg::SelectDevice(int device) {
     SetEditBoxEnabled(*idEdit_, false);
   }
   deviceLabel_->setText(name);
-  QStringList oscNames = kDefaultOscNames;
-  if (!layout.oscNames.empty()) {
-    oscNames.clear();
-    for (const char* oscName : layout.oscNames) oscNames << oscName;
-  }
+  QStringList oscNames;
+  for (const char* oscName : layout.oscNames) oscNames << oscName;
+  if (oscNames.isEmpty()) oscNames = kDefaultOscNames;
   // Renaming clears the choice, so the names change only with them.
   RadioGroup& defaultOsc = *radios_[static_cast<int>(ConfigRadio::DefaultOsc)];
-  QStringList shownNames;
-  for (int i = 0; i < defaultOsc.Count(); ++i) shownNames << defaultOsc.Item(i)->text();
-  if (shownNames != oscNames) defaultOsc.SetItems(oscNames);
+  if (defaultOsc.Items() != oscNames) defaultOsc.SetItems(oscNames);
   oscPages_->setCurrentIndex(layout.oscPage);
   optionPages_->setCurrentIndex(layout.optionPage);
   for (ConfigCheck extra : {ConfigCheck::Lvp87x, ConfigCheck::Wrt87x, ConfigCheck::Debug87x}) {

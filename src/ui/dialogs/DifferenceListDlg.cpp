@@ -56,7 +56,7 @@ class TDifferenceListDlg::Rows : public QAbstractTableModel {
     const ImageDifference& difference = differences_[static_cast<size_t>(row)];
     if (column == 0) return HexCellText::AddressText(difference.Address, addressDigits_);
     const int32_t value = column == 1 ? difference.WantedValue : difference.ReadValue;
-    return QString::number(static_cast<uint32_t>(value), 16).toUpper().rightJustified(dataDigits_, QLatin1Char('0'));
+    return HexCellText::Hex(static_cast<uint32_t>(value), dataDigits_);
   }
   int32_t Address(int row) const { return differences_[static_cast<size_t>(row)].Address; }
 

@@ -54,11 +54,11 @@ bool TFillDlg::TakeValue() {
     return true;
   }
   // The same refusal as for a cell typed too long.
-  const bool tooLong = text.size() > shape_.dataDigits && !text.contains('-');
-  messages_.Show((tooLong ? tr("ビット数が多すぎます")
-                          : tr("Enter the value as one to %1 hexadecimal digits, or - to blank the cells.")
-                                .arg(shape_.dataDigits))
-                     .toStdString());
+  const QString problem =
+      THexGrid::TooLong(text, shape_.dataDigits)
+          ? tr("ビット数が多すぎます")
+          : tr("Enter the value as one to %1 hexadecimal digits, or - to blank the cells.").arg(shape_.dataDigits);
+  messages_.Show(problem.toStdString());
   valueEdit_->setFocus();
   valueEdit_->selectAll();
   return false;

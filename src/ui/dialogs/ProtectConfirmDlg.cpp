@@ -119,11 +119,7 @@ void TProtectConfirmDlg::changeEvent(QEvent* event) {
 void TProtectConfirmDlg::Retranslate() {
   setWindowTitle(tr("コードプロテクト確認"));
   range_->setTitle(tr("プログラムメモリー"));
-  QStringList items;
-  for (const CodeProtectRanges::Range& range : ranges_) {
-    items << CoreTexts::Translated(range.text);
-  }
-  range_->RenameItems(items);
+  range_->RenameItems(RangeTexts());
   dataProtect_->setText(tr("データメモリー"));
   question_->setText(tr("コードプロテクトをかけますか？"));
   yes_->setText(tr("はい(&Y)"));
@@ -135,10 +131,15 @@ void TProtectConfirmDlg::Retranslate() {
   close_->setText(tr("Close"));
 }
 
+QStringList TProtectConfirmDlg::RangeTexts() const {
+  QStringList texts;
+  for (const CodeProtectRanges::Range& range : ranges_) texts << CoreTexts::Translated(range.text);
+  return texts;
+}
+
 void TProtectConfirmDlg::SelectDevice(int device) {
   ranges_ = CodeProtectRanges::ForDevice(device);
-  range_->SetItems(QStringList(static_cast<int>(ranges_.size()), QString()));
-  Retranslate();
+  range_->SetItems(RangeTexts());
   range_->SetItemIndex(CodeProtectRanges::FirstChoice(device));
   offersDataProtect_ = CodeProtectRanges::OffersDataProtect(device);
   dataProtect_->setChecked(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -37,6 +38,8 @@ class TProtectConfirmDlg : public QDialog {
 
  private:
   void Retranslate();
+  // The device's protect ranges, worded in the language now in effect.
+  QStringList RangeTexts() const;
 
   std::vector<CodeProtectRanges::Range> ranges_;
   bool offersDataProtect_ = false;

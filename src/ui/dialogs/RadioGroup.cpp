@@ -29,6 +29,12 @@ void RadioGroup::RenameItems(const QStringList& items) {
   for (int index = 0; index < items.size() && index < Count(); ++index) Item(index)->setText(items[index]);
 }
 
+QStringList RadioGroup::Items() const {
+  QStringList items;
+  for (int index = 0; index < Count(); ++index) items << Item(index)->text();
+  return items;
+}
+
 int RadioGroup::Count() const { return static_cast<int>(buttons_->buttons().size()); }
 
 QRadioButton* RadioGroup::Item(int index) const {

@@ -21,6 +21,7 @@ class RadioGroup : public QGroupBox {
   void SetItems(const QStringList& items);  // clears the selection
   // New texts for the items there are, the selection kept.
   void RenameItems(const QStringList& items);
+  QStringList Items() const;
   int Count() const;
   QRadioButton* Item(int index) const;
 

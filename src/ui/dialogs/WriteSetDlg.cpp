@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/WaitTimeMeasurement.h"
+#include "ui/components/HexCellText.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
 
@@ -183,7 +184,7 @@ void TWriteSetDlg::SetWaitTime(int32_t value) {
 void TWriteSetDlg::SetFillUpEnable(bool value) { fillUpEnable_->setChecked(value); }
 
 void TWriteSetDlg::SetFillUpData(int32_t value) {
-  fillUpData_->setText(QString("%1").arg(static_cast<uint32_t>(value), 4, 16, QChar('0')).toUpper());
+  fillUpData_->setText(HexCellText::Hex(static_cast<uint32_t>(value), 4));
 }
 
 void TWriteSetDlg::SetPortType(int value) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "ui/components/HexCellText.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/RadioGroup.h"
 
@@ -172,7 +173,7 @@ void TWriterTestDlg::InputTimerTimer() { InputRefresh(); }
 void TWriterTestDlg::OutputRefresh() {
   if (port_ == nullptr) return;
   io_.Out(static_cast<uint16_t>(port_->dataAddress), output_);
-  outData_->setText(QString("%1H").arg(output_, 2, 16, QChar('0')).toUpper());
+  outData_->setText(HexCellText::Hex(output_, 2) + QLatin1Char('H'));
   for (int bit = 0; bit < 8; ++bit) SetBackground(*dataLamps_[bit], (output_ >> bit) & 1 ? kLampOn : kSilver);
 }
 

@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "ui/components/HexCellText.h"
 #include "ui/main/EngineMessages.h"
 #include "ui/main/WindowMessages.h"
 
@@ -30,12 +31,10 @@ QString Verb(OperationStage stage) {
 // A day: longer than any operation, short enough for the toolkit's timers.
 constexpr int kNeverMs = 24 * 60 * 60 * 1000;
 
-QString Hex(uint32_t value) { return QString("%1").arg(value, 4, 16, QChar('0')).toUpper(); }
-
 }  // namespace
 
 QString PartialReadTitle(const QString& head, uint32_t stoppedAt) {
-  return ChipOperation::tr("%1(partial: cancelled at %2H)").arg(head, Hex(stoppedAt));
+  return ChipOperation::tr("%1(partial: cancelled at %2H)").arg(head, HexCellText::Hex(stoppedAt, 4));
 }
 
 ChipOperation::ChipOperation(QWidget& window, EngineMessages& engineMessages, std::function<void(bool)> hold)
@@ -45,13 +44,9 @@ ChipOperation::~ChipOperation() {
   if (worker_ != nullptr) worker_->wait();
 }
 
-void ChipOperation::Cancel() {
-  if (running_) progress_.RequestStop();
-}
-
 void ChipOperation::Shutdown() {
   shutDown_ = true;
-  Cancel();
+  if (running_) progress_.RequestStop();
 }
 
 bool ChipOperation::Run(const QString& subject, const std::function<void()>& work) {
@@ -116,7 +111,7 @@ void ChipOperation::Refresh(QProgressDialog& dialog, const QString& subject) {
   // "Writing program memory", "プログラムメモリー: 書き込み中".
   QString label = tr("%1 %2", "a stage (Writing) and what it works on (program memory)")
                       .arg(Verb(progress_.Stage()), subject);
-  if (total > 0) label += "\n" + tr("Address %1H of %2H").arg(Hex(progress_.Done()), Hex(total - 1));
+  if (total > 0) label += "\n" + tr("Address %1H of %2H").arg(HexCellText::Hex(progress_.Done(), 4), HexCellText::Hex(total - 1, 4));
   dialog.setLabelText(label);
   dialog.setRange(0, static_cast<int>(total));
   dialog.setValue(static_cast<int>(progress_.Done()));

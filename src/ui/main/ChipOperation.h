@@ -46,9 +46,8 @@ class ChipOperation : public QObject {
   bool Run(const QString& subject, const std::function<void()>& work);
 
   bool Running() const { return running_; }
-  // Asks the running operation to stop at its next boundary.
-  void Cancel();
-  // Cancel, and no operation starts any more.
+  // Asks the running operation to stop at its next boundary, and no
+  // operation starts any more.
   void Shutdown();
 
   // How long an operation runs before its dialog shows.

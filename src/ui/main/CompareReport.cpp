@@ -1,6 +1,5 @@
 #include "ui/main/CompareReport.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QWidget>
 
@@ -32,20 +31,12 @@ void CompareReport::Show(const QString& text, const QString& caption, MessageIco
 
 TDifferenceListDlg* CompareReport::List() const { return list_; }
 
-QString CompareReport::AskCsvPath() {
-  for (;;) {
-    const QString path = messages_.SaveFileName(
-        {tr("Save the differences"), options_.objPath, {tr("CSV file (*.csv)"), tr("All (*)")}});
-    if (path.isEmpty() || !QFileInfo::exists(path)) return path;
-    if (messages_.Box(tr("%1\nalready exists. Overwrite it?").arg(path), tr("Confirm overwriting"), MessageIcon::Warning,
-                      WindowMessages::Buttons::YesNo)) {
-      return path;
-    }
-  }
-}
-
 void CompareReport::SaveList(const TDifferenceListDlg& list) {
-  const QString path = AskCsvPath();
+  int filter = 0;  // the list is CSV whichever filter the user leaves
+  const QString path = messages_.AskSavePath(
+      {tr("Save the differences"), options_.objPath, {tr("CSV file (*.csv)"), tr("All (*)")}}, filter,
+      [](const QString& chosen) { return tr("%1\nalready exists. Overwrite it?").arg(chosen); },
+      tr("Confirm overwriting"));
   if (path.isEmpty()) return;
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) && file.write(list.CsvText().toUtf8()) >= 0 && file.commit()) return;

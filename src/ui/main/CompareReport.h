@@ -34,7 +34,6 @@ class CompareReport {
 
  private:
   void SaveList(const TDifferenceListDlg& list);
-  QString AskCsvPath();
 
   QWidget& window_;
   WindowMessages& messages_;

@@ -40,12 +40,6 @@ FileSave DataImageFormat::SaveBinary(const std::string& path, const THexGrid& gr
   return SaveDataBinary(path, bytes);
 }
 
-HexBytes DataImageFormat::HexImage(const THexGrid& grid) const {
-  HexBytes bytes(static_cast<size_t>(grid.MaxAddress()) + 1);
-  for (int32_t address = 0; address <= grid.MaxAddress(); ++address) {
-    if (grid.IsO(address)) bytes[static_cast<size_t>(address)] = static_cast<uint8_t>(grid.GetIntData(address));
-  }
-  return bytes;
-}
+HexBytes DataImageFormat::HexImage(const THexGrid& grid) const { return grid.Values<uint8_t>(); }
 
 }  // namespace tarvel

@@ -1,7 +1,6 @@
 #include "ui/main/ImageSide.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include "files/BinaryFile.h"
 #include "files/HexWriter.h"
@@ -59,13 +58,6 @@ void ImageSide::OpenHistory(QMenu& menu, QAction& anchor, int maxCount, Settings
 }
 
 void ImageSide::CloseHistory() { history_.reset(); }
-
-void ImageSide::SetTitle(const QString& title) {
-  titleWords_ = nullptr;
-  shownWords_ = nullptr;
-  title_ = title;
-  pane_.title.SetCaption(title);
-}
 
 void ImageSide::SetTitle(Words title, Words shown) {
   titleWords_ = std::move(title);
@@ -172,15 +164,9 @@ void ImageSide::LoadBinary(const QString& path) {
 }
 
 QString ImageSide::AskSavePath(const QString& title, const QStringList& filters, int& filter) {
-  for (;;) {
-    const QString path = messages_.SaveFileNameAndFilter({title, options_.objPath, filters}, filter);
-    if (path.isEmpty()) return QString();
-    if (!QFileInfo::exists(path)) return path;
-    if (messages_.Box(path + tr(texts_.overwriteQuestion), tr(texts_.overwriteCaption), MessageIcon::Warning,
-                      WindowMessages::Buttons::YesNo)) {
-      return path;
-    }
-  }
+  return messages_.AskSavePath(
+      {title, options_.objPath, filters}, filter,
+      [this](const QString& path) { return path + tr(texts_.overwriteQuestion); }, tr(texts_.overwriteCaption));
 }
 
 bool ImageSide::Written(const QString& path, const FileSave& save, const QString& type) {

@@ -78,8 +78,6 @@ class ImageSide {
   // Stores the recent files, with the file open now at their top.
   void CloseHistory();
 
-  // A file's path, shown as it is.
-  void SetTitle(const QString& title);
   // The strip shows `shown` instead of the title until the title changes.
   void SetTitle(Words title, Words shown = nullptr);
   // Words the title and the strip again in the language now in effect.
@@ -97,9 +95,6 @@ class ImageSide {
   // that file, and there is nothing to reload or overwrite.
   void ShowFilePart(const QString& path, const ImageCells& cells);
 
-  // Whether the grid holds a read from the chip or changes that no file
-  // has taken, so that replacing it would lose them.
-  bool HoldsUnsavedImage() const;
   // Asked before anything replaces the image: when it is not saved, the
   // user saves it (Yes), lets it go (No) or keeps it (Cancel). True when
   // the image may be replaced.
@@ -127,6 +122,9 @@ class ImageSide {
     FileKind kind = FileKind::Hex;
   };
 
+  // Whether the grid holds a read from the chip or changes that no file
+  // has taken, so that replacing it would lose them.
+  bool HoldsUnsavedImage() const;
   void FileLoaded(const QString& path, FileKind kind);
   // The title names the file, marked when a save would be refused.
   void NameFile(const QString& path, FileKind kind);
@@ -134,7 +132,7 @@ class ImageSide {
   void ForgetSaveTarget();
   void ShowTitle();
   void ShowCells(const ImageCells& cells);
-  // The save dialog, the overwrite question and its loop; the chosen path or
+  // The save dialog with this side's overwrite question; the chosen path or
   // an empty string, and the filter chosen.
   QString AskSavePath(const QString& title, const QStringList& filters, int& filter);
   bool WriteBinary(const QString& path);

@@ -5,15 +5,12 @@
 #include <vector>
 
 #include "files/ImageChecksum.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 
 namespace tarvel {
 
-namespace {
-
-QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
-
-}  // namespace
+using HexCellText::Hex;
 
 ImageStatus::ImageStatus(QStatusBar& bar, const THexGrid& program, const THexGrid& data, std::function<Facts()> facts)
     : QObject(&bar), program_(program), data_(data), facts_(std::move(facts)), label_(new QLabel(&bar)) {
@@ -51,11 +48,8 @@ void ImageStatus::Show() {
   const Facts facts = facts_();
   QStringList parts;
   if (facts.program) {
-    std::vector<std::optional<uint16_t>> words(static_cast<size_t>(program_.MaxAddress()) + 1);
-    for (int32_t a = 0; a <= program_.MaxAddress(); ++a) {
-      if (program_.IsO(a)) words[static_cast<size_t>(a)] = static_cast<uint16_t>(program_.GetIntData(a));
-    }
-    parts << tr("Checksum %1H").arg(Hex(PicProgramChecksum(words, facts.config, facts.wordMask), 4));
+    const uint16_t checksum = PicProgramChecksum(program_.Values<uint16_t>(), facts.config, facts.wordMask);
+    parts << tr("Checksum %1H").arg(Hex(checksum, 4));
     if (facts.config) {
       parts << (facts.configFromFile ? tr("Config %1H (file)") : tr("Config %1H (chip)")).arg(Hex(*facts.config, 4));
     }

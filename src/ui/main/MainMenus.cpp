@@ -99,13 +99,13 @@ QAction* MainMenus::LanguageItem(UiLanguage language) const {
 }
 
 MainMenus::MainMenus(QWidget& window) : languages_(new QActionGroup(&window)) {
-  QAction* asDescribed = languages_->addAction(QString());
-  asDescribed->setObjectName("LanguageAsDescribed");
-  Word({asDescribed, QT_TR_NOOP("As described"), nullptr});
+  QAction* original = languages_->addAction(QString());
+  original->setObjectName("LanguageAsDescribed");
+  Word({original, QT_TR_NOOP("As described"), nullptr});
   languages_->addAction("English")->setObjectName("LanguageEnglish");
   languages_->addAction("日本語")->setObjectName("LanguageJapanese");
   for (QAction* choice : languages_->actions()) choice->setCheckable(true);
-  asDescribed->setChecked(true);
+  original->setChecked(true);
 
   File = Menu(window, "File", QT_TR_NOOP("File(&F)"));
   Exit1 = Item(File, "Exit1", QT_TR_NOOP("Quit(&X)"), QT_TR_NOOP("Quit Melfort"));
@@ -159,8 +159,6 @@ MainMenus::MainMenus(QWidget& window) : languages_(new QActionGroup(&window)) {
         {QT_TR_NOOP("Redo(&E)"), QT_TR_NOOP("Redo the change undone last")},
         {QT_TR_NOOP("Copy(&Y)"), QT_TR_NOOP("Copy the selected words as hexadecimal text")},
         {QT_TR_NOOP("Paste(&T)"), QT_TR_NOOP("Paste hexadecimal words at the current cell")}}});
-  ProgFind = ProgGridItems.find;
-  ProgFill = ProgGridItems.fill;
   PicProgSeparator = Separator(MenuProg, "PicProgSeparator");
 
   MenuData = Menu(window, "MenuData", QT_TR_NOOP("Data(&D)"));
@@ -191,8 +189,6 @@ MainMenus::MainMenus(QWidget& window) : languages_(new QActionGroup(&window)) {
         {QT_TR_NOOP("Redo(&E)"), QT_TR_NOOP("Redo the change undone last")},
         {QT_TR_NOOP("Copy(&Y)"), QT_TR_NOOP("Copy the selected bytes as hexadecimal text")},
         {QT_TR_NOOP("Paste(&T)"), QT_TR_NOOP("Paste hexadecimal bytes at the current cell")}}});
-  DataFind = DataGridItems.find;
-  DataFill = DataGridItems.fill;
   PicDataSeparator = Separator(MenuData, "PicDataSeparator");
 
   Option = Menu(window, "Option", QT_TR_NOOP("Option(&O)"));
@@ -256,8 +252,6 @@ MainMenus::MainMenus(QWidget& window) : languages_(new QActionGroup(&window)) {
                      {QT_TR_NOOP("やり直し(&E)"), QT_TR_NOOP("取り消した変更をやり直します。")},
                      {QT_TR_NOOP("コピー(&Y)"), QT_TR_NOOP("選択したデータを16進のテキストでコピーします。")},
                      {QT_TR_NOOP("貼り付け(&T)"), QT_TR_NOOP("16進のテキストを現在のセルから貼り付けます。")}}});
-  SRomDataFind = SRomDataGridItems.find;
-  SRomDataFill = SRomDataGridItems.fill;
   SROMDataSeparator = Separator(SROMData, "SROMDataSeparator");
 
   SRomOption = Menu(window, "SRomOption", QT_TR_NOOP("オプション(&O)"));

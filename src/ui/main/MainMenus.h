@@ -78,8 +78,6 @@ class MainMenus {
   QAction* ProgWriteP;
   QAction* ProgReadP;
   QAction* ProgCompare;
-  QAction* ProgFind;
-  QAction* ProgFill;
   GridItems ProgGridItems;
   QAction* PicProgSeparator;
   QMenu* MenuData;
@@ -93,8 +91,6 @@ class MainMenus {
   QAction* DataWrite;
   QAction* DataRead;
   QAction* DataCompare;
-  QAction* DataFind;
-  QAction* DataFill;
   GridItems DataGridItems;
   QAction* PicDataSeparator;
   QMenu* Option;
@@ -126,8 +122,6 @@ class MainMenus {
   QAction* SRomDataWrite;
   QAction* SRomDataRead;
   QAction* SRomDataCompare;
-  QAction* SRomDataFind;
-  QAction* SRomDataFill;
   GridItems SRomDataGridItems;
   QAction* SROMDataSeparator;
   QMenu* SRomOption;

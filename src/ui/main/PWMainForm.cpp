@@ -47,6 +47,7 @@ const QString kFileKey = QStringLiteral("File");
 const QString kFormKey = QStringLiteral("Form");
 constexpr int kHistoryCount = 5;
 // CBCategory's entries: PIC, then the serial ROM.
+constexpr int kPicCategory = 0;
 constexpr int kSerialRomCategory = 1;
 // How often a stop from outside looks again whether the command has ended.
 constexpr int kStopRetryMs = 50;
@@ -165,10 +166,7 @@ TPWMainForm::TPWMainForm(WindowMessages& messages, Clock& clock, WriterAccess::B
       protectConfirmDlg_(new TProtectConfirmDlg(this)),
       picCommands_(std::make_unique<PicChipCommands>(
           *this, messages, PicChipCommands::Dialogs{*configDlg_, *idWriteDlg_, *protectConfirmDlg_}, *operation_)),
-      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, *operation_)),
-      progEdits_(new GridEditCommands(*form_.HexGrid, messages, [this](const QString& text) { ShowStatus(text); }, this)),
-      dataEdits_(
-          new GridEditCommands(*form_.DataHexGrid, messages, [this](const QString& text) { ShowStatus(text); }, this)) {
+      serialRomCommands_(std::make_unique<SerialRomCommands>(*this, messages, *operation_)) {
   setObjectName("PWMainForm");
   setWindowTitle(WindowMessages::ApplicationTitle());
   QFont gothic = font();
@@ -221,7 +219,7 @@ void TPWMainForm::FormCreate() {
   // The strips say which pane is which until an image has a name.
   progSide_.SetTitle([] { return tr("New Program"); }, [] { return tr("Program"); });
   dataSide_.SetTitle([] { return tr("New Data"); }, [] { return tr("Data"); });
-  form_.CBCategory->setCurrentIndex(0);
+  form_.CBCategory->setCurrentIndex(kPicCategory);
   form_.CBPICDevice->setCurrentIndex(0);
   form_.CBSRomDevice->setCurrentIndex(0);
   picWrite_->SetDevice(PIC16F84);
@@ -236,8 +234,7 @@ void TPWMainForm::FormCreate() {
   // A start in the serial ROM category keeps its own bar.
   ShowMenuOfCategory();
   AssignHints();
-  statusWords_ = [] { return tr("New file"); };
-  form_.StatusPanel0->setText(statusWords_());
+  ShowNewFileStatus();
   if (startPowerON_) picWrite_->PowerON();
 }
 
@@ -321,8 +318,13 @@ void TPWMainForm::HoldCommands(bool hold) {
 }
 
 void TPWMainForm::ShowStatus(const QString& text) {
-  statusWords_ = nullptr;
+  statusIsNewFile_ = false;
   form_.StatusPanel0->setText(text);
+}
+
+void TPWMainForm::ShowNewFileStatus() {
+  statusIsNewFile_ = true;
+  form_.StatusPanel0->setText(tr("New file"));
 }
 
 bool TPWMainForm::event(QEvent* event) {
@@ -354,7 +356,7 @@ void TPWMainForm::Retranslate() {
   AssignHints();
   progSide_.Retranslate();
   dataSide_.Retranslate();
-  if (statusWords_) form_.StatusPanel0->setText(statusWords_());
+  if (statusIsNewFile_) ShowNewFileStatus();
   ShowWriterStatus();
   imageStatus_->Retranslate();
 }
@@ -447,9 +449,13 @@ void TPWMainForm::CreateCommands() {
   c.DispDataWindow = MakeCommand(&TPWMainForm::DispDataWindowClick, {m.DispDataWindow});
   c.DispDataWindow->SetChecked(true);
 
-  progEdits_->AddItems(m.ProgGridItems);
-  dataEdits_->AddItems(m.DataGridItems);
-  dataEdits_->AddItems(m.SRomDataGridItems);
+  // Owned by the window as their QObject parent.
+  const auto status = [this](const QString& text) { ShowStatus(text); };
+  auto* progEdits = new GridEditCommands(*form_.HexGrid, messages_, status, this);
+  progEdits->AddItems(m.ProgGridItems);
+  auto* dataEdits = new GridEditCommands(*form_.DataHexGrid, messages_, status, this);
+  dataEdits->AddItems(m.DataGridItems);
+  dataEdits->AddItems(m.SRomDataGridItems);
 }
 
 // A command never reads a cell whose text stands for another number: an
@@ -503,7 +509,7 @@ void TPWMainForm::OpenStartFiles(const QString& programFile, const QString& data
     if (!programFile.isEmpty()) {
       // The program pane belongs to the PIC category.
       if (sromCategory_) {
-        form_.CBCategory->setCurrentIndex(0);
+        form_.CBCategory->setCurrentIndex(kPicCategory);
         CBCategoryChange();
       }
       LoadByName(progSide_, programFile);
@@ -542,7 +548,7 @@ void TPWMainForm::CBCategoryChange() {
   // The serial ROM category keeps the program image, hidden.
   const bool mayGo = toPic ? MayReplaceImages({&progSide_, &dataSide_}) : MayReplaceImages({&dataSide_});
   if (!mayGo) {
-    form_.CBCategory->setCurrentIndex(sromCategory_ ? 1 : 0);
+    form_.CBCategory->setCurrentIndex(sromCategory_ ? kSerialRomCategory : kPicCategory);
     return;
   }
   if (toPic) {
@@ -696,7 +702,7 @@ void TPWMainForm::Exit1Click() { close(); }
 
 void TPWMainForm::CheckSettingsVersion() {
   // A start without settings of its own shows the original texts ("As described").
-  if (settings_.Version() != SettingsStore::kVersion) ChooseLanguage(UiLanguage::AsDescribed);
+  if (settings_.Version() != SettingsStore::kVersion) ChooseLanguage(UiLanguage::Original);
   if (!settings_.ReadProblem().isEmpty()) {
     // Not a first run: the file may hold the settings of another run, which
     // are neither used nor replaced.

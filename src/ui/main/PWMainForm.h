@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -29,7 +28,6 @@
 namespace tarvel {
 
 class ChipOperation;
-class GridEditCommands;
 class PicChipCommands;
 class SerialRomCommands;
 class TAboutBox;
@@ -237,6 +235,7 @@ class TPWMainForm : public QMainWindow {
   ImageStatus::Facts StatusFacts() const;
   // A line in the status bar's message panel, until the next hint.
   void ShowStatus(const QString& text);
+  void ShowNewFileStatus();
 
   // Command handlers.
   void CBCategoryChange();
@@ -297,17 +296,15 @@ class TPWMainForm : public QMainWindow {
   std::unique_ptr<SerialRomCommands> serialRomCommands_;
   std::unique_ptr<WholeChipFile> chipFile_;
   ImageStatus* imageStatus_ = nullptr;  // owned by the status bar
-  // Owned by the window as their QObject parent.
-  GridEditCommands* progEdits_;
-  GridEditCommands* dataEdits_;
 
   bool startPowerON_ = false;
   bool endPowerOFF_ = false;
   bool startGiveIO_ = false;
   int portAccess_ = WriterAccess::Automatic;
-  UiLanguage language_ = UiLanguage::AsDescribed;
-  // The status panel's text while it is one of the window's own.
-  std::function<QString()> statusWords_;
+  UiLanguage language_ = UiLanguage::Original;
+  // The status panel shows the window's own "New file", worded in the
+  // language now in effect, until a hint or a command's line replaces it.
+  bool statusIsNewFile_ = false;
   bool firstRun_ = false;
   bool stopRequested_ = false;
   // The user closed the window during a chip operation and chose to cancel it.

@@ -7,6 +7,7 @@
 #include "engine/pic/PicResultText.h"
 #include "files/PicHexImage.h"
 #include "language/CoreTexts.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/ConfigDlg.h"
 #include "ui/dialogs/IDWriteDlg.h"
@@ -157,12 +158,13 @@ bool PicChipCommands::ReadImage(const QString& subject, THexGrid& grid, int32_t 
   grid.DataDigit = digits;
   const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
   if (stopped) {
-    const auto readCells = static_cast<int32_t>(progress.Done());
+    // The cells before the one the read stopped at hold what it read.
+    const uint32_t stoppedAt = progress.Done();
+    const auto readCells = static_cast<int32_t>(stoppedAt);
     grid.Clear();
     for (int32_t address = 0; address < readCells && address <= last; ++address) {
       grid.WriteData(address, engine.GetData(address));
     }
-    const uint32_t stoppedAt = progress.Done();
     (window_.*report)([titleHead, stoppedAt] { return PartialReadTitle(tr(titleHead), stoppedAt); });
     ShowResult({prCancelled, readCells});
     return false;
@@ -348,7 +350,7 @@ void PicChipCommands::ProgReadIDClick() {
   TPicWrite& engine = Engine();
   if (!RunShownOnDevice(tr("the ID words"), [&] { engine.ReadID(); })) return;
   QString words;
-  for (int32_t i = 0; i < 4; ++i) words += QString("%1").arg(engine.GetID(i) & 0xFFFF, 4, 16, QChar('0')).toUpper();
+  for (int32_t i = 0; i < 4; ++i) words += HexCellText::Hex(engine.GetID(i) & 0xFFFF, 4);
   messages_.Box(tr("Read ID : %1\n\n%2").arg(words, FromID(engine.GetIDStr())), tr("ID"), MessageIcon::Information,
                 WindowMessages::Buttons::Ok);
 }

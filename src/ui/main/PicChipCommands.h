@@ -58,7 +58,7 @@ class PicChipCommands {
   void SBPowerONClick();
   void SBPowerOFFClick();
 
-  // The English result box of every write, compare, erase and protect.
+  // The result box of every write, compare, erase and protect, in the window's language.
   void ShowResult(const TPicWriteResult& result);
 
  private:

@@ -46,22 +46,16 @@ void MakePlain(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
 }  // namespace
 
 bool QtWindowMessages::Box(const QString& text, const QString& caption, MessageIcon icon, Buttons buttons) {
-  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, QMessageBox::NoButton, parent_);
-  MakePlain(box);
+  QMessageBox::StandardButtons standard = QMessageBox::Ok;
   switch (buttons) {
-    case Buttons::Ok:
-      box.setStandardButtons(QMessageBox::Ok);
-      break;
-    case Buttons::OkCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      break;
-    case Buttons::YesNo:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
-    case Buttons::YesNoCancel:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      break;
+    case Buttons::Ok: break;
+    case Buttons::OkCancel: standard = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case Buttons::YesNo: standard = QMessageBox::Yes | QMessageBox::No; break;
+    // A three-way question has a box of its own, with Escape for Cancel.
+    case Buttons::YesNoCancel: return YesNoCancel(text, caption, icon) == Answer::Yes;
   }
+  QMessageBox box(ToQtIcon(icon), CaptionOf(caption), text, standard, parent_);
+  MakePlain(box);
   const int answer = box.exec();
   return answer == QMessageBox::Ok || answer == QMessageBox::Yes;
 }

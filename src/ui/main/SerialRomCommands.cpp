@@ -2,6 +2,7 @@
 
 #include "engine/pic/PicResultText.h"
 #include "language/CoreTexts.h"
+#include "ui/components/HexCellText.h"
 #include "ui/components/HexGrid.h"
 #include "ui/main/ChipOperation.h"
 #include "ui/main/CompareReport.h"
@@ -13,9 +14,9 @@ namespace {
 
 constexpr uint8_t kErased = 0xFF;
 
-QString Hex(uint32_t value, int digits) { return QString("%1").arg(value, digits, 16, QChar('0')).toUpper(); }
-
 }  // namespace
+
+using HexCellText::Hex;
 
 SerialRomCommands::SerialRomCommands(TPWMainForm& window, WindowMessages& messages, ChipOperation& operation)
     : window_(window), messages_(messages), operation_(operation) {}
@@ -75,15 +76,8 @@ bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage,
   return true;
 }
 
-SerialRomCommands::Image SerialRomCommands::GridImage() {
-  const THexGrid& grid = Grid();
-  Image image(Engine().LastAddress() + 1);
-  for (uint32_t address = 0; address < image.size(); ++address) {
-    const auto cell = static_cast<int32_t>(address);
-    if (grid.IsO(cell)) image[address] = static_cast<uint8_t>(grid.GetIntData(cell));
-  }
-  return image;
-}
+// The device change sized the grid to the chip, and a file or a read keeps that size.
+SerialRomCommands::Image SerialRomCommands::GridImage() { return Grid().Values<uint8_t>(); }
 
 void SerialRomCommands::SRomDataWriteClick() {
   // A blank cell leaves the EEPROM's byte as it is.

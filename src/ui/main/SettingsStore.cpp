@@ -18,7 +18,7 @@ QString SettingsStore::Path(const QString& key, const QString& name) {
 QString SettingsStore::Version() { return ReadString(QString(), "Version"); }
 
 UiLanguage SettingsStore::Language() {
-  if (Version() != kVersion) return UiLanguage::AsDescribed;
+  if (Version() != kVersion) return UiLanguage::Original;
   return static_cast<UiLanguage>(ReadInt("Form", "Language", 0, 0, kUiLanguageCount - 1));
 }
 

@@ -50,7 +50,7 @@ class SettingsStore {
   void WriteString(const QString& key, const QString& name, const QString& value);
   void Remove(const QString& key, const QString& name);
 
-  // The language kept under Form\Language: "As described" unless the
+  // The language kept under Form\Language: the original texts unless the
   // store is of this version and holds another.
   UiLanguage Language();
   void SetLanguage(UiLanguage language);

@@ -13,19 +13,6 @@
 
 namespace tarvel {
 
-namespace {
-
-template <class Value>
-std::vector<std::optional<Value>> GridValues(const THexGrid& grid) {
-  std::vector<std::optional<Value>> values(static_cast<size_t>(grid.MaxAddress()) + 1);
-  for (int32_t address = 0; address <= grid.MaxAddress(); ++address) {
-    if (grid.IsO(address)) values[static_cast<size_t>(address)] = static_cast<Value>(grid.GetIntData(address));
-  }
-  return values;
-}
-
-}  // namespace
-
 WholeChipFile::WholeChipFile(TPWMainForm& window, WindowMessages& messages, Parts parts)
     : window_(window), messages_(messages), parts_(parts) {}
 
@@ -87,8 +74,8 @@ void WholeChipFile::Take(const QString& path, const PicChipImage& image) {
 PicChipImage WholeChipFile::Picture(bool program, bool data) const {
   PicChipImage image;
   const MainFormLayout& form = window_.Form();
-  if (program) image.program = GridValues<uint16_t>(*form.HexGrid);
-  if (data && HexLayoutOf(Device()).dataBytes > 0) image.data = GridValues<uint8_t>(*form.DataHexGrid);
+  if (program) image.program = form.HexGrid->Values<uint16_t>();
+  if (data && HexLayoutOf(Device()).dataBytes > 0) image.data = form.DataHexGrid->Values<uint8_t>();
   image.config = parts_.chipData.Config();
   image.id = parts_.chipData.Id();
   return image;

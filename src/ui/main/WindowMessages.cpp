@@ -1,5 +1,7 @@
 #include "ui/main/WindowMessages.h"
 
+#include <QFileInfo>
+
 #include "language/CoreTexts.h"
 
 namespace tarvel {
@@ -15,6 +17,16 @@ void WindowMessages::ShowBox(const std::string& text, const std::string& caption
 QString WindowMessages::SaveFileNameAndFilter(const FileDialogRequest& request, int& filter) {
   filter = 0;
   return SaveFileName(request);
+}
+
+QString WindowMessages::AskSavePath(const FileDialogRequest& request, int& filter,
+                                    const std::function<QString(const QString& path)>& overwriteQuestion,
+                                    const QString& overwriteCaption) {
+  for (;;) {
+    const QString path = SaveFileNameAndFilter(request, filter);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return path;
+    if (Box(overwriteQuestion(path), overwriteCaption, MessageIcon::Warning, Buttons::YesNo)) return path;
+  }
 }
 
 bool WindowMessages::AskWithCheck(const QString& text, const QString& caption, const QString&, bool& checked) {

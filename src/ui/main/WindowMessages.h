@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "platform/UserMessages.h"
 
@@ -48,6 +49,13 @@ class WindowMessages : public UserMessages {
   // The same, and which of the request's filters the user left selected
   // (0, the first, unless a dialog tells otherwise).
   virtual QString SaveFileNameAndFilter(const FileDialogRequest& request, int& filter);
+  // The save dialog again until the user cancels (an empty string), picks a
+  // path that does not exist yet, or answers Yes to replacing the one picked:
+  // the question `overwriteQuestion` words for that path, under
+  // `overwriteCaption`. `filter` as SaveFileNameAndFilter gives it.
+  QString AskSavePath(const FileDialogRequest& request, int& filter,
+                      const std::function<QString(const QString& path)>& overwriteQuestion,
+                      const QString& overwriteCaption);
   // A Yes/No question with a check box such as "Do not ask again", whose
   // state comes back in `checked` (unchecked unless a dialog tells otherwise).
   virtual bool AskWithCheck(const QString& text, const QString& caption, const QString& checkText, bool& checked);

@@ -219,6 +219,24 @@ TEST(HexGridData, AnEmptyCellCountsAsZero) {
   EXPECT_EQ(grid.GetHexData(0), "0000");
 }
 
+TEST(HexGridData, ValuesReadEveryAddressUpToMaxAddressAsIsOAndGetIntDataDo) {
+  THexGrid grid;
+  grid.SetDataColCount(8);
+  grid.SetMaxAddress(4);  // the row's cells 5..7 are shown but never read
+  grid.Clear();
+  grid.WriteData(1, 0x1234);
+  grid.WriteData(4, 0xAB);
+  const std::vector<std::optional<uint8_t>> bytes = grid.Values<uint8_t>();
+  EXPECT_EQ(bytes, (std::vector<std::optional<uint8_t>>{std::nullopt, 0x34, std::nullopt, std::nullopt, 0xAB}));
+  const THexGrid::CellValues cells = grid.Values<int32_t>();
+  ASSERT_EQ(cells.size(), 5U);
+  for (int32_t address = 0; address <= grid.MaxAddress(); ++address) {
+    EXPECT_EQ(cells[static_cast<size_t>(address)],
+              grid.IsO(address) ? THexGrid::CellValue{grid.GetIntData(address)} : std::nullopt)
+        << address;
+  }
+}
+
 TEST(HexGridText, HexToIntFoldsHexDigitsAndCountsOthersAsZero) {
   EXPECT_EQ(THexGrid::HexToInt(""), 0);
   EXPECT_EQ(THexGrid::HexToInt("00AB"), 0xAB);

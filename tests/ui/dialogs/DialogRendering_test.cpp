@@ -69,9 +69,9 @@ const char* LanguageName(UiLanguage language) {
   switch (language) {
     case UiLanguage::English: return "English";
     case UiLanguage::Japanese: return "Japanese";
-    case UiLanguage::AsDescribed: break;
+    case UiLanguage::Original: break;
   }
-  return "AsDescribed";
+  return "Original";
 }
 
 void ShowAndCheck(QWidget& dialog, const QString& state) {
@@ -94,11 +94,11 @@ void ShowAndCheck(QWidget& dialog, const QString& state) {
 class DialogRendering : public ::testing::TestWithParam<UiLanguage> {
  protected:
   void SetUp() override { ApplyUiLanguage(GetParam()); }
-  void TearDown() override { ApplyUiLanguage(UiLanguage::AsDescribed); }
+  void TearDown() override { ApplyUiLanguage(UiLanguage::Original); }
 };
 
 INSTANTIATE_TEST_SUITE_P(Languages, DialogRendering,
-                         ::testing::Values(UiLanguage::AsDescribed, UiLanguage::English, UiLanguage::Japanese),
+                         ::testing::Values(UiLanguage::Original, UiLanguage::English, UiLanguage::Japanese),
                          [](const ::testing::TestParamInfo<UiLanguage>& info) { return LanguageName(info.param); });
 
 TEST_P(DialogRendering, WriteSetup) {

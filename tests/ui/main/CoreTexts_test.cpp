@@ -1,6 +1,6 @@
 // The core's texts reach the window in its language: every text the core
 // can show is one the table knows, each is worded in both catalogues, and
-// "As described" leaves them as the core words them.
+// the original texts ("As described") leave them as the core words them.
 #include "language/CoreTexts.h"
 
 #include <gtest/gtest.h>
@@ -104,7 +104,7 @@ QStringList EveryCoreText(const QString& folder) {
 
 class CoreTextsTest : public ::testing::Test {
  protected:
-  void TearDown() override { ApplyUiLanguage(UiLanguage::AsDescribed); }
+  void TearDown() override { ApplyUiLanguage(UiLanguage::Original); }
 };
 
 TEST_F(CoreTextsTest, EveryTextOfTheCoreIsKnownAndWordedInEachLanguage) {
@@ -113,7 +113,7 @@ TEST_F(CoreTextsTest, EveryTextOfTheCoreIsKnownAndWordedInEachLanguage) {
   ASSERT_GE(texts.size(), 55);
   for (const QString& text : texts) {
     EXPECT_TRUE(CoreTexts::Known(text)) << text.toStdString();
-    EXPECT_EQ(CoreTexts::Translated(text), text) << "as described: " << text.toStdString();
+    EXPECT_EQ(CoreTexts::Translated(text), text) << "original: " << text.toStdString();
   }
   // A list of one is the text alone, translated as a message or as a part.
   const auto worded = [](const QString& text) { return CoreTexts::List({text.toStdString()}, {}); };

@@ -86,11 +86,11 @@ TEST_F(GridEditingTest, FillOfTheSelectionUndoesAndRedoesByKeyAndSavesByteForByt
     EXPECT_EQ(dialog.findChild<QLineEdit*>("EdtTo")->text(), "000CH");
     return int(QDialog::Rejected);
   });
-  ClickMenuItem(Menus().MenuProg, Menus().ProgFill);
+  ClickMenuItem(Menus().MenuProg, Menus().ProgGridItems.fill);
   Answer({{"EdtValue", "12345"}}, "BitBtn1");
   Answer({{"EdtTo", "400"}, {"EdtValue", "3ff"}}, "BitBtn1");
   Answer({{"EdtTo", "C"}, {"EdtValue", "3ff"}}, "BitBtn1");
-  for (int refused = 0; refused < 3; ++refused) ClickMenuItem(Menus().MenuProg, Menus().ProgFill);
+  for (int refused = 0; refused < 3; ++refused) ClickMenuItem(Menus().MenuProg, Menus().ProgGridItems.fill);
   ASSERT_EQ(messages.Texts().size(), 2u);
   EXPECT_EQ(messages.Texts()[0], kTooManyDigits) << "as for a typed cell";
   EXPECT_EQ(messages.Texts()[1], "Enter the last address as hexadecimal digits from 0000H to 03FFH.");
@@ -150,7 +150,7 @@ TEST_F(GridEditingTest, FindWithNextAndPreviousAndGoToInTheDataGrid) {
 
   messages.Forget();
   Answer({{"EdtValues", "ab"}}, "BtnFindPrevious");
-  ClickMenuItem(Menus().MenuData, Menus().DataFind);
+  ClickMenuItem(Menus().MenuData, Menus().DataGridItems.find);
   EXPECT_EQ(Status(), "AB is not in the image.");
   EXPECT_TRUE(messages.boxes.empty()) << "not in a box";
   EXPECT_EQ(Data().SelectedRange(), Range(0x30, 0x31));

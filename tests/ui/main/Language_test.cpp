@@ -26,7 +26,7 @@ class LanguageTest : public MainWindowTest {
 
 TEST_F(LanguageTest, EveryFixedTextOfTheWindowFollowsTheChoiceAtOnceAndTheNextStartKeepsIt) {
   StartOnSimulator();
-  const auto described = [&] {
+  const auto original = [&] {
     EXPECT_EQ(Menus().File->title(), "File(&F)");
     EXPECT_EQ(Menus().SRomFile->title(), "ファイル(&F)");
     EXPECT_EQ(Menus().ProgWriteC->statusTip(), "Write configration fulse into PIC");
@@ -37,8 +37,8 @@ TEST_F(LanguageTest, EveryFixedTextOfTheWindowFollowsTheChoiceAtOnceAndTheNextSt
     EXPECT_EQ(window->ProgTitle(), "New Program");
     EXPECT_EQ(Form().StatusPanel1->text(), "Writer: simulated");
   };
-  described();
-  EXPECT_TRUE(Menus().LanguageItem(UiLanguage::AsDescribed)->isChecked());
+  original();
+  EXPECT_TRUE(Menus().LanguageItem(UiLanguage::Original)->isChecked());
 
   Choose(UiLanguage::English);
   EXPECT_EQ(Menus().SRomFile->title(), "File(&F)");
@@ -64,8 +64,8 @@ TEST_F(LanguageTest, EveryFixedTextOfTheWindowFollowsTheChoiceAtOnceAndTheNextSt
   EXPECT_EQ(Form().PnlDataTitle->Caption(), "データ");
   EXPECT_TRUE(messages.boxes.empty());
 
-  Choose(UiLanguage::AsDescribed);
-  described();
+  Choose(UiLanguage::Original);
+  original();
 }
 
 TEST_F(LanguageTest, MessagesOfTheWindowAndOfTheCoreSpeakTheChosenLanguage) {

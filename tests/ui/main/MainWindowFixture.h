@@ -107,7 +107,7 @@ class MainWindowTest : public ::testing::Test {
     messages.unscriptedChoice = WindowMessages::Answer::No;
     if (window) window->close();
     window.reset();
-    ApplyUiLanguage(UiLanguage::AsDescribed);
+    ApplyUiLanguage(UiLanguage::Original);
   }
 
   WriterAccess::Backends Backends() {
