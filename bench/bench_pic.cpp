@@ -18,6 +18,7 @@
 #include "engine/pic/PicWrite.h"
 #include "platform/SystemClock.h"
 #include "platform/VirtualClock.h"
+#include "platform/WaitTimeMeasurement.h"
 #include "port/ParallelPort.h"
 #include "sim/PicChip.h"
 #include "sim/SimulatedWriter.h"
@@ -26,14 +27,6 @@ namespace {
 
 using namespace tarvel;
 using tarvel::bench::CpuSeconds;
-
-// 100000 divided by the milliseconds of 30,600,000 empty rounds.
-int32_t MeasureWaitTime(Clock& clock) {
-  const uint32_t start = clock.Ticks();
-  clock.Spin(30600000);
-  const uint32_t elapsed = clock.Ticks() - start;
-  return elapsed == 0 ? 30000 : static_cast<int32_t>(100000 / elapsed);
-}
 
 double WallSeconds() {
   timespec now{};
@@ -57,7 +50,7 @@ Run WriteFullChip(Clock& clock, PIC_DEVICES device, int32_t waitTimeDivisor,
   TParallelPort port(writer, messages);
   TPicWrite pic(clock, messages);
   pic.ParallelPort = &port;
-  pic.WaitTime = MeasureWaitTime(clock) / waitTimeDivisor;
+  pic.WaitTime = WaitTimeMeasurement::Measure(clock) / waitTimeDivisor;
   pic.SetDevice(device);
   writer.InsertPic(device);
 
