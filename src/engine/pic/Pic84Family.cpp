@@ -13,9 +13,6 @@ constexpr int32_t kBlankByte = 0xFF;
 constexpr int kIncrementsToConfigWord = 7;
 constexpr int32_t kIdLastIndex = 3;
 constexpr int32_t kConfigAddress = 0x2007;
-constexpr int32_t kFirstHalfOfErase = 1;
-constexpr int32_t kSecondHalfOfErase = 7;
-constexpr int32_t kBeginProgramming = 8;
 constexpr int32_t kSettleAfterEraseMs = 10;
 constexpr int32_t kSettleBeforeBlankCheckMs = 1000;
 }  // namespace

@@ -51,7 +51,18 @@ class TPicWrite {
  public:
   static constexpr int kImageSize = 8192;
 
-  // Command codes the primitives take beyond the chip's own 6-bit commands.
+  // The chips' own 6-bit commands, as the primitives take them.
+  static constexpr int32_t kLoadConfiguration = 0;
+  static constexpr int32_t kFirstHalfOfErase = 1;
+  static constexpr int32_t kLoadProgramData = 2;
+  static constexpr int32_t kLoadDataEeprom = 3;
+  static constexpr int32_t kReadProgramData = 4;
+  static constexpr int32_t kReadDataEeprom = 5;
+  static constexpr int32_t kIncrementAddress = 6;
+  static constexpr int32_t kSecondHalfOfErase = 7;
+  static constexpr int32_t kBeginProgramming = 8;
+  static constexpr int32_t kEndProgramming = 14;
+  // Command codes the primitives take beyond the chip's own.
   static constexpr int32_t kResetTarget = 64;
   static constexpr int32_t kEnterProgramming = 65;
   static constexpr int32_t kLeaveProgramming = 66;
