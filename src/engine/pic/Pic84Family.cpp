@@ -73,9 +73,9 @@ TPicWriteResult TPicWrite::Pic84Erase() {
   Delay(kSettleAfterEraseMs);
 
   chip.Enter();
-  BeginStage(OperationStage::Erasing, dataLastAddress_ + 1);
+  BeginStage(Progress, OperationStage::Erasing, dataLastAddress_ + 1);
   for (int32_t i = 0; i <= dataLastAddress_; ++i) {
-    if (StopsAt(i)) {
+    if (StopsAt(Progress, i)) {
       chip.Leave();
       return {prCancelled, i};
     }

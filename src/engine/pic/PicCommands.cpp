@@ -53,10 +53,9 @@ void PicCommands::EndProgramming() { Call(TPicWrite::kEndProgramming, 0); }
 void PicCommands::Send(int32_t code) { Call(code, 0); }
 
 bool PicCommands::CellsHold(int32_t count, int32_t value, bool dataBytes) {
-  OperationProgress* progress = engine_.Progress;
-  if (progress) progress->BeginStage(OperationStage::BlankChecking, static_cast<uint32_t>(count));
+  BeginStage(engine_.Progress, OperationStage::BlankChecking, count);
   for (int32_t i = 0; i < count; ++i) {
-    if (progress && progress->StopsAt(static_cast<uint32_t>(i))) return false;
+    if (StopsAt(engine_.Progress, i)) return false;
     if (Read(dataBytes) != value) return false;
     Increment();
   }

@@ -221,8 +221,6 @@ class TPicWrite {
   };
 
   bool WantedValue(int32_t index, int32_t& wanted) const;
-  void BeginStage(OperationStage stage, int32_t cells);
-  bool StopsAt(int32_t cell);
   TPicWriteResult WriteCells(const CellWrite& plan);
   TPicWriteResult CompareCells(const CellCompare& plan);
   void ReadCells(PicPrimitive primitive, CounterStart start, bool dataBytes, int32_t lastIndex,

@@ -289,11 +289,11 @@ uint32_t TSRomWrite::SequentialReadEnd(uint32_t address) const {
 
 SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, uint32_t count,
                                         const ByteHandler& take) {
-  if (Progress) Progress->BeginStage(stage, count);
+  BeginStage(Progress, stage, count);
   const uint32_t end = first + count;
   uint32_t address = first;
   if (count == 0) return {SRomTransfer::Done, first};
-  if (StopsAt(0)) return {SRomTransfer::Cancelled, first};
+  if (StopsAt(Progress, 0)) return {SRomTransfer::Cancelled, first};
   while (address < end) {
     if (!BeginRead(address)) return {SRomTransfer::NoAnswer, address};
     const uint32_t blockEnd = std::min(end, SequentialReadEnd(address));
@@ -304,7 +304,7 @@ SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, ui
       const uint32_t at = address++;
       if (!take(at, value)) {
         ended = {SRomTransfer::Halted, at};
-      } else if (address < end && StopsAt(address - first)) {
+      } else if (address < end && StopsAt(Progress, address - first)) {
         ended = {SRomTransfer::Cancelled, address};
       }
       more = ended.outcome == SRomTransfer::Done && address < blockEnd;
@@ -318,12 +318,12 @@ SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, ui
 
 SRomTransfer TSRomWrite::WritePages(OperationStage stage, uint32_t first, uint32_t count,
                                     const WantedByte& wanted) {
-  if (Progress) Progress->BeginStage(stage, count);
+  BeginStage(Progress, stage, count);
   const uint32_t pageSize = kSRomDevices[device_].pageSize;
   const uint32_t end = first + count;
   SRomWriteCyclePoll poll(*this, clock_);
   for (uint32_t address = first; address < end;) {
-    if (StopsAt(address - first)) return {SRomTransfer::Cancelled, address};
+    if (StopsAt(Progress, address - first)) return {SRomTransfer::Cancelled, address};
     const uint32_t pageEnd = std::min(end, (address / pageSize + 1) * pageSize);
     // Each run of wanted bytes within the page is one write; the bytes
     // between runs keep what the chip holds.
