@@ -326,21 +326,21 @@ SRomTransfer TSRomWrite::WritePages(OperationStage stage, uint32_t first, uint32
     if (StopsAt(Progress, address - first)) return {SRomTransfer::Cancelled, address};
     const uint32_t pageEnd = std::min(end, (address / pageSize + 1) * pageSize);
     // Each run of wanted bytes within the page is one write; the bytes
-    // between runs keep what the chip holds.
+    // between runs keep what the chip holds. Each address is asked for once.
+    const auto wantedNext = [&]() -> std::optional<uint8_t> {
+      ++address;
+      return address < pageEnd ? wanted(address) : std::nullopt;
+    };
+    std::optional<uint8_t> value = wanted(address);
     while (address < pageEnd) {
-      if (!wanted(address)) {
-        ++address;
+      if (!value) {
+        value = wantedNext();
         continue;
       }
       const uint32_t runStart = address;
       StartCondition();
       bool answered = SendAddress(runStart);
-      while (answered && address < pageEnd) {
-        const std::optional<uint8_t> value = wanted(address);
-        if (!value) break;
-        answered = Transmit(*value) == 1;
-        ++address;
-      }
+      for (; answered && value; value = wantedNext()) answered = Transmit(*value) == 1;
       StopCondition();
       if (!answered) return {SRomTransfer::NoAnswer, runStart};
       if (poll.Wait() != WriteCycleOutcome::Finished) return {SRomTransfer::NoAnswer, runStart};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -123,7 +124,8 @@ TEST_P(SRomWriteEveryDevice, CheckedReadsTellASilentChipFromErasedBytes) {
 
 // Page writes of an image with gaps, then a sequential read: every byte
 // lands, the gaps keep what the chip held, each run within a page takes one
-// write cycle, and a page of 0xFF erases.
+// write cycle, each address's byte is asked for once, and a page of 0xFF
+// erases.
 TEST_P(SRomWriteEveryDevice, PageWritesAndSequentialReadsCoverTheWholeChip) {
   SRomOnSimulator sim(GetParam());
   const uint32_t size = sim.rom.LastAddress() + 1;
@@ -133,7 +135,13 @@ TEST_P(SRomWriteEveryDevice, PageWritesAndSequentialReadsCoverTheWholeChip) {
     return static_cast<uint8_t>(address * 7 + (address >> 8) * 13);
   };
   sim.Chip().SetByte(3, 0x11);
-  ASSERT_EQ(sim.rom.WritePages(OperationStage::Writing, 0, size, wanted).outcome, SRomTransfer::Done);
+  std::vector<int> asked(size);
+  const auto counted = [&](uint32_t address) {
+    ++asked[address];
+    return wanted(address);
+  };
+  ASSERT_EQ(sim.rom.WritePages(OperationStage::Writing, 0, size, counted).outcome, SRomTransfer::Done);
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), 1), size) << "each address is asked for once";
   const uint32_t pages = size / page;
   EXPECT_EQ(sim.Chip().CompletedWriteCycles(), 2 * pages + (pages + 4) / 5);
   std::vector<uint8_t> read;
