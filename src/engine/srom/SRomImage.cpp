@@ -40,4 +40,9 @@ SRomTransfer WriteImage(TSRomWrite& rom, OperationStage stage, const SRomImage& 
   return ReadSpanAgainst(rom, OperationStage::Verifying, image, span, false, differences);
 }
 
+SRomTransfer EraseImage(TSRomWrite& rom, ImageDifferences& differences) {
+  const SRomImage erased(static_cast<size_t>(rom.LastAddress()) + 1, kSRomErased);
+  return WriteImage(rom, OperationStage::Erasing, erased, true, differences);
+}
+
 }  // namespace tarvel

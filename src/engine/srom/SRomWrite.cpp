@@ -18,7 +18,6 @@ constexpr uint8_t kSupply = 0x40;
 constexpr uint32_t kControlWrite = 0xA0;
 constexpr uint32_t kControlRead = 0x01;
 constexpr uint32_t kBlockBitsMask = 0x0E;
-constexpr uint8_t kErased = 0xFF;
 
 }  // namespace
 
@@ -257,7 +256,7 @@ int32_t TSRomWrite::Polling() {
 
 bool TSRomWrite::IsErased(bool showMessage) {
   for (uint32_t address = 0; address <= lastAddress_; ++address) {
-    if (Read(address) != kErased) {
+    if (Read(address) != kSRomErased) {
       TellErased(false, showMessage);
       return false;
     }
@@ -268,7 +267,7 @@ bool TSRomWrite::IsErased(bool showMessage) {
 
 SRomEraseCheck TSRomWrite::CheckErased(bool showMessage) {
   const SRomTransfer read = ReadSequential(OperationStage::BlankChecking, 0, lastAddress_ + 1,
-                                           [](uint32_t, uint8_t value) { return value == kErased; });
+                                           [](uint32_t, uint8_t value) { return value == kSRomErased; });
   switch (read.outcome) {
     case SRomTransfer::Done: break;
     case SRomTransfer::Halted:

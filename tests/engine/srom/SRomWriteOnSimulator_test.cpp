@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/srom/SRomImage.h"
 #include "engine/srom/SRomWrite.h"
 #include "engine/srom/SRomWriteCyclePoll.h"
 #include "platform/VirtualClock.h"
@@ -179,6 +180,35 @@ TEST(SRomWriteOnSimulator, EraseByWritingFFThenChecksBlank) {
     ASSERT_EQ(sim.WriteAndWait(address, 0xFF), WriteCycleOutcome::Finished);
   }
   EXPECT_TRUE(sim.rom.IsErased(false));
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
+// Erasing writes every byte, under the Erasing stage, and reads each back: a
+// byte that keeps a bit low is named, with what it reads.
+TEST(SRomWriteOnSimulator, EraseImageWritesTheWholeChipErasedAndReadsItBack) {
+  struct Stages : OperationProgress {
+    std::vector<OperationStage> seen;
+    void Reported() override {
+      if (seen.empty() || seen.back() != Stage()) seen.push_back(Stage());
+    }
+  } progress;
+  SRomOnSimulator sim(SROM24xx08);
+  sim.rom.Progress = &progress;
+  for (uint32_t address = 0; address <= sim.rom.LastAddress(); ++address) sim.Chip().SetByte(address, 0x5A);
+  ImageDifferences differences;
+  EXPECT_EQ(EraseImage(sim.rom, differences).outcome, SRomTransfer::Done);
+  EXPECT_TRUE(differences.empty());
+  EXPECT_EQ(sim.rom.CheckErased(false).outcome, SRomEraseCheck::Erased);
+  EXPECT_EQ(progress.seen, (std::vector<OperationStage>{OperationStage::Erasing, OperationStage::Verifying,
+                                                        OperationStage::BlankChecking}));
+
+  sim.Chip().SetStuckBit(0x2C3, 4, false);
+  const SRomTransfer stuck = EraseImage(sim.rom, differences);
+  EXPECT_EQ(stuck.outcome, SRomTransfer::Halted);
+  ASSERT_EQ(differences.size(), 1u);
+  EXPECT_EQ(differences[0].Address, 0x2C3);
+  EXPECT_EQ(differences[0].WantedValue, kSRomErased);
+  EXPECT_EQ(differences[0].ReadValue, 0xEF);
   EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
 }
 
