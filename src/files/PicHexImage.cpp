@@ -124,7 +124,7 @@ HexBytes PicHexBytes(const PicChipImage& image, PIC_DEVICES device) {
 }
 
 std::string IdText(const std::array<uint16_t, 4>& words) {
-  const PicIdWords engineWords{words[0], words[1], words[2], words[3]};
+  const PicIdWords engineWords = EngineIdWords(words);
   if (IdWordsAreText(engineWords)) return "\"" + IdTextOfWords(engineWords) + "\"";
   return "words " + Hex(words[0], 4) + " " + Hex(words[1], 4) + " " + Hex(words[2], 4) + " " + Hex(words[3], 4);
 }
