@@ -130,8 +130,7 @@ void TPicWrite::ReadConfigWord(PicPrimitive primitive, CounterStart start) {
 TPicWriteResult TPicWrite::WriteConfigWord(const ConfigWrite& plan) {
   if (!IsKnownPicDevice(device_)) return {prNotSupported};
   const PicConfigRule& rule = kPicConfigRules[device_];
-  const int32_t wanted = Fuse | rule.forcedBits;
-  auto differs = [&](int32_t read) { return ((read ^ wanted) & rule.comparedBits) != 0; };
+  const int32_t wanted = ConfigWordWanted(rule, Fuse);
 
   // The forced bits reach above the cell (bits 14 and 15 of the words the
   // configuration dialog makes). Programmed as it stands, such a word never
@@ -143,12 +142,12 @@ TPicWriteResult TPicWrite::WriteConfigWord(const ConfigWrite& plan) {
   chip.EnterAt(plan.start);
   for (int i = 0; i < plan.cycles; ++i) (this->*plan.programCycle)(programmed);
   int32_t read = chip.ReadWord();
-  if (differs(read)) return Failure(chip, prConfigWriteError, plan.address, wanted, read);
+  if (!ConfigReadsBack(rule, wanted, read)) return Failure(chip, prConfigWriteError, plan.address, wanted, read);
 
   if (plan.verifyPass) {
     chip.EnterAt(plan.start);
     read = chip.ReadWord();
-    if (differs(read)) return Failure(chip, prConfigVerifyError, plan.address, wanted, read);
+    if (!ConfigReadsBack(rule, wanted, read)) return Failure(chip, prConfigVerifyError, plan.address, wanted, read);
   }
   chip.Leave();
   return {};
