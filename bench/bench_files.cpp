@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "files/HexSource.h"
@@ -32,28 +33,40 @@ class CountingMessages : public tarvel::UserMessages {
   void ShowBox(const std::string&, const std::string&, tarvel::MessageIcon) override { ++shown; }
 };
 
+uint8_t PatternByte(size_t i) { return static_cast<uint8_t>(i * 7 + (i >> 12)); }
+
 // An image of `size` bytes, every one given.
 tarvel::HexBytes Pattern(size_t size) {
   tarvel::HexBytes bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 12));
+  for (size_t i = 0; i < size; ++i) bytes[i] = PatternByte(i);
   return bytes;
 }
 
 // An INHX32 file of about `megabytes` MB, 64 KB of data under each linear
 // address, written a piece at a time so that making it takes little memory.
 bool WriteHexFile(const std::string& path, size_t megabytes) {
-  std::ofstream file(path, std::ios::binary);
-  const auto text = *tarvel::IntelHexText(Pattern(1u << 16), tarvel::HexFormat::Inhx32);
-  // Without its leading address record and its end-of-file record.
-  const std::string body(text.begin() + 17, text.end() - 13);
-  uint32_t upper = 0;
-  for (size_t written = 0; written < (megabytes << 20); written += body.size(), ++upper) {
-    char record[32];
-    const auto sum = static_cast<uint8_t>(-(2 + 4 + (upper >> 8) + (upper & 0xFF)));
-    std::snprintf(record, sizeof record, ":02000004%04X%02X\r\n", upper, sum);
-    file << record << body;
+  constexpr size_t kBlock = 1u << 16;
+  constexpr size_t kRecord = 16;
+  std::vector<uint8_t> records;  // the data records of one block, the same under every address
+  for (size_t address = 0; address < kBlock; address += kRecord) {
+    uint8_t data[kRecord];
+    for (size_t i = 0; i < kRecord; ++i) data[i] = PatternByte(address + i);
+    tarvel::AppendHexRecord(records, tarvel::kDataRecord, static_cast<uint16_t>(address), data, kRecord);
   }
-  file << ":00000001FF\r\n";
+  std::ofstream file(path, std::ios::binary);
+  const auto put = [&file](const std::vector<uint8_t>& text) {
+    file.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size()));
+  };
+  uint16_t upper = 0;
+  for (size_t written = 0; written < (megabytes << 20); written += records.size(), ++upper) {
+    std::vector<uint8_t> address;
+    tarvel::AppendLinearAddressRecord(address, upper);
+    put(address);
+    put(records);
+  }
+  std::vector<uint8_t> end;
+  tarvel::AppendHexRecord(end, tarvel::kEndOfFileRecord, 0, nullptr, 0);
+  put(end);
   return static_cast<bool>(file);
 }
 

@@ -12,12 +12,12 @@
 // (about 45 s of wall time).
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 
 #include "BenchSupport.h"
 #include "engine/pic/PicWrite.h"
 #include "platform/SystemClock.h"
 #include "platform/VirtualClock.h"
+#include "platform/WaitTimeMeasurement.h"
 #include "port/ParallelPort.h"
 #include "sim/PicChip.h"
 #include "sim/SimulatedWriter.h"
@@ -26,20 +26,6 @@ namespace {
 
 using namespace tarvel;
 using tarvel::bench::CpuSeconds;
-
-// 100000 divided by the milliseconds of 30,600,000 empty rounds.
-int32_t MeasureWaitTime(Clock& clock) {
-  const uint32_t start = clock.Ticks();
-  clock.Spin(30600000);
-  const uint32_t elapsed = clock.Ticks() - start;
-  return elapsed == 0 ? 30000 : static_cast<int32_t>(100000 / elapsed);
-}
-
-double WallSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 struct Run {
   TPicWriteResult result;
@@ -50,14 +36,13 @@ struct Run {
 };
 
 // `waitTimeDivisor` > 1 stands for a measurement on a busy machine.
-Run WriteFullChip(Clock& clock, PIC_DEVICES device, int32_t waitTimeDivisor,
-                  double (*now)(Clock&)) {
+Run WriteFullChip(Clock& clock, PIC_DEVICES device, int32_t waitTimeDivisor) {
   bench::SilentMessages messages;
   SimulatedWriter writer(clock);
   TParallelPort port(writer, messages);
   TPicWrite pic(clock, messages);
   pic.ParallelPort = &port;
-  pic.WaitTime = MeasureWaitTime(clock) / waitTimeDivisor;
+  pic.WaitTime = WaitTimeMeasurement::Measure(clock) / waitTimeDivisor;
   pic.SetDevice(device);
   writer.InsertPic(device);
 
@@ -69,24 +54,21 @@ Run WriteFullChip(Clock& clock, PIC_DEVICES device, int32_t waitTimeDivisor,
   }
 
   const uint64_t accessesBefore = writer.Accesses();
-  const double before = now(clock);
+  const uint64_t before = clock.ObservedNanos();
   const double cpuBefore = CpuSeconds();
   Run run;
   run.result = pic.WriteProgram();
   run.cpuSeconds = CpuSeconds() - cpuBefore;
-  run.elapsedSeconds = now(clock) - before;
+  run.elapsedSeconds = static_cast<double>(clock.ObservedNanos() - before) * 1e-9;
   run.accesses = writer.Accesses() - accessesBefore;
   const PicChip& chip = *writer.Pic();
   run.neededSeconds = chip.Counters().completedCycles * chip.Facts().wordCycleMicros * 1e-6;
   return run;
 }
 
-double VirtualSeconds(Clock& clock) { return static_cast<double>(static_cast<VirtualClock&>(clock).Nanos()) * 1e-9; }
-double RealSeconds(Clock&) { return WallSeconds(); }
-
 Run OnVirtualTime(PIC_DEVICES device, int32_t waitTimeDivisor) {
   VirtualClock clock;
-  return WriteFullChip(clock, device, waitTimeDivisor, VirtualSeconds);
+  return WriteFullChip(clock, device, waitTimeDivisor);
 }
 
 bool Failed(const char* what, const Run& run) {
@@ -122,7 +104,7 @@ int main() {
   std::fflush(stdout);
 
   SystemClock realClock;
-  const Run real = WriteFullChip(realClock, PIC16F877, 1, RealSeconds);
+  const Run real = WriteFullChip(realClock, PIC16F877, 1);
   if (Failed("real-clock PIC16F877", real)) return 1;
   std::printf("f877_real_clock_write_s %.1f s\n", real.elapsedSeconds);
   std::printf("f877_real_clock_cpu_share %.1f %%\n", 100.0 * real.cpuSeconds / real.elapsedSeconds);

@@ -2,22 +2,16 @@
 # install directories: program, desktop entry, icons, AppStream metainfo,
 # the Intel HEX file type, manual pages and the documents. Another program
 # or manual page joins with one tarvel_install_program or
-# tarvel_install_man_page line below.
+# tarvel_install_man_page line below. The application ID and the rendered
+# icons come from TarvelWindowResources.cmake, which the window needs first.
 include(GNUInstallDirs)
 
-set(TARVEL_APP_ID jp.melfort.tarvel)
 set(TARVEL_HOMEPAGE "https://melfort.invalid/tarvel" CACHE STRING
     "Web page of the program; the metainfo's screenshot lies under it at screenshots/main-window.png")
 set(TARVEL_PACKAGE_CONTACT "tarvel developers <tarvel@melfort.invalid>" CACHE STRING
     "Name and mail address of whoever answers for the package")
-set(TARVEL_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 find_program(TARVEL_GZIP gzip REQUIRED)
-find_program(TARVEL_RSVG_CONVERT rsvg-convert REQUIRED)
-
-set(TARVEL_DATA ${CMAKE_SOURCE_DIR}/data)
-set(TARVEL_BUILT_DATA ${CMAKE_BINARY_DIR}/data)
-file(MAKE_DIRECTORY ${TARVEL_BUILT_DATA}/icons)
 
 # Everything the install takes from the build; `cmake --build build --target
 # package_contents` makes it all.
@@ -52,21 +46,12 @@ if(TARGET tarvel-cli)
   tarvel_install_man_page(tarvel-cli.1)
 endif()
 
-# The icon: drawn as SVG, rendered to PNG sizes for the icon theme and for
-# the window, which carries them in its resources.
-set(icon_svg ${TARVEL_DATA}/icons/tarvel.svg)
-set(icon_pngs "")
+# The icon in every size the window carries, and as drawn, for the icon theme.
 foreach(size ${TARVEL_ICON_SIZES})
-  set(png ${TARVEL_BUILT_DATA}/icons/tarvel-${size}.png)
-  add_custom_command(OUTPUT ${png} COMMAND ${TARVEL_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${icon_svg}
-                     DEPENDS ${icon_svg} VERBATIM)
-  list(APPEND icon_pngs ${png})
-  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-          RENAME ${TARVEL_APP_ID}.png)
+  install(FILES ${TARVEL_BUILT_DATA}/icons/tarvel-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${TARVEL_APP_ID}.png)
 endforeach()
-qt_add_resources(tarvel tarvel_icons PREFIX /icons BASE ${TARVEL_BUILT_DATA}/icons FILES ${icon_pngs})
-target_compile_definitions(tarvel PRIVATE TARVEL_APP_ID="${TARVEL_APP_ID}")
-install(FILES ${icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+install(FILES ${TARVEL_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${TARVEL_APP_ID}.svg)
 
 install(FILES ${TARVEL_DATA}/${TARVEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -79,7 +64,7 @@ install(FILES ${TARVEL_DATA}/${TARVEL_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTA
 # The documents, with the copyright and changelog Debian looks for.
 configure_file(${TARVEL_DATA}/debian/changelog.in ${TARVEL_BUILT_DATA}/changelog @ONLY)
 tarvel_gzip(${TARVEL_BUILT_DATA}/changelog ${TARVEL_BUILT_DATA}/changelog.gz)
-add_custom_target(tarvel_data_files DEPENDS ${TARVEL_BUILT_DATA}/changelog.gz ${icon_pngs})
+add_custom_target(tarvel_data_files DEPENDS ${TARVEL_BUILT_DATA}/changelog.gz ${TARVEL_ICON_PNGS})
 add_dependencies(package_contents tarvel_data_files)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE ${TARVEL_DATA}/debian/copyright
               ${TARVEL_BUILT_DATA}/changelog.gz

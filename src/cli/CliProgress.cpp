@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "cli/CliOutcome.h"
+#include "platform/FileSizeSignal.h"
 
 namespace tarvel {
 namespace {
@@ -33,6 +34,9 @@ QString Doing(OperationStage stage, const QString& subject) {
 }  // namespace
 
 void CatchStopSignals(OperationProgress& progress) {
+  // A read saved past the file size limit fails and is told, its temporary
+  // file removed, instead of the program ending without a word.
+  IgnoreFileSizeSignal();
   stopTarget = &progress;
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     struct sigaction action {};

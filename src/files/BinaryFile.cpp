@@ -145,6 +145,19 @@ bool FileIsReadOnly(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && WriteRefusal(path, info) != 0;
 }
 
+bool IsBinaryFileName(const std::string& path) {
+  static constexpr char kExtension[] = ".bin";
+  constexpr size_t kLength = sizeof kExtension - 1;
+  if (path.size() < kLength) return false;
+  const size_t start = path.size() - kLength;
+  for (size_t i = 0; i < kLength; ++i) {
+    // ASCII only: a byte of a longer UTF-8 character never matches.
+    const char c = path[start + i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kExtension[i]) return false;
+  }
+  return true;
+}
+
 FileHead ReadFileHead(const std::string& path, size_t limit) {
   FileHead head;
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

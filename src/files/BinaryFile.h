@@ -12,6 +12,10 @@ inline size_t CellsUpTo(int32_t lastAddress) {
   return lastAddress < 0 ? 0 : static_cast<size_t>(lastAddress) + 1;
 }
 
+// Whether a file is binary by its name: one ending in ".bin", in any case;
+// any other is Intel HEX.
+bool IsBinaryFileName(const std::string& path);
+
 // The start of a file, read as raw bytes.
 struct FileHead {
   bool opened = false;

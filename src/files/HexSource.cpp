@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "files/IntelHex.h"
+
 namespace tarvel {
 
 namespace {
@@ -41,16 +43,6 @@ constexpr std::array<uint8_t, 256> MakeClasses() {
 }
 
 constexpr std::array<uint8_t, 256> kClasses = MakeClasses();
-
-// The record types Intel HEX defines.
-enum RecordType : uint8_t {
-  kDataRecord = 0,
-  kEndOfFileRecord = 1,
-  kSegmentAddress = 2,
-  kSegmentStart = 3,
-  kLinearAddress = 4,
-  kLinearStart = 5,
-};
 
 std::string Printed(const char* format, int a, int b = 0, int c = 0, int d = 0, int e = 0) {
   char text[320];

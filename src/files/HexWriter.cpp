@@ -7,53 +7,45 @@ namespace tarvel {
 namespace {
 
 constexpr size_t kRecordBytes = 16;
-constexpr uint8_t kDataRecord = 0;
-constexpr uint8_t kEndOfFileRecord = 1;
-constexpr uint8_t kLinearAddress = 4;
 
-class RecordText {
- public:
-  explicit RecordText(std::vector<uint8_t>& text) : text_(text) {}
-
-  void Record(uint8_t type, uint16_t address, const uint8_t* data, size_t count) {
-    text_.push_back(':');
-    sum_ = 0;
-    Byte(static_cast<uint8_t>(count));
-    Byte(static_cast<uint8_t>(address >> 8));
-    Byte(static_cast<uint8_t>(address & 0xFF));
-    Byte(type);
-    for (size_t i = 0; i < count; ++i) Byte(data[i]);
-    Byte(static_cast<uint8_t>(-sum_));
-    text_.push_back('\r');
-    text_.push_back('\n');
-  }
-
-  void LinearAddress(uint32_t upper) {
-    const uint8_t data[2] = {static_cast<uint8_t>(upper >> 8), static_cast<uint8_t>(upper & 0xFF)};
-    Record(kLinearAddress, 0, data, 2);
-  }
-
- private:
-  void Byte(uint8_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    sum_ = static_cast<uint8_t>(sum_ + value);
-    text_.push_back(static_cast<uint8_t>(kDigits[value >> 4]));
-    text_.push_back(static_cast<uint8_t>(kDigits[value & 0x0F]));
-  }
-
-  std::vector<uint8_t>& text_;
-  uint8_t sum_ = 0;
-};
+void AppendHexByte(std::vector<uint8_t>& text, uint8_t value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  text.push_back(static_cast<uint8_t>(kDigits[value >> 4]));
+  text.push_back(static_cast<uint8_t>(kDigits[value & 0x0F]));
+}
 
 }  // namespace
+
+void AppendHexRecord(std::vector<uint8_t>& text, IntelHexRecord type, uint16_t address, const uint8_t* data,
+                     size_t count) {
+  const uint8_t head[4] = {static_cast<uint8_t>(count), static_cast<uint8_t>(address >> 8),
+                           static_cast<uint8_t>(address & 0xFF), type};
+  uint8_t sum = 0;
+  text.push_back(':');
+  for (uint8_t value : head) {
+    sum = static_cast<uint8_t>(sum + value);
+    AppendHexByte(text, value);
+  }
+  for (size_t i = 0; i < count; ++i) {
+    sum = static_cast<uint8_t>(sum + data[i]);
+    AppendHexByte(text, data[i]);
+  }
+  AppendHexByte(text, static_cast<uint8_t>(-sum));
+  text.push_back('\r');
+  text.push_back('\n');
+}
+
+void AppendLinearAddressRecord(std::vector<uint8_t>& text, uint16_t upper) {
+  const uint8_t data[2] = {static_cast<uint8_t>(upper >> 8), static_cast<uint8_t>(upper & 0xFF)};
+  AppendHexRecord(text, kLinearAddress, 0, data, 2);
+}
 
 std::optional<std::vector<uint8_t>> IntelHexText(const HexBytes& bytes, HexFormat format) {
   std::vector<uint8_t> text;
   // A full record of 16 bytes takes 45 characters.
   text.reserve(bytes.size() / kRecordBytes * 45 + 64);
-  RecordText out(text);
   uint32_t upper = 0;
-  if (format == HexFormat::Inhx32) out.LinearAddress(upper);
+  if (format == HexFormat::Inhx32) AppendLinearAddressRecord(text, 0);
   size_t at = 0;
   while (at < bytes.size()) {
     if (!bytes[at]) {
@@ -69,11 +61,11 @@ std::optional<std::vector<uint8_t>> IntelHexText(const HexBytes& bytes, HexForma
     if (startUpper != upper) {
       if (format == HexFormat::Inhx8m) return std::nullopt;
       upper = startUpper;
-      out.LinearAddress(upper);
+      AppendLinearAddressRecord(text, static_cast<uint16_t>(upper));
     }
-    out.Record(kDataRecord, static_cast<uint16_t>(start & 0xFFFF), data, count);
+    AppendHexRecord(text, kDataRecord, static_cast<uint16_t>(start & 0xFFFF), data, count);
   }
-  out.Record(kEndOfFileRecord, 0, nullptr, 0);
+  AppendHexRecord(text, kEndOfFileRecord, 0, nullptr, 0);
   return text;
 }
 

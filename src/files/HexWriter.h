@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/BinaryFile.h"
+#include "files/IntelHex.h"
 
 namespace tarvel {
 
@@ -22,6 +23,13 @@ using HexBytes = std::vector<std::optional<uint8_t>>;
 // one wherever the upper 16 address bits change. Nothing when the bytes
 // reach beyond 64 KB and the form is INHX8M.
 std::optional<std::vector<uint8_t>> IntelHexText(const HexBytes& bytes, HexFormat format);
+
+// One record appended to `text`: its count, address, type, the `count`
+// bytes of `data` and its checksum, ended with CR LF.
+void AppendHexRecord(std::vector<uint8_t>& text, IntelHexRecord type, uint16_t address, const uint8_t* data,
+                     size_t count);
+// The extended linear address record that sets the upper 16 address bits.
+void AppendLinearAddressRecord(std::vector<uint8_t>& text, uint16_t upper);
 
 // Writes the text as binary files are saved: the old file stays until the
 // new one is whole.

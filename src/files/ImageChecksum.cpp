@@ -16,6 +16,15 @@ std::array<uint32_t, 256> MakeCrcTable() {
   return table;
 }
 
+uint32_t CrcStep(uint32_t crc, uint8_t byte) {
+  static const std::array<uint32_t, 256> kTable = MakeCrcTable();
+  return kTable[(crc ^ byte) & 0xFF] ^ (crc >> 8);
+}
+
+constexpr uint32_t kCrcStart = 0xFFFFFFFFU;
+constexpr uint32_t kCrcEnd = 0xFFFFFFFFU;
+constexpr uint8_t kErasedByte = 0xFF;
+
 }  // namespace
 
 uint16_t PicProgramChecksum(const std::vector<std::optional<uint16_t>>& program, std::optional<uint16_t> config,
@@ -26,10 +35,15 @@ uint16_t PicProgramChecksum(const std::vector<std::optional<uint16_t>>& program,
 }
 
 uint32_t Crc32(const uint8_t* bytes, size_t size) {
-  static const std::array<uint32_t, 256> kTable = MakeCrcTable();
-  uint32_t crc = 0xFFFFFFFFU;
-  for (size_t i = 0; i < size; ++i) crc = kTable[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
-  return crc ^ 0xFFFFFFFFU;
+  uint32_t crc = kCrcStart;
+  for (size_t i = 0; i < size; ++i) crc = CrcStep(crc, bytes[i]);
+  return crc ^ kCrcEnd;
+}
+
+uint32_t DataImageCrc32(const std::vector<std::optional<uint8_t>>& cells) {
+  uint32_t crc = kCrcStart;
+  for (const std::optional<uint8_t>& cell : cells) crc = CrcStep(crc, cell.value_or(kErasedByte));
+  return crc ^ kCrcEnd;
 }
 
 }  // namespace tarvel

@@ -16,5 +16,8 @@ uint16_t PicProgramChecksum(const std::vector<std::optional<uint16_t>>& program,
 
 // The CRC-32 of zip and PNG (reflected, polynomial EDB88320H).
 uint32_t Crc32(const uint8_t* bytes, size_t size);
+// The CRC-32 of a whole data memory, one cell a byte, a blank cell counted
+// as erased (FFH).
+uint32_t DataImageCrc32(const std::vector<std::optional<uint8_t>>& cells);
 
 }  // namespace tarvel

@@ -21,14 +21,6 @@ std::string Hex(uint32_t value, int digits) {
 
 const char* NameOf(PIC_DEVICES device) { return IsKnownPicDevice(device) ? kPicDevices[device].displayName : "device"; }
 
-// The word whose low byte is at `byte`: its high byte counts as 0 when the
-// file lacks it, as for program words.
-std::optional<uint16_t> WordAt(const THexSource& source, int32_t byte) {
-  if (byte + 1 >= THexSource::kImageSize || !source.Written()[byte]) return std::nullopt;
-  const uint16_t high = source.Written()[byte + 1] ? source.Buffer()[byte + 1] : 0;
-  return static_cast<uint16_t>(high << 8 | source.Buffer()[byte]);
-}
-
 // Gathers the bytes of each kind of misfit into one range.
 class MisfitList {
  public:
@@ -77,12 +69,12 @@ PicHexContents PicContentsFromHex(const THexSource& source, PIC_DEVICES device) 
     if (word >= layout.idAddress && word < layout.idAddress + 4) {
       if (!layout.idWritten) {
         misfits.Add(HexMisfit::IdNotWritten, line, address);
-      } else if (const auto value = WordAt(source, byte); low && value) {
+      } else if (const auto value = HexWordAt(source, word); low && value) {
         id[word - layout.idAddress] = *value;
         hasId = true;
       }
     } else if (word == layout.configAddress) {
-      if (low) contents.image.config = WordAt(source, byte);
+      if (low) contents.image.config = HexWordAt(source, word);
     } else if (layout.dataAddress >= 0 && word >= layout.dataAddress && word < layout.dataAddress + layout.dataSpace) {
       const int32_t index = word - layout.dataAddress;
       if (layout.dataBytes == 0) {
@@ -132,7 +124,7 @@ HexBytes PicHexBytes(const PicChipImage& image, PIC_DEVICES device) {
 }
 
 std::string IdText(const std::array<uint16_t, 4>& words) {
-  const PicIdWords engineWords{words[0], words[1], words[2], words[3]};
+  const PicIdWords engineWords = EngineIdWords(words);
   if (IdWordsAreText(engineWords)) return "\"" + IdTextOfWords(engineWords) + "\"";
   return "words " + Hex(words[0], 4) + " " + Hex(words[1], 4) + " " + Hex(words[2], 4) + " " + Hex(words[3], 4);
 }

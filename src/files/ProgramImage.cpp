@@ -4,21 +4,24 @@
 
 namespace tarvel {
 
+std::optional<uint16_t> HexWordAt(const THexSource& source, int32_t address) {
+  if (address < 0 || address >= THexSource::kImageSize / 2) return std::nullopt;
+  const int32_t low = 2 * address;
+  if (!source.Written()[low]) return std::nullopt;
+  const uint16_t high = source.Written()[low + 1] ? source.Buffer()[low + 1] : 0;
+  return static_cast<uint16_t>(high << 8 | source.Buffer()[low]);
+}
+
 ProgramHexWords ProgramWordsFromHex(const THexSource& source, int32_t lastAddress) {
   ProgramHexWords image;
   image.words.resize(CellsUpTo(lastAddress));
-  const auto& buffer = source.Buffer();
   const auto& written = source.Written();
   // The reader holds no byte beyond its image: the words above it stay empty.
   const size_t wordsInReader = THexSource::kImageSize / 2;
   const size_t count = std::min(image.words.size(), wordsInReader);
   for (size_t a = 0; a < count; ++a) {
-    const size_t low = 2 * a;
-    const size_t high = low + 1;
-    if (written[low]) {
-      const uint16_t highByte = written[high] ? buffer[high] : 0;
-      image.words[a] = static_cast<uint16_t>(highByte * 256 + buffer[low]);
-    } else if (written[high]) {
+    image.words[a] = HexWordAt(source, static_cast<int32_t>(a));
+    if (!image.words[a] && written[2 * a + 1]) {
       image.highByteOnlyAddress = static_cast<int32_t>(a);
       break;
     }

@@ -23,8 +23,12 @@ struct ProgramHexWords {
   int32_t highByteOnlyAddress = -1;
 };
 
-// Takes words 0 to `lastAddress` from a reader that has loaded a file. A
-// word with only its low byte gets 0 as its high byte.
+// Word `address` of a file the reader has loaded: empty without its low
+// byte; a word with only its low byte gets 0 as its high byte.
+std::optional<uint16_t> HexWordAt(const THexSource& source, int32_t address);
+
+// Takes words 0 to `lastAddress` from a reader that has loaded a file, each
+// as HexWordAt gives it.
 ProgramHexWords ProgramWordsFromHex(const THexSource& source, int32_t lastAddress);
 
 struct ProgramBinaryWords {

@@ -56,4 +56,11 @@ class OperationProgress {
   std::atomic<bool> stopped_{false};
 };
 
+// The engines' reports to a Progress they may not have: without one an
+// operation runs to its end.
+inline void BeginStage(OperationProgress* progress, OperationStage stage, uint32_t total) {
+  if (progress) progress->BeginStage(stage, total);
+}
+inline bool StopsAt(OperationProgress* progress, uint32_t done) { return progress && progress->StopsAt(done); }
+
 }  // namespace tarvel

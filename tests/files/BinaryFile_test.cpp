@@ -157,6 +157,15 @@ TEST(SaveFileAtomically, WritesInPlaceWhereTheFolderTakesNoNewFile) {
   EXPECT_EQ(folder.EntryCount(), 1);
 }
 
+TEST(IsBinaryFileName, IsTheNameEndingInBinInAnyCase) {
+  for (const char* name : {"a.bin", "/tmp/A.BIN", "x.Bin", ".bin", "書き込み.bIN"}) {
+    EXPECT_TRUE(IsBinaryFileName(name)) << name;
+  }
+  for (const char* name : {"a.hex", "bin", "a.bin.hex", "abin", "a.bin ", "", "/tmp/bin/a.obj"}) {
+    EXPECT_FALSE(IsBinaryFileName(name)) << name;
+  }
+}
+
 TEST(ReadFileHead, TellsWhetherTheFileGoesOnPastTheLimit) {
   TempFolder folder;
   const std::string path = folder.Write("four.bin", "1234");

@@ -19,5 +19,15 @@ TEST(ImageChecksum, ProgramSumCountsBlankWordsAsErasedAndTheCrcIsZips) {
   EXPECT_EQ(Crc32(reinterpret_cast<const uint8_t*>(digits.data()), digits.size()), 0xCBF43926u);
 }
 
+TEST(ImageChecksum, DataCrcCountsBlankBytesAsErased) {
+  const std::string digits = "123456789";
+  std::vector<std::optional<uint8_t>> data(digits.begin(), digits.end());
+  EXPECT_EQ(DataImageCrc32(data), 0xCBF43926u);
+  data[4].reset();
+  data.emplace_back();
+  const uint8_t filled[] = {'1', '2', '3', '4', 0xFF, '6', '7', '8', '9', 0xFF};
+  EXPECT_EQ(DataImageCrc32(data), Crc32(filled, sizeof filled));
+}
+
 }  // namespace
 }  // namespace tarvel

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/pic/PicConfigRules.h"
 #include "engine/pic/PicDevice.h"
 
 namespace tarvel {
@@ -19,17 +20,13 @@ enum class Scheme : uint8_t {
   LastWords, // all / upper half / last 256 words (levels 0, 1, 2)
 };
 
-struct DeviceProtection {
-  Scheme scheme;
-  bool dataProtect;  // the engine honours the data flag (CPD, bit 8)
-};
-
-constexpr DeviceProtection kAll{Scheme::AllOnly, false};
-constexpr DeviceProtection kQuarters{Scheme::Quarters, false};
-constexpr DeviceProtection kHalves{Scheme::Halves, false};
+constexpr Scheme kAll = Scheme::AllOnly;
+constexpr Scheme kQuarters = Scheme::Quarters;
+constexpr Scheme kHalves = Scheme::Halves;
+constexpr Scheme kLastWords = Scheme::LastWords;
 
 // One row per device, in the order of PIC_DEVICES.
-constexpr DeviceProtection kProtection[kPicDeviceCount] = {
+constexpr Scheme kSchemes[kPicDeviceCount] = {
     kAll,       // PIC12C508
     kAll,       // PIC12C508A
     kAll,       // PIC12C509
@@ -68,13 +65,13 @@ constexpr DeviceProtection kProtection[kPicDeviceCount] = {
     kAll,       // PIC16C84
     kQuarters,  // PIC16C923
     kQuarters,  // PIC16C924
-    {Scheme::Halves, true},     // PIC16F627
-    {Scheme::Quarters, true},   // PIC16F628
-    kAll,                       // PIC16F84
-    {Scheme::LastWords, true},  // PIC16F873
-    {Scheme::LastWords, true},  // PIC16F874
-    {Scheme::LastWords, true},  // PIC16F876
-    {Scheme::LastWords, true},  // PIC16F877
+    kHalves,    // PIC16F627
+    kQuarters,  // PIC16F628
+    kAll,       // PIC16F84
+    kLastWords, // PIC16F873
+    kLastWords, // PIC16F874
+    kLastWords, // PIC16F876
+    kLastWords, // PIC16F877
 };
 
 CodeProtectRanges::Range MakeRange(const char* words, int32_t first, int32_t last, int32_t level) {
@@ -91,7 +88,7 @@ std::vector<CodeProtectRanges::Range> CodeProtectRanges::ForDevice(int device) {
   const int32_t last = kPicDevices[device].lastAddress;
   const int32_t words = last + 1;
   std::vector<Range> ranges{MakeRange("All", 0, last, 0)};
-  switch (kProtection[device].scheme) {
+  switch (kSchemes[device]) {
     case Scheme::AllOnly:
       break;
     case Scheme::Quarters:
@@ -112,7 +109,8 @@ std::vector<CodeProtectRanges::Range> CodeProtectRanges::ForDevice(int device) {
 int CodeProtectRanges::FirstChoice(int device) { return static_cast<int>(ForDevice(device).size()) - 1; }
 
 bool CodeProtectRanges::OffersDataProtect(int device) {
-  return IsKnownPicDevice(device) && kProtection[device].dataProtect;
+  // A data protect mask that keeps every bit: the engine ignores the data flag (CPD).
+  return IsKnownPicDevice(device) && kPicConfigRules[device].dataProtectMask != -1;
 }
 
 }  // namespace tarvel

@@ -13,9 +13,6 @@ constexpr int32_t kBlankByte = 0xFF;
 constexpr int kIncrementsToConfigWord = 7;
 constexpr int32_t kIdLastIndex = 3;
 constexpr int32_t kConfigAddress = 0x2007;
-constexpr int32_t kFirstHalfOfErase = 1;
-constexpr int32_t kSecondHalfOfErase = 7;
-constexpr int32_t kBeginProgramming = 8;
 constexpr int32_t kSettleAfterEraseMs = 10;
 constexpr int32_t kSettleBeforeBlankCheckMs = 1000;
 }  // namespace
@@ -76,9 +73,9 @@ TPicWriteResult TPicWrite::Pic84Erase() {
   Delay(kSettleAfterEraseMs);
 
   chip.Enter();
-  BeginStage(OperationStage::Erasing, dataLastAddress_ + 1);
+  BeginStage(Progress, OperationStage::Erasing, dataLastAddress_ + 1);
   for (int32_t i = 0; i <= dataLastAddress_; ++i) {
-    if (StopsAt(i)) {
+    if (StopsAt(Progress, i)) {
       chip.Leave();
       return {prCancelled, i};
     }

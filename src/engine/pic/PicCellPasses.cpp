@@ -38,12 +38,6 @@ bool TPicWrite::WantedValue(int32_t index, int32_t& wanted) const {
   return false;
 }
 
-void TPicWrite::BeginStage(OperationStage stage, int32_t cells) {
-  if (Progress) Progress->BeginStage(stage, static_cast<uint32_t>(cells));
-}
-
-bool TPicWrite::StopsAt(int32_t cell) { return Progress && Progress->StopsAt(static_cast<uint32_t>(cell)); }
-
 TPicWriteResult TPicWrite::WriteCells(const CellWrite& plan) {
   PicCommands chip(*this, plan.primitive);
   const int32_t addressBase = plan.idWords ? kIdAddress : 0;
@@ -56,9 +50,9 @@ TPicWriteResult TPicWrite::WriteCells(const CellWrite& plan) {
   };
 
   chip.EnterAt(plan.start);
-  BeginStage(OperationStage::Writing, plan.lastIndex + 1);
+  BeginStage(Progress, OperationStage::Writing, plan.lastIndex + 1);
   for (int32_t i = 0; i <= plan.lastIndex; ++i) {
-    if (StopsAt(i)) return Failure(chip, prCancelled, addressBase + i, -1, -1);
+    if (StopsAt(Progress, i)) return Failure(chip, prCancelled, addressBase + i, -1, -1);
     int32_t wanted;
     if (wantedAt(i, wanted)) {
       // A value wider than the cell could only be programmed in part and
@@ -78,9 +72,9 @@ TPicWriteResult TPicWrite::WriteCells(const CellWrite& plan) {
     return {};
   }
   chip.EnterAt(plan.start);
-  BeginStage(OperationStage::Verifying, plan.lastIndex + 1);
+  BeginStage(Progress, OperationStage::Verifying, plan.lastIndex + 1);
   for (int32_t i = 0; i <= plan.lastIndex; ++i) {
-    if (StopsAt(i)) return Failure(chip, prCancelled, addressBase + i, -1, -1);
+    if (StopsAt(Progress, i)) return Failure(chip, prCancelled, addressBase + i, -1, -1);
     const int32_t read = chip.Read(plan.dataBytes);
     int32_t wanted;
     if (wantedAt(i, wanted) && read != wanted) {
@@ -96,9 +90,9 @@ TPicWriteResult TPicWrite::CompareCells(const CellCompare& plan) {
   PicCommands chip(*this, plan.primitive);
   TPicWriteResult result{plan.match};
   chip.EnterAt(plan.start);
-  BeginStage(OperationStage::Comparing, plan.lastIndex + 1);
+  BeginStage(Progress, OperationStage::Comparing, plan.lastIndex + 1);
   for (int32_t i = 0; i <= plan.lastIndex; ++i) {
-    if (StopsAt(i)) return Failure(chip, prCancelled, i, -1, -1);
+    if (StopsAt(Progress, i)) return Failure(chip, prCancelled, i, -1, -1);
     const int32_t read = chip.Read(plan.dataBytes);
     int32_t wanted = data_[i];
     const bool compared = plan.fillCounts ? WantedValue(i, wanted) : ox_[i] != kEmptyCell;
@@ -117,9 +111,9 @@ void TPicWrite::ReadCells(PicPrimitive primitive, CounterStart start, bool dataB
                           int32_t lastIndex, int32_t* into) {
   PicCommands chip(*this, primitive);
   chip.EnterAt(start);
-  BeginStage(OperationStage::Reading, lastIndex + 1);
+  BeginStage(Progress, OperationStage::Reading, lastIndex + 1);
   for (int32_t i = 0; i <= lastIndex; ++i) {
-    if (StopsAt(i)) break;
+    if (StopsAt(Progress, i)) break;
     into[i] = chip.Read(dataBytes);
     chip.Increment();
   }
@@ -136,8 +130,7 @@ void TPicWrite::ReadConfigWord(PicPrimitive primitive, CounterStart start) {
 TPicWriteResult TPicWrite::WriteConfigWord(const ConfigWrite& plan) {
   if (!IsKnownPicDevice(device_)) return {prNotSupported};
   const PicConfigRule& rule = kPicConfigRules[device_];
-  const int32_t wanted = Fuse | rule.forcedBits;
-  auto differs = [&](int32_t read) { return ((read ^ wanted) & rule.comparedBits) != 0; };
+  const int32_t wanted = ConfigWordWanted(rule, Fuse);
 
   // The forced bits reach above the cell (bits 14 and 15 of the words the
   // configuration dialog makes). Programmed as it stands, such a word never
@@ -149,12 +142,12 @@ TPicWriteResult TPicWrite::WriteConfigWord(const ConfigWrite& plan) {
   chip.EnterAt(plan.start);
   for (int i = 0; i < plan.cycles; ++i) (this->*plan.programCycle)(programmed);
   int32_t read = chip.ReadWord();
-  if (differs(read)) return Failure(chip, prConfigWriteError, plan.address, wanted, read);
+  if (!ConfigReadsBack(rule, wanted, read)) return Failure(chip, prConfigWriteError, plan.address, wanted, read);
 
   if (plan.verifyPass) {
     chip.EnterAt(plan.start);
     read = chip.ReadWord();
-    if (differs(read)) return Failure(chip, prConfigVerifyError, plan.address, wanted, read);
+    if (!ConfigReadsBack(rule, wanted, read)) return Failure(chip, prConfigVerifyError, plan.address, wanted, read);
   }
   chip.Leave();
   return {};

@@ -87,6 +87,12 @@ int32_t ApplyProtectionLevel(int32_t word, int32_t pairs, int32_t level) {
   return static_cast<int32_t>(result);
 }
 
+int32_t ConfigWordWanted(const PicConfigRule& rule, int32_t fuse) { return fuse | rule.forcedBits; }
+
+bool ConfigReadsBack(const PicConfigRule& rule, int32_t wanted, int32_t read) {
+  return ((read ^ wanted) & rule.comparedBits) == 0;
+}
+
 int32_t ProtectionBits(const PicConfigRule& rule) {
   return ((~rule.protectMask | ~rule.dataProtectMask) & kWordMask) | rule.levelPairs;
 }

@@ -28,6 +28,13 @@ extern const PicConfigRule kPicConfigRules[kPicDeviceCount];
 // is, level 0 clears it.
 int32_t ApplyProtectionLevel(int32_t word, int32_t pairs, int32_t level);
 
+// The word a configuration write of `fuse` wants on the chip: the forced
+// bits set.
+int32_t ConfigWordWanted(const PicConfigRule& rule, int32_t fuse);
+// Whether the word read from the chip holds the wanted word in every bit
+// that must read back; the others may read anything.
+bool ConfigReadsBack(const PicConfigRule& rule, int32_t wanted, int32_t read);
+
 // The bits code protection may clear; a cleared one means protected.
 int32_t ProtectionBits(const PicConfigRule& rule);
 

@@ -22,6 +22,13 @@ std::array<uint32_t, 7> Characters(const PicIdWords& words) {
 
 }  // namespace
 
+PicIdWords EngineIdWords(const std::array<uint16_t, 4>& words) { return {words[0], words[1], words[2], words[3]}; }
+
+std::array<uint16_t, 4> FileIdWords(const PicIdWords& words) {
+  return {static_cast<uint16_t>(words[0]), static_cast<uint16_t>(words[1]), static_cast<uint16_t>(words[2]),
+          static_cast<uint16_t>(words[3])};
+}
+
 PicIdWords IdWordsOfText(const std::string& text) {
   const std::string padded = (text + "       ").substr(0, 7);
   int32_t c[7];

@@ -10,6 +10,10 @@ namespace tarvel {
 // bit first: 56 bits in all.
 using PicIdWords = std::array<int32_t, 4>;
 
+// The words as files and grids hold them (16 bits each), and back.
+PicIdWords EngineIdWords(const std::array<uint16_t, 4>& words);
+std::array<uint16_t, 4> FileIdWords(const PicIdWords& words);
+
 // The text padded with blanks, or cut, to seven characters.
 PicIdWords IdWordsOfText(const std::string& text);
 // Seven characters; one outside 21H to 7EH reads as a blank.

@@ -17,12 +17,6 @@ constexpr uint32_t kClockHigh = 0x4A;  // + data bit
 constexpr uint32_t kReadClockLow = 0x4C;
 constexpr uint32_t kReadClockHigh = 0x4E;
 
-constexpr int32_t kLoadConfiguration = 0;
-constexpr int32_t kFirstHalfOfErase = 1;
-constexpr int32_t kLoadProgramData = 2;
-constexpr int32_t kLoadDataEeprom = 3;
-constexpr int32_t kSecondHalfOfErase = 7;
-constexpr int32_t kBeginProgramming = 8;
 constexpr uint64_t kShortPauseRounds = 200;
 constexpr int kCommandBits = 6;
 constexpr int kWordBits = 14;
@@ -58,18 +52,23 @@ struct TPicWrite::FamilyProtocol {
 // Flash family: power-cycled for 100 ms, then held in reset with the lines
 // released, then with RB6/RB7 low, and only then VPP.
 const TPicWrite::FamilyProtocol TPicWrite::kPic84Protocol = {
-    Codes({0, 2, 3}), Codes({4, 5}), Codes({5}), Codes({1, 6, 7}), true, true, true, true, 0,
+    Codes({kLoadConfiguration, kLoadProgramData, kLoadDataEeprom}),
+    Codes({kReadProgramData, kReadDataEeprom}), Codes({kReadDataEeprom}),
+    Codes({kFirstHalfOfErase, kIncrementAddress, kSecondHalfOfErase}),
+    true, true, true, true, 0,
     {{0x00, {100, 0}}, {0x74, {10, 0}}, {0x50, {10, 10}}, {0x48, {10, 0}}}, 4};
 
 // 14-bit EPROM family: MCLR low for 10 ms with the supply on, then VPP.
 const TPicWrite::FamilyProtocol TPicWrite::kPic67Protocol = {
-    Codes({0, 2}), Codes({4}), 0, Codes({6}), false, false, false, false, 600,
+    Codes({kLoadConfiguration, kLoadProgramData}), Codes({kReadProgramData}), 0, Codes({kIncrementAddress}),
+    false, false, false, false, 600,
     {{0x74, {10, 0}}, {0x48, {10, 0}}, {}, {}}, 2};
 
 // 12-bit EPROM family: off for 100 ms, lines released without supply, then
 // supply and VPP in the same write.
 const TPicWrite::FamilyProtocol TPicWrite::kPic12Protocol = {
-    Codes({2}), Codes({4}), 0, Codes({6, 14}), false, true, false, false, 80,
+    Codes({kLoadProgramData}), Codes({kReadProgramData}), 0, Codes({kIncrementAddress, kEndProgramming}),
+    false, true, false, false, 80,
     {{0x00, {100, 0}}, {0x34, {10, 0}}, {0x48, {10, 0}}, {}}, 3};
 
 TPicWrite::TPicWrite(Clock& clock, UserMessages& messages) : clock_(clock), messages_(messages) {}

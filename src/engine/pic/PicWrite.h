@@ -51,7 +51,18 @@ class TPicWrite {
  public:
   static constexpr int kImageSize = 8192;
 
-  // Command codes the primitives take beyond the chip's own 6-bit commands.
+  // The chips' own 6-bit commands, as the primitives take them.
+  static constexpr int32_t kLoadConfiguration = 0;
+  static constexpr int32_t kFirstHalfOfErase = 1;
+  static constexpr int32_t kLoadProgramData = 2;
+  static constexpr int32_t kLoadDataEeprom = 3;
+  static constexpr int32_t kReadProgramData = 4;
+  static constexpr int32_t kReadDataEeprom = 5;
+  static constexpr int32_t kIncrementAddress = 6;
+  static constexpr int32_t kSecondHalfOfErase = 7;
+  static constexpr int32_t kBeginProgramming = 8;
+  static constexpr int32_t kEndProgramming = 14;
+  // Command codes the primitives take beyond the chip's own.
   static constexpr int32_t kResetTarget = 64;
   static constexpr int32_t kEnterProgramming = 65;
   static constexpr int32_t kLeaveProgramming = 66;
@@ -210,8 +221,6 @@ class TPicWrite {
   };
 
   bool WantedValue(int32_t index, int32_t& wanted) const;
-  void BeginStage(OperationStage stage, int32_t cells);
-  bool StopsAt(int32_t cell);
   TPicWriteResult WriteCells(const CellWrite& plan);
   TPicWriteResult CompareCells(const CellCompare& plan);
   void ReadCells(PicPrimitive primitive, CounterStart start, bool dataBytes, int32_t lastIndex,

@@ -11,6 +11,10 @@ enum SROM_DEVICE : uint8_t {
 
 constexpr int kSRomDeviceCount = 9;
 
+// What an erased byte reads; a 24xx has no erase of its own, so erasing is
+// writing it.
+constexpr uint8_t kSRomErased = 0xFF;
+
 struct SRomDeviceInfo {
   SROM_DEVICE device;
   const char* displayName;

@@ -36,4 +36,8 @@ SRomTransfer ReadAgainst(TSRomWrite& rom, OperationStage stage, const SRomImage&
 SRomTransfer WriteImage(TSRomWrite& rom, OperationStage stage, const SRomImage& image, bool verify,
                         ImageDifferences& differences);
 
+// The whole chip written with kSRomErased under the Erasing stage and read
+// back: a byte that does not read erased ends it as WriteImage's verify does.
+SRomTransfer EraseImage(TSRomWrite& rom, ImageDifferences& differences);
+
 }  // namespace tarvel

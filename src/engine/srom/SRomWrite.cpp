@@ -18,7 +18,6 @@ constexpr uint8_t kSupply = 0x40;
 constexpr uint32_t kControlWrite = 0xA0;
 constexpr uint32_t kControlRead = 0x01;
 constexpr uint32_t kBlockBitsMask = 0x0E;
-constexpr uint8_t kErased = 0xFF;
 
 }  // namespace
 
@@ -257,7 +256,7 @@ int32_t TSRomWrite::Polling() {
 
 bool TSRomWrite::IsErased(bool showMessage) {
   for (uint32_t address = 0; address <= lastAddress_; ++address) {
-    if (Read(address) != kErased) {
+    if (Read(address) != kSRomErased) {
       TellErased(false, showMessage);
       return false;
     }
@@ -268,7 +267,7 @@ bool TSRomWrite::IsErased(bool showMessage) {
 
 SRomEraseCheck TSRomWrite::CheckErased(bool showMessage) {
   const SRomTransfer read = ReadSequential(OperationStage::BlankChecking, 0, lastAddress_ + 1,
-                                           [](uint32_t, uint8_t value) { return value == kErased; });
+                                           [](uint32_t, uint8_t value) { return value == kSRomErased; });
   switch (read.outcome) {
     case SRomTransfer::Done: break;
     case SRomTransfer::Halted:
@@ -289,11 +288,11 @@ uint32_t TSRomWrite::SequentialReadEnd(uint32_t address) const {
 
 SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, uint32_t count,
                                         const ByteHandler& take) {
-  if (Progress) Progress->BeginStage(stage, count);
+  BeginStage(Progress, stage, count);
   const uint32_t end = first + count;
   uint32_t address = first;
   if (count == 0) return {SRomTransfer::Done, first};
-  if (StopsAt(0)) return {SRomTransfer::Cancelled, first};
+  if (StopsAt(Progress, 0)) return {SRomTransfer::Cancelled, first};
   while (address < end) {
     if (!BeginRead(address)) return {SRomTransfer::NoAnswer, address};
     const uint32_t blockEnd = std::min(end, SequentialReadEnd(address));
@@ -304,7 +303,7 @@ SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, ui
       const uint32_t at = address++;
       if (!take(at, value)) {
         ended = {SRomTransfer::Halted, at};
-      } else if (address < end && StopsAt(address - first)) {
+      } else if (address < end && StopsAt(Progress, address - first)) {
         ended = {SRomTransfer::Cancelled, address};
       }
       more = ended.outcome == SRomTransfer::Done && address < blockEnd;
@@ -318,29 +317,29 @@ SRomTransfer TSRomWrite::ReadSequential(OperationStage stage, uint32_t first, ui
 
 SRomTransfer TSRomWrite::WritePages(OperationStage stage, uint32_t first, uint32_t count,
                                     const WantedByte& wanted) {
-  if (Progress) Progress->BeginStage(stage, count);
+  BeginStage(Progress, stage, count);
   const uint32_t pageSize = kSRomDevices[device_].pageSize;
   const uint32_t end = first + count;
   SRomWriteCyclePoll poll(*this, clock_);
   for (uint32_t address = first; address < end;) {
-    if (StopsAt(address - first)) return {SRomTransfer::Cancelled, address};
+    if (StopsAt(Progress, address - first)) return {SRomTransfer::Cancelled, address};
     const uint32_t pageEnd = std::min(end, (address / pageSize + 1) * pageSize);
     // Each run of wanted bytes within the page is one write; the bytes
-    // between runs keep what the chip holds.
+    // between runs keep what the chip holds. Each address is asked for once.
+    const auto wantedNext = [&]() -> std::optional<uint8_t> {
+      ++address;
+      return address < pageEnd ? wanted(address) : std::nullopt;
+    };
+    std::optional<uint8_t> value = wanted(address);
     while (address < pageEnd) {
-      if (!wanted(address)) {
-        ++address;
+      if (!value) {
+        value = wantedNext();
         continue;
       }
       const uint32_t runStart = address;
       StartCondition();
       bool answered = SendAddress(runStart);
-      while (answered && address < pageEnd) {
-        const std::optional<uint8_t> value = wanted(address);
-        if (!value) break;
-        answered = Transmit(*value) == 1;
-        ++address;
-      }
+      for (; answered && value; value = wantedNext()) answered = Transmit(*value) == 1;
       StopCondition();
       if (!answered) return {SRomTransfer::NoAnswer, runStart};
       if (poll.Wait() != WriteCycleOutcome::Finished) return {SRomTransfer::NoAnswer, runStart};

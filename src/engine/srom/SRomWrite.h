@@ -136,7 +136,6 @@ class TSRomWrite {
   void TellErased(bool erased, bool showMessage);
   // The first address past the sequential read that starts at `address`.
   uint32_t SequentialReadEnd(uint32_t address) const;
-  bool StopsAt(uint32_t done) { return Progress && Progress->StopsAt(done); }
 
   Clock& clock_;
   UserMessages& messages_;

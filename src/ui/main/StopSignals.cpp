@@ -6,6 +6,8 @@
 #include <QSocketNotifier>
 #include <cerrno>
 
+#include "platform/FileSizeSignal.h"
+
 namespace tarvel {
 namespace {
 
@@ -32,8 +34,12 @@ StopSignals::StopSignals(std::function<void()> stop, QObject* parent) : QObject(
     // A stop the program was started to ignore (nohup, a background job)
     // stays ignored.
     if (previous_[k].sa_handler == SIG_IGN) continue;
+    if (kSignals[k] == SIGXFSZ) {
+      IgnoreFileSizeSignal();
+      continue;
+    }
     struct sigaction action {};
-    action.sa_handler = kSignals[k] == SIGXFSZ ? SIG_IGN : OnStopSignal;
+    action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(kSignals[k], &action, nullptr);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "engine/srom/SRomImage.h"
 #include "engine/srom/SRomWrite.h"
 #include "engine/srom/SRomWriteCyclePoll.h"
 #include "platform/VirtualClock.h"
@@ -123,7 +125,8 @@ TEST_P(SRomWriteEveryDevice, CheckedReadsTellASilentChipFromErasedBytes) {
 
 // Page writes of an image with gaps, then a sequential read: every byte
 // lands, the gaps keep what the chip held, each run within a page takes one
-// write cycle, and a page of 0xFF erases.
+// write cycle, each address's byte is asked for once, and a page of 0xFF
+// erases.
 TEST_P(SRomWriteEveryDevice, PageWritesAndSequentialReadsCoverTheWholeChip) {
   SRomOnSimulator sim(GetParam());
   const uint32_t size = sim.rom.LastAddress() + 1;
@@ -133,7 +136,13 @@ TEST_P(SRomWriteEveryDevice, PageWritesAndSequentialReadsCoverTheWholeChip) {
     return static_cast<uint8_t>(address * 7 + (address >> 8) * 13);
   };
   sim.Chip().SetByte(3, 0x11);
-  ASSERT_EQ(sim.rom.WritePages(OperationStage::Writing, 0, size, wanted).outcome, SRomTransfer::Done);
+  std::vector<int> asked(size);
+  const auto counted = [&](uint32_t address) {
+    ++asked[address];
+    return wanted(address);
+  };
+  ASSERT_EQ(sim.rom.WritePages(OperationStage::Writing, 0, size, counted).outcome, SRomTransfer::Done);
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), 1), size) << "each address is asked for once";
   const uint32_t pages = size / page;
   EXPECT_EQ(sim.Chip().CompletedWriteCycles(), 2 * pages + (pages + 4) / 5);
   std::vector<uint8_t> read;
@@ -171,6 +180,35 @@ TEST(SRomWriteOnSimulator, EraseByWritingFFThenChecksBlank) {
     ASSERT_EQ(sim.WriteAndWait(address, 0xFF), WriteCycleOutcome::Finished);
   }
   EXPECT_TRUE(sim.rom.IsErased(false));
+  EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
+}
+
+// Erasing writes every byte, under the Erasing stage, and reads each back: a
+// byte that keeps a bit low is named, with what it reads.
+TEST(SRomWriteOnSimulator, EraseImageWritesTheWholeChipErasedAndReadsItBack) {
+  struct Stages : OperationProgress {
+    std::vector<OperationStage> seen;
+    void Reported() override {
+      if (seen.empty() || seen.back() != Stage()) seen.push_back(Stage());
+    }
+  } progress;
+  SRomOnSimulator sim(SROM24xx08);
+  sim.rom.Progress = &progress;
+  for (uint32_t address = 0; address <= sim.rom.LastAddress(); ++address) sim.Chip().SetByte(address, 0x5A);
+  ImageDifferences differences;
+  EXPECT_EQ(EraseImage(sim.rom, differences).outcome, SRomTransfer::Done);
+  EXPECT_TRUE(differences.empty());
+  EXPECT_EQ(sim.rom.CheckErased(false).outcome, SRomEraseCheck::Erased);
+  EXPECT_EQ(progress.seen, (std::vector<OperationStage>{OperationStage::Erasing, OperationStage::Verifying,
+                                                        OperationStage::BlankChecking}));
+
+  sim.Chip().SetStuckBit(0x2C3, 4, false);
+  const SRomTransfer stuck = EraseImage(sim.rom, differences);
+  EXPECT_EQ(stuck.outcome, SRomTransfer::Halted);
+  ASSERT_EQ(differences.size(), 1u);
+  EXPECT_EQ(differences[0].Address, 0x2C3);
+  EXPECT_EQ(differences[0].WantedValue, kSRomErased);
+  EXPECT_EQ(differences[0].ReadValue, 0xEF);
   EXPECT_EQ(sim.Chip().Timing().TotalViolations(), 0u);
 }
 
