@@ -2,7 +2,11 @@
 // and what it tells, on the terminal and as JSON.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <regex>
 #include <thread>
 
@@ -121,6 +125,30 @@ TEST(CliFailures, CtrlCStopsAReadAndKeepsTheFile) {
   EXPECT_NE(result.err.find("Cancelled at address"), std::string::npos) << result.err;
   EXPECT_NE(result.err.find("kept.bin was left as it was."), std::string::npos) << result.err;
   EXPECT_EQ(cli.Read("kept.bin"), "the last good read");
+}
+
+// A read whose file would pass the size limit of the process fails with the
+// system's reason, and the old file stays whole with no temporary one left.
+TEST(CliFailures, ReadPastTheFileSizeLimitKeepsTheFile) {
+  test::CliRunner cli;
+  const std::string kept = cli.Folder().Write("kept.bin", "the last good read");
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit small{4096, limit.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const pid_t pid = cli.Start({"-d", "24xx256", "-w", "sim", "read", kept});
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+  const CliResult result = cli.Wait(pid);
+  EXPECT_EQ(result.status, 4);
+  EXPECT_NE(result.err.find("Cannot write " + kept + ": "), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("File too large"), std::string::npos) << result.err;
+  EXPECT_EQ(cli.Read("kept.bin"), "the last good read");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(cli.Folder().Path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"config", "kept.bin", "stderr", "stdout"}));
 }
 
 }  // namespace
