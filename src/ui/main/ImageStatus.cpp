@@ -55,11 +55,7 @@ void ImageStatus::Show() {
     }
   }
   if (facts.data) {
-    std::vector<uint8_t> bytes(static_cast<size_t>(data_.MaxAddress()) + 1, 0xFF);
-    for (int32_t a = 0; a <= data_.MaxAddress(); ++a) {
-      if (data_.IsO(a)) bytes[static_cast<size_t>(a)] = static_cast<uint8_t>(data_.GetIntData(a));
-    }
-    parts << tr("CRC-32 %1").arg(Hex(Crc32(bytes.data(), bytes.size()), 8));
+    parts << tr("CRC-32 %1").arg(Hex(DataImageCrc32(data_.Values<uint8_t>()), 8));
   }
   label_->setText(parts.join("  "));
 }

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "files/BinaryFile.h"
 #include "language/CoreTexts.h"
 #include "platform/WaitTimeMeasurement.h"
 #include "ui/components/HexGrid.h"
@@ -122,7 +123,7 @@ void LoadByName(ImageSide& side, const QString& path) {
   // The title and the recent files keep the name; both outlive the folder
   // the program was started in.
   const QString absolute = QFileInfo(path).absoluteFilePath();
-  if (absolute.endsWith(".bin", Qt::CaseInsensitive)) {
+  if (IsBinaryFileName(absolute.toStdString())) {
     side.LoadBinary(absolute);
   } else {
     side.LoadHex(absolute);

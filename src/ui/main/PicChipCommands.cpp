@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "engine/pic/PicImageLoad.h"
 #include "engine/pic/PicResultText.h"
 #include "files/PicHexImage.h"
 #include "language/CoreTexts.h"
@@ -83,25 +84,15 @@ void PicChipCommands::ShowIfRun(const std::optional<TPicWriteResult>& result) {
   if (result) ShowResult(*result);
 }
 
-PicChipCommands::ImageCells PicChipCommands::CellsOf(const THexGrid& grid, int32_t lastAddress) {
-  // The image has a fixed size, whatever the grid holds.
-  const int32_t last = std::min(lastAddress, TPicWrite::kImageSize - 1);
-  ImageCells cells;
-  for (int32_t address = 0; address <= last; ++address) {
-    cells.push_back({grid.GetIntData(address), grid.IsO(address) ? 'o' : '-'});
-  }
-  return cells;
-}
-
-void PicChipCommands::LoadImage(const ImageCells& cells) {
+// The engine's one image takes the program or the data memory, as the grid is.
+void PicChipCommands::GridToImage(const THexGrid& grid) {
   TPicWrite& engine = Engine();
-  for (size_t address = 0; address < cells.size(); ++address) {
-    engine.SetData(static_cast<int32_t>(address), cells[address].value);
-    engine.SetOX(static_cast<int32_t>(address), cells[address].mark);
+  if (&grid == window_.Form().DataHexGrid) {
+    LoadDataImage(engine, grid.Values<uint8_t>());
+  } else {
+    LoadProgramImage(engine, grid.Values<uint16_t>());
   }
 }
-
-void PicChipCommands::GridToImage(const THexGrid& grid, int32_t lastAddress) { LoadImage(CellsOf(grid, lastAddress)); }
 
 void PicChipCommands::WriteImage(const QString& question, const QString& nothingToWrite, const QString& subject,
                                  const THexGrid& grid, int32_t lastAddress, Operation write) {
@@ -113,7 +104,7 @@ void PicChipCommands::WriteImage(const QString& question, const QString& nothing
     return;
   }
   if (!Ask(question)) return;
-  GridToImage(grid, lastAddress);
+  GridToImage(grid);
   ShowIfRun(RunOnDevice(subject, write));
 }
 
@@ -121,7 +112,7 @@ void PicChipCommands::WriteImage(const QString& question, const QString& nothing
 // cancelled says where it stopped.
 void PicChipCommands::CompareImage(const QString& subject, THexGrid& grid, Operation compare,
                                    TDifferenceListDlg::Image image) {
-  GridToImage(grid, grid.MaxAddress());
+  GridToImage(grid);
   TPicWrite& engine = Engine();
   ImageDifferences differences;
   // The engine lists every difference only while the list is there.
@@ -200,22 +191,20 @@ void PicChipCommands::WriteWholeChip(bool program, bool data) {
            "protect the chip with Device > Code Protect once it is checked.");
   }
   if (!Ask(question)) return;
-  const ImageCells programCells = CellsOf(*window_.Form().HexGrid, engine.LastAddress());
-  const ImageCells dataCells = CellsOf(*window_.Form().DataHexGrid, engine.DataLastAddress());
   ShowIfRun(RunOnDevice(tr("the whole chip"), [&] {
     TPicWriteResult step;
     if (writeProgram) {
-      LoadImage(programCells);
+      LoadProgramImage(engine, chip.program);
       if ((step = engine.WriteProgram()).Code != prSuccess) return step;
     }
     engine.Fuse = *chip.config;
     if ((step = engine.WriteConfig()).Code != prSuccess) return step;
     if (chip.id && HexLayoutOf(engine.Device()).idWritten) {
-      for (int32_t i = 0; i < 4; ++i) engine.SetID(i, (*chip.id)[static_cast<size_t>(i)]);
+      LoadIdWords(engine, *chip.id);
       if ((step = engine.WriteID()).Code != prSuccess) return step;
     }
     if (writeData) {
-      LoadImage(dataCells);
+      LoadDataImage(engine, chip.data);
       step = engine.WriteData();
     }
     return step;

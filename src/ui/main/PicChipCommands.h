@@ -92,15 +92,7 @@ class PicChipCommands {
   void WriteWholeChip(bool program, bool data);
   // The ID words just read or written go with the program image.
   void KeepChipId();
-  // Each address's value and its mark: "o" for a cell with a value, "-" for a blank.
-  struct ImageCell {
-    int32_t value;
-    char mark;
-  };
-  using ImageCells = std::vector<ImageCell>;
-  static ImageCells CellsOf(const THexGrid& grid, int32_t lastAddress);
-  void LoadImage(const ImageCells& cells);
-  void GridToImage(const THexGrid& grid, int32_t lastAddress);
+  void GridToImage(const THexGrid& grid);
 
   TPWMainForm& window_;
   WindowMessages& messages_;

@@ -10,11 +10,6 @@
 #include "ui/main/WindowMessages.h"
 
 namespace tarvel {
-namespace {
-
-constexpr uint8_t kErased = 0xFF;
-
-}  // namespace
 
 using HexCellText::Hex;
 
@@ -58,13 +53,13 @@ bool SerialRomCommands::ReportEnded(const SRomTransfer& ended, const QString& ca
 // A chip that acknowledges a write need not keep it (a write-protected part,
 // a stuck bit): every byte written is read back before the write is called
 // done.
-bool SerialRomCommands::WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption) {
+bool SerialRomCommands::WriteAndVerify(const Writing& write, const QString& errorCaption) {
   TSRomWrite& rom = Engine();
   SRomTransfer ended;
   ImageDifferences differences;
   if (!operation_.Run(tr("the serial EEPROM"), [&] {
         rom.PowerON();
-        ended = WriteImage(rom, stage, image, true, differences);
+        ended = write(rom, differences);
       })) {
     return false;
   }
@@ -92,7 +87,10 @@ void SerialRomCommands::SRomDataWriteClick() {
                      WindowMessages::Buttons::YesNo)) {
     return;
   }
-  if (!WriteAndVerify(image, OperationStage::Writing, tr("書き込みエラー"))) return;
+  const auto write = [&image](TSRomWrite& rom, ImageDifferences& differences) {
+    return WriteImage(rom, OperationStage::Writing, image, true, differences);
+  };
+  if (!WriteAndVerify(write, tr("書き込みエラー"))) return;
   messages_.Box(tr("書き込みました。"), tr("書き込み完了"), MessageIcon::Information, WindowMessages::Buttons::Ok);
 }
 
@@ -164,9 +162,7 @@ void SerialRomCommands::SRomDevEraseClick() {
                      WindowMessages::Buttons::YesNo)) {
     return;
   }
-  if (!WriteAndVerify(Image(Engine().LastAddress() + 1, kErased), OperationStage::Erasing, tr("イレースエラー"))) {
-    return;
-  }
+  if (!WriteAndVerify(EraseImage, tr("イレースエラー"))) return;
   messages_.Box(tr("イレースしました。"), tr("イレース完了"), MessageIcon::Information, WindowMessages::Buttons::Ok);
 }
 

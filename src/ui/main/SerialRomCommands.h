@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,7 +46,9 @@ class SerialRomCommands {
   Image GridImage();
   // Page writes of the image, then a sequential read of every byte written;
   // true when both went through, else after the message of what stopped them.
-  bool WriteAndVerify(const Image& image, OperationStage stage, const QString& errorCaption);
+  // A write of the chip that reads back what it wrote, as EraseImage and WriteImage do.
+  using Writing = std::function<SRomTransfer(TSRomWrite&, ImageDifferences&)>;
+  bool WriteAndVerify(const Writing& write, const QString& errorCaption);
   // Tells why a transfer ended early; false when it did not.
   bool ReportEnded(const SRomTransfer& ended, const QString& caption);
   void ReportNoAnswer(uint32_t address, const QString& caption);

@@ -1,6 +1,7 @@
 #include "ui/main/WholeChipFile.h"
 
 #include "engine/pic/PicIdText.h"
+#include "engine/pic/PicImageLoad.h"
 #include "language/CoreTexts.h"
 #include "ui/components/HexGrid.h"
 #include "ui/dialogs/IDWriteDlg.h"
@@ -64,8 +65,8 @@ void WholeChipFile::Take(const QString& path, const PicChipImage& image) {
   // The configuration dialog offers the engine's word and ID next.
   if (image.config) engine.Fuse = *image.config;
   if (image.id) {
-    for (int32_t i = 0; i < 4; ++i) engine.SetID(i, (*image.id)[static_cast<size_t>(i)]);
-    const PicIdWords words{(*image.id)[0], (*image.id)[1], (*image.id)[2], (*image.id)[3]};
+    LoadIdWords(engine, *image.id);
+    const PicIdWords words = EngineIdWords(*image.id);
     if (IdWordsAreText(words)) parts_.idWrite.SetIDText(QString::fromLatin1(IdTextOfWords(words).c_str()));
   }
   parts_.chipData.TakeFromFile(image.config, image.id);
