@@ -104,9 +104,6 @@ class PicCliCommands : public CliChipCommands {
   // that does not end in success, whose outcome it returns; nothing when all
   // did.
   std::optional<CliOutcome> RunParts(const PartRuns& runs);
-  // Every cell of the engine's image from the file's values.
-  template <class Value>
-  void LoadImage(const std::vector<std::optional<Value>>& cells, int32_t lastAddress);
   CliOutcome Stopped(int32_t address) const;
   // The parts as the image holds them, for the texts.
   PicChipImage Selected(const PicChipImage& image) const;
@@ -145,12 +142,16 @@ class SerialRomCliCommands : public CliChipCommands {
 
  private:
   CliOutcome Dispatch(TSRomWrite& rom);
-  CliOutcome WriteImage(TSRomWrite& rom, OperationStage stage, const SRomImage& image, bool verify);
+  CliOutcome Write(TSRomWrite& rom);
+  CliOutcome Erase(TSRomWrite& rom);
   CliOutcome Read(TSRomWrite& rom);
   CliOutcome Verify(TSRomWrite& rom);
   CliOutcome BlankCheck(TSRomWrite& rom);
   // The outcome of a transfer that ended early, or nothing.
   std::optional<CliOutcome> Ended(const SRomTransfer& transfer) const;
+  // The outcome of a write that read back what it wrote and did not end
+  // well, or nothing.
+  std::optional<CliOutcome> Unwritten(const SRomTransfer& transfer, const ImageDifferences& differences) const;
   CliOutcome NotForThisDevice() const;
 
   const CliRequest& request_;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "files/BinaryFile.h"
 #include "files/DataImage.h"
 #include "files/HexWriter.h"
 #include "files/ProgramImage.h"
@@ -26,7 +27,7 @@ HexFormat HexFormatOf(CliFormat format) { return format == CliFormat::Inhx32 ? H
 
 CliFormat CliFiles::FormatOf(const QString& path, CliFormat asked) {
   if (asked != CliFormat::ByName) return asked;
-  return path.endsWith(".bin", Qt::CaseInsensitive) ? CliFormat::Binary : CliFormat::Hex;
+  return IsBinaryFileName(path.toStdString()) ? CliFormat::Binary : CliFormat::Hex;
 }
 
 // A folder cannot be read, and opening a pipe could wait for ever.

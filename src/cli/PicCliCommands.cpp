@@ -6,6 +6,7 @@
 #include "engine/pic/CodeProtectRanges.h"
 #include "engine/pic/PicConfigRules.h"
 #include "engine/pic/PicIdText.h"
+#include "engine/pic/PicImageLoad.h"
 #include "engine/pic/PicResultText.h"
 #include "files/ImageChecksum.h"
 #include "language/CoreTexts.h"
@@ -136,9 +137,7 @@ std::optional<CliOutcome> PicCliCommands::PrepareFile() {
   if (request_.id) {
     if (!layout_.idWritten) return NoId();
     if (auto wrong = ReadIdText(*request_.id)) return wrong;
-    const PicIdWords words = IdWordsOfText(idText_);
-    image_.id = {static_cast<uint16_t>(words[0]), static_cast<uint16_t>(words[1]), static_cast<uint16_t>(words[2]),
-                 static_cast<uint16_t>(words[3])};
+    image_.id = FileIdWords(IdWordsOfText(idText_));
   }
   const bool all = memory == CliMemory::All;
   parts_.program = (all || memory == CliMemory::Program) && Present(image_.program) > 0;
@@ -287,16 +286,6 @@ CliOutcome PicCliCommands::Dispatch() {
 
 CliOutcome PicCliCommands::Stopped(int32_t address) const { return FromResult({prCancelled, address}); }
 
-template <class Value>
-void PicCliCommands::LoadImage(const std::vector<std::optional<Value>>& cells, int32_t lastAddress) {
-  for (int32_t address = 0; address <= lastAddress; ++address) {
-    const auto index = static_cast<size_t>(address);
-    const bool present = index < cells.size() && cells[index];
-    engine_->SetData(address, present ? *cells[index] : 0);
-    engine_->SetOX(address, present ? 'o' : '-');
-  }
-}
-
 std::optional<CliOutcome> PicCliCommands::RunParts(const PartRuns& runs) {
   struct Step {
     bool wanted;
@@ -342,7 +331,7 @@ CliOutcome PicCliCommands::Write() {
   if (parts_.config) NoteProtection(*image_.config);
   const PartRuns runs = {
       [&] {
-        LoadImage(image_.program, engine.LastAddress());
+        LoadProgramImage(engine, image_.program);
         return engine.WriteProgram();
       },
       [&] {
@@ -350,11 +339,11 @@ CliOutcome PicCliCommands::Write() {
         return engine.WriteConfig();
       },
       [&] {
-        for (int i = 0; i < kIdWords; ++i) engine.SetID(i, (*image_.id)[static_cast<size_t>(i)]);
+        LoadIdWords(engine, *image_.id);
         return engine.WriteID();
       },
       [&] {
-        LoadImage(image_.data, engine.DataLastAddress());
+        LoadDataImage(engine, image_.data);
         return engine.WriteData();
       },
   };
@@ -370,15 +359,15 @@ CliOutcome PicCliCommands::Verify() {
   const PicConfigRule& rule = kPicConfigRules[device_];
   const PartRuns runs = {
       [&] {
-        LoadImage(image_.program, engine.LastAddress());
+        LoadProgramImage(engine, image_.program);
         return engine.CompareProg();
       },
       // The word a write leaves on the chip: with the bits every
       // configuration write sets, compared where the chip holds them.
       [&]() -> TPicWriteResult {
         engine.ReadConfig();
-        const int32_t wanted = (*image_.config | rule.forcedBits) & layout_.wordMask;
-        if (((engine.Fuse ^ wanted) & rule.comparedBits) == 0) return {prCompareMatch};
+        const int32_t wanted = ConfigWordWanted(rule, *image_.config) & layout_.wordMask;
+        if (ConfigReadsBack(rule, wanted, engine.Fuse)) return {prCompareMatch};
         return {prCompareMismatch, layout_.configAddress, wanted, engine.Fuse};
       },
       [&]() -> TPicWriteResult {
@@ -390,7 +379,7 @@ CliOutcome PicCliCommands::Verify() {
         return {prCompareMatch};
       },
       [&] {
-        LoadImage(image_.data, engine.DataLastAddress());
+        LoadDataImage(engine, image_.data);
         return engine.CompareData();
       },
   };
@@ -472,16 +461,14 @@ CliOutcome PicCliCommands::Id() {
     return FromResult(engine.WriteID(), "id");
   }
   engine.ReadID();
-  std::array<uint16_t, kIdWords> words{};
   PicIdWords engineWords{};
   QJsonArray wordList;
   for (int i = 0; i < kIdWords; ++i) {
-    words[static_cast<size_t>(i)] = static_cast<uint16_t>(engine.GetID(i));
     engineWords[static_cast<size_t>(i)] = engine.GetID(i);
     wordList.append(engine.GetID(i));
   }
   CliOutcome outcome;
-  outcome.output = CoreTexts::Part(IdText(words));
+  outcome.output = CoreTexts::Part(IdText(FileIdWords(engineWords)));
   if (IdWordsAreText(engineWords)) outcome.fields.emplace_back("id", QString::fromStdString(IdTextOfWords(engineWords)));
   outcome.fields.emplace_back("idWords", wordList);
   return outcome;

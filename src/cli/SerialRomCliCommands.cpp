@@ -9,7 +9,9 @@
 namespace tarvel {
 namespace {
 
-constexpr uint8_t kErased = 0xFF;
+int Present(const SRomImage& image) {
+  return static_cast<int>(std::count_if(image.begin(), image.end(), [](auto b) { return b.has_value(); }));
+}
 
 // A byte that differs, in the engine's words for a cell that differs.
 CliOutcome Difference(TPicResultCode code, const ImageDifference& difference) {
@@ -54,15 +56,10 @@ std::optional<CliOutcome> SerialRomCliCommands::Prepare() {
 }
 
 CliOutcome SerialRomCliCommands::Info() const {
-  std::vector<uint8_t> bytes(static_cast<size_t>(size_), kErased);
-  int count = 0;
-  for (size_t address = 0; address < image_.size(); ++address) {
-    if (!image_[address]) continue;
-    bytes[address] = *image_[address];
-    ++count;
-  }
+  // The file's image covers the whole chip, as the readers size it.
+  const int count = Present(image_);
   const SRomSpan span = WantedSpan(image_);
-  const uint32_t crc = Crc32(bytes.data(), bytes.size());
+  const uint32_t crc = DataImageCrc32(image_);
   CliOutcome outcome;
   QStringList lines{tr("%1 for the %2:").arg(request_.File(), name_)};
   if (count == 0) {
@@ -90,10 +87,8 @@ CliOutcome SerialRomCliCommands::RunOnChip(const CliChipAccess& access) {
 
 CliOutcome SerialRomCliCommands::Dispatch(TSRomWrite& rom) {
   const QString& command = request_.command;
-  if (command == "write") return WriteImage(rom, OperationStage::Writing, image_, !request_.noVerify);
-  if (command == "erase") {
-    return WriteImage(rom, OperationStage::Erasing, SRomImage(static_cast<size_t>(size_), kErased), true);
-  }
+  if (command == "write") return Write(rom);
+  if (command == "erase") return Erase(rom);
   if (command == "read") return Read(rom);
   if (command == "verify") return Verify(rom);
   return BlankCheck(rom);
@@ -119,16 +114,28 @@ std::optional<CliOutcome> SerialRomCliCommands::Ended(const SRomTransfer& transf
   return outcome;
 }
 
-CliOutcome SerialRomCliCommands::WriteImage(TSRomWrite& rom, OperationStage stage, const SRomImage& image,
-                                            bool verify) {
-  ImageDifferences differences;
-  const SRomTransfer transfer = tarvel::WriteImage(rom, stage, image, verify, differences);
-  if (auto ended = Ended(transfer)) return *ended;
+std::optional<CliOutcome> SerialRomCliCommands::Unwritten(const SRomTransfer& transfer,
+                                                          const ImageDifferences& differences) const {
+  if (auto ended = Ended(transfer)) return ended;
   if (!differences.empty()) return Difference(prVerifyError, differences.front());
-  const auto bytes = static_cast<int>(std::count_if(image.begin(), image.end(), [](auto b) { return b.has_value(); }));
-  if (stage == OperationStage::Erasing) return CliOutcome::Of(CliOutcome::Ok, tr("The %1 is erased.").arg(name_));
+  return std::nullopt;
+}
+
+CliOutcome SerialRomCliCommands::Write(TSRomWrite& rom) {
+  const bool verify = !request_.noVerify;
+  ImageDifferences differences;
+  if (auto failed = Unwritten(WriteImage(rom, OperationStage::Writing, image_, verify, differences), differences)) {
+    return *failed;
+  }
+  const int bytes = Present(image_);
   return CliOutcome::Of(CliOutcome::Ok, verify ? tr("Written and verified: %1 bytes.").arg(bytes)
                                                : tr("Written without reading back: %1 bytes.").arg(bytes));
+}
+
+CliOutcome SerialRomCliCommands::Erase(TSRomWrite& rom) {
+  ImageDifferences differences;
+  if (auto failed = Unwritten(EraseImage(rom, differences), differences)) return *failed;
+  return CliOutcome::Of(CliOutcome::Ok, tr("The %1 is erased.").arg(name_));
 }
 
 // A read that does not run to its end leaves the file as it was.
@@ -170,7 +177,7 @@ CliOutcome SerialRomCliCommands::BlankCheck(TSRomWrite& rom) {
       CliOutcome::Differs,
       tr("The %1 is not blank: address %2H holds %3H.").arg(name_, CliHex(check.address), CliHex(found, 2)));
   outcome.address = check.address;
-  outcome.wanted = kErased;
+  outcome.wanted = kSRomErased;
   outcome.read = found;
   return outcome;
 }
