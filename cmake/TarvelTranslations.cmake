@@ -1,6 +1,6 @@
 # Every text of the window and of tarvel-cli in English or in Japanese: the
 # Qt Linguist catalogues translations/tarvel_<language>.ts, compiled to .qm at
-# build time and carried in the resources of tarvel_language under :/i18n,
+# build time and carried in the resources of tarvel_shared under :/i18n,
 # so that every program that puts a language into effect has them and needs
 # no file beside it. The texts are gathered from the folders below; another
 # folder joins the catalogues with one more line here.
@@ -23,14 +23,14 @@ endforeach()
 # `cmake --build build --target update_translations` brings new texts into
 # the catalogues (to be translated with Qt Linguist) and drops vanished ones.
 # Without source locations the catalogues change only where texts change.
-qt_add_lupdate(tarvel_language
+qt_add_lupdate(tarvel_shared
   TS_FILES ${TARVEL_TS_FILES}
   SOURCES ${TARVEL_TRANSLATED_SOURCES}
   OPTIONS -locations none -no-obsolete)
-qt_add_lrelease(tarvel_language
+qt_add_lrelease(tarvel_shared
   TS_FILES ${TARVEL_TS_FILES}
   QM_FILES_OUTPUT_VARIABLE TARVEL_QM_FILES)
-qt_add_resources(tarvel_language tarvel_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}
+qt_add_resources(tarvel_shared tarvel_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}
   FILES ${TARVEL_QM_FILES})
 
 # The tests run the same extraction over the same sources: the list of them,

@@ -5,11 +5,11 @@
 
 #include "language/UiLanguage.h"
 #include "platform/SystemClock.h"
+#include "settings/SettingsStore.h"
 #include "ui/main/CommandLine.h"
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/PWMainForm.h"
 #include "ui/main/QtWindowMessages.h"
-#include "ui/main/SettingsStore.h"
 #include "ui/main/StopSignals.h"
 
 namespace {

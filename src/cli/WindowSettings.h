@@ -10,7 +10,7 @@
 namespace tarvel {
 
 // What the window has stored of its write setup, read from its settings file
-// (QSettings "Melfort/tarvel", only when written by this version): a user
+// (the window's SettingsStore, only when written by this version): a user
 // who set the window up needs no options. The command line never writes it.
 struct WindowSettings {
   PPortType portType = AT378;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "language/UiLanguage.h"
-#include "ui/main/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace tarvel {
 

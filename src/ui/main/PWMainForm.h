@@ -12,6 +12,7 @@
 #include "language/UiLanguage.h"
 #include "platform/Clock.h"
 #include "port/ParallelPort.h"
+#include "settings/SettingsStore.h"
 #include "ui/main/CompareReport.h"
 #include "ui/main/DataImageFormat.h"
 #include "ui/main/EngineMessages.h"
@@ -22,7 +23,6 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/ProgramChipData.h"
 #include "ui/main/ProgramImageFormat.h"
-#include "ui/main/SettingsStore.h"
 #include "writer/WriterAccess.h"
 
 namespace tarvel {

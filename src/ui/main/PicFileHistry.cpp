@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "ui/main/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace tarvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
