@@ -171,14 +171,12 @@ CliOutcome SerialRomCliCommands::BlankCheck(TSRomWrite& rom) {
     case SRomEraseCheck::Cancelled: return *Ended({SRomTransfer::Cancelled, check.address});
     case SRomEraseCheck::NotErased: break;
   }
-  int32_t found = 0;
-  if (!rom.ReadChecked(check.address, found)) return *Ended({SRomTransfer::NoAnswer, check.address});
   CliOutcome outcome = CliOutcome::Of(
       CliOutcome::Differs,
-      tr("The %1 is not blank: address %2H holds %3H.").arg(name_, CliHex(check.address), CliHex(found, 2)));
+      tr("The %1 is not blank: address %2H holds %3H.").arg(name_, CliHex(check.address), CliHex(check.value, 2)));
   outcome.address = check.address;
   outcome.wanted = kSRomErased;
-  outcome.read = found;
+  outcome.read = check.value;
   return outcome;
 }
 

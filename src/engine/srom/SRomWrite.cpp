@@ -266,13 +266,17 @@ bool TSRomWrite::IsErased(bool showMessage) {
 }
 
 SRomEraseCheck TSRomWrite::CheckErased(bool showMessage) {
+  uint8_t last = kSRomErased;
   const SRomTransfer read = ReadSequential(OperationStage::BlankChecking, 0, lastAddress_ + 1,
-                                           [](uint32_t, uint8_t value) { return value == kSRomErased; });
+                                           [&last](uint32_t, uint8_t value) {
+                                             last = value;
+                                             return value == kSRomErased;
+                                           });
   switch (read.outcome) {
     case SRomTransfer::Done: break;
     case SRomTransfer::Halted:
       TellErased(false, showMessage);
-      return {SRomEraseCheck::NotErased, read.address};
+      return {SRomEraseCheck::NotErased, read.address, last};
     case SRomTransfer::NoAnswer: return {SRomEraseCheck::NoAnswer, read.address};
     case SRomTransfer::Cancelled: return {SRomEraseCheck::Cancelled, read.address};
   }

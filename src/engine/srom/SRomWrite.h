@@ -20,6 +20,7 @@ struct SRomEraseCheck {
   enum Outcome : uint8_t { Erased, NotErased, NoAnswer, Cancelled };
   Outcome outcome = Erased;
   uint32_t address = 0;
+  uint8_t value = kSRomErased;  // NotErased: what the byte at `address` holds
 };
 
 // Where one of the block operations (ReadSequential, WritePages) ended.

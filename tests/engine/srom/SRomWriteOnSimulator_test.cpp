@@ -111,6 +111,7 @@ TEST_P(SRomWriteEveryDevice, CheckedReadsTellASilentChipFromErasedBytes) {
   const SRomEraseCheck notErased = sim.rom.CheckErased(false);
   EXPECT_EQ(notErased.outcome, SRomEraseCheck::NotErased);
   EXPECT_EQ(notErased.address, 0u);
+  EXPECT_EQ(notErased.value, 0x40);
 
   sim.Chip().SetNeverAnswers(true);
   EXPECT_FALSE(sim.rom.ReadChecked(last, value));
